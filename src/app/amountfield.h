@@ -1,0 +1,75 @@
+#pragma once
+
+// The field kinds that every window is built from. Their change and focus behaviour is
+// written here once: a window only says which commit buttons a change disables.
+
+#include <QLineEdit>
+
+namespace pelmora {
+
+// An editable field. Every change of its text, typed or written by the program, emits
+// changed(); receiving the focus by any means (Tab, click, program) selects its whole text.
+class EntryField : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit EntryField(QWidget *parent = nullptr);
+
+    // Limits what the user may type; texts the program writes always arrive whole.
+    void setTypingLimit(int characters);
+
+Q_SIGNALS:
+    void changed();
+
+protected:
+    virtual void afterChange() {}
+    void focusInEvent(QFocusEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_selectAllOnRelease = false;
+};
+
+// The employee's name: left-aligned, initially empty, and an emptied name stays empty.
+class NameField : public EntryField
+{
+    Q_OBJECT
+public:
+    explicit NameField(QWidget *parent = nullptr);
+};
+
+// An amount: right-aligned, initially "0", and an emptied amount becomes "0" at once.
+class AmountField : public EntryField
+{
+    Q_OBJECT
+public:
+    explicit AmountField(QWidget *parent = nullptr);
+
+protected:
+    void afterChange() override;
+};
+
+// A computed figure: read-only, right-aligned, dark red, skipped by the Tab key, initially "0".
+class ResultField : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit ResultField(QWidget *parent = nullptr);
+};
+
+// Gives a field the look and focus of a result field (read-only, dark red, no Tab stop).
+void showAsResult(QLineEdit *field);
+
+} // namespace pelmora
+
+namespace pelmora {
+
+// A figure carried between windows that is never shown: hidden, read-only, initially "0".
+class CarrierField : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit CarrierField(QWidget *parent = nullptr);
+};
+
+} // namespace pelmora

@@ -1,0 +1,15 @@
+#pragma once
+
+// The program's name, its author's credits and its addresses, kept in one place for the
+// splash window, the main window and the printed statements.
+
+namespace pelmora::credits {
+
+inline constexpr const char *productName = "Pelmora";
+inline constexpr const char *taxYear = "2013-14";
+inline constexpr const char *author = "By the Pelmora developers";
+inline constexpr const char *office = "Pelmora Software, New Delhi";
+inline constexpr const char *webAddress = "https://pelmora.example.org/";
+inline constexpr const char *contactAddress = "bugs@pelmora.example.org";
+
+} // namespace pelmora::credits

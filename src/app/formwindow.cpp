@@ -1,0 +1,80 @@
+#include "formwindow.h"
+
+#include "pelmoraicon.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace pelmora {
+
+QColor windowColour()
+{
+    return {0, 192, 192};
+}
+
+FormWindow::FormWindow(const QString &title, QSize clientSize, QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(title);
+    setWindowIcon(programIcon());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(clientSize);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, windowColour());
+    palette.setColor(QPalette::Button, windowColour());
+    setPalette(palette);
+    setAutoFillBackground(true);
+}
+
+void FormWindow::setDefaultButton(QPushButton *button)
+{
+    if (m_defaultButton)
+        m_defaultButton->setDefault(false);
+    m_defaultButton = button;
+    if (button)
+        button->setDefault(true);
+}
+
+void FormWindow::bringForward()
+{
+    show();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+}
+
+QRect FormWindow::twipsRect(int x, int y, int width, int height)
+{
+    return {pixels(x), pixels(y), pixels(width), pixels(height)};
+}
+
+void FormWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // Enter on a button presses that button; anywhere else it presses the default button.
+    auto *focused = qobject_cast<QPushButton *>(focusWidget());
+    QPushButton *target = focused ? focused : m_defaultButton;
+    if (target && target->isEnabled())
+        target->click();
+    event->accept();
+}
+
+void FormWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (m_placed)
+        return;
+    m_placed = true;
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+} // namespace pelmora

@@ -1,0 +1,41 @@
+#pragma once
+
+// A top-level window of the program: fixed size, teal background, centred on the screen when
+// first shown, and Enter presses its default button (or the button that has the focus).
+// Escape does nothing, unlike in a dialog.
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace pelmora {
+
+class FormWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    FormWindow(const QString &title, QSize clientSize, QWidget *parent = nullptr);
+
+    void setDefaultButton(QPushButton *button);
+    QPushButton *defaultButton() const { return m_defaultButton; }
+
+    // Shows the window, restores it when minimized, and brings it to the front.
+    void bringForward();
+
+    // Twips, the unit the window layouts are drawn in, to Qt's logical pixels.
+    static constexpr int pixels(int twips) { return (twips + 7) / 15; }
+    static QRect twipsRect(int x, int y, int width, int height);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QPushButton *m_defaultButton = nullptr;
+    bool m_placed = false;
+};
+
+// The window colour of every window: teal.
+QColor windowColour();
+
+} // namespace pelmora

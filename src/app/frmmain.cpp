@@ -1,0 +1,250 @@
+#include "frmmain.h"
+
+#include "amountfield.h"
+#include "credits.h"
+#include "fonts.h"
+#include "pelmoraicon.h"
+#include "platform.h"
+#include "tax/taxcomputation.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace pelmora {
+
+namespace {
+
+// Layout, in twips.
+constexpr int rowY[] = {120, 600, 1080, 1560, 2040, 2520, 3000, 3480, 3960, 4440, 4920};
+constexpr int leftLabelX = 240;
+constexpr int indentedLabelX = 360;
+constexpr int middleColumnX = 3480;
+constexpr int mainColumnX = 4800;
+constexpr int calcButtonX = 4080;
+constexpr int hraCalcButtonX = 2880;
+constexpr int rightLabelX = 6360;
+constexpr int rightColumnX = 9960;
+constexpr int fieldWidth = 1215;
+constexpr int fieldHeight = 285;
+constexpr int nameFieldWidth = 3495;
+
+const QColor darkBlue(0, 0, 128);
+const QColor darkGreen(0, 128, 0);
+const QColor linkBlue(0, 0, 255);
+
+QString text(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+} // namespace
+
+frmmain::frmmain(Platform &platform, QWidget *parent)
+    : FormWindow(QStringLiteral("Pelmora - Income Tax Calculator"), {pixels(11310), pixels(5940)}, parent)
+    , m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmmain"));
+    buildLeftColumn();
+    buildRightColumn();
+    buildFooter();
+    setTabOrder();
+    setDefaultButton(cmdcalc);
+    txtname->setFocus();
+
+    m_print.add(cmdprint);
+    m_print.watch({txtname, txtgs, txttp, txthra, txtos, txthp, txtrel89, txtdedtax});
+    // A new deductions figure would otherwise print beside a tax worked out without it.
+    connect(txtded80, &QLineEdit::textChanged, this, [this] { m_print.disable(); });
+
+    connect(cmdcalc, &QPushButton::clicked, this, &frmmain::calculate);
+    connect(cmdexit, &QPushButton::clicked, this, [this] { m_platform.quit(); });
+}
+
+frmmain::~frmmain() = default;
+
+template <typename Field>
+static Field *placeField(QWidget *window, const char *name, int x, int y, int width = fieldWidth)
+{
+    auto *field = new Field(window);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setGeometry(FormWindow::twipsRect(x, y, width, fieldHeight));
+    field->setFont(fonts::msSansSerif(8.25));
+    return field;
+}
+
+static QLabel *placeLabel(QWidget *window, const char *name, const QString &caption, int x, int y,
+                          const QColor &colour = darkBlue, bool italic = false)
+{
+    auto *label = new QLabel(caption, window);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(fonts::arial(9.75, true, italic));
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->adjustSize();
+    label->move(FormWindow::pixels(x), FormWindow::pixels(y) + 2);
+    return label;
+}
+
+static QPushButton *placeButton(QWidget *window, const char *name, const QString &caption, QRect twips, bool big)
+{
+    auto *button = new QPushButton(caption, window);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(FormWindow::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    button->setFont(big ? fonts::msSansSerif(9.75, true) : fonts::msSansSerif(8.25));
+    button->setAutoDefault(false);
+    return button;
+}
+
+static QPushButton *placeCalcButton(QWidget *window, const char *name, int x, int y)
+{
+    return placeButton(window, name, QStringLiteral("Calc."), QRect(x, y, 495, 255), false);
+}
+
+void frmmain::buildLeftColumn()
+{
+    placeLabel(this, "lblname", QStringLiteral("Name"), leftLabelX, rowY[0]);
+    txtname = placeField<NameField>(this, "txtname", mainColumnX + fieldWidth - nameFieldWidth, rowY[0], nameFieldWidth);
+
+    placeLabel(this, "lblgsal", QStringLiteral("Gross Salary"), leftLabelX, rowY[1]);
+    cmdcalgs = placeCalcButton(this, "cmdcalgs", calcButtonX, rowY[1]);
+    txtgs = placeField<AmountField>(this, "txtgs", mainColumnX, rowY[1]);
+
+    placeLabel(this, "lblexall", QStringLiteral("Less:- Allowances Exempt u/s 10 :-"), leftLabelX, rowY[2]);
+    placeLabel(this, "lbltpa", QStringLiteral("Transport Allowance"), indentedLabelX, rowY[3]);
+    txttp = placeField<AmountField>(this, "txttp", middleColumnX, rowY[3]);
+
+    placeLabel(this, "lblhra", QStringLiteral("House Rent Allowance"), indentedLabelX, rowY[4]);
+    cmdcalhr = placeCalcButton(this, "cmdcalhr", hraCalcButtonX, rowY[4]);
+    txthra = placeField<AmountField>(this, "txthra", middleColumnX, rowY[4]);
+    txtexall = placeField<ResultField>(this, "txtexall", mainColumnX, rowY[4]);
+
+    placeLabel(this, "lblsalinc", QStringLiteral("Income from Salary"), leftLabelX, rowY[5]);
+    txtnsal = placeField<ResultField>(this, "txtnsal", mainColumnX, rowY[5]);
+
+    placeLabel(this, "lblos", QStringLiteral("Income from Other Sources"), leftLabelX, rowY[6]);
+    txtos = placeField<AmountField>(this, "txtos", mainColumnX, rowY[6]);
+
+    placeLabel(this, "lblhp", QStringLiteral("Income from House Property"), leftLabelX, rowY[7]);
+    cmdcalhp = placeCalcButton(this, "cmdcalhp", calcButtonX, rowY[7]);
+    txthp = placeField<AmountField>(this, "txthp", mainColumnX, rowY[7]);
+    showAsResult(txthp);
+
+    placeLabel(this, "lblgti", QStringLiteral("Gross Total Income"), leftLabelX, rowY[8]);
+    txtgti = placeField<ResultField>(this, "txtgti", mainColumnX, rowY[8]);
+
+    placeLabel(this, "lblded80", QStringLiteral("Less:- Deductions u/s 80"), leftLabelX, rowY[9]);
+    cmdcalded80 = placeCalcButton(this, "cmdcalded80", calcButtonX, rowY[9]);
+    txtded80 = placeField<ResultField>(this, "txtded80", mainColumnX, rowY[9]);
+
+    placeLabel(this, "lblnti", QStringLiteral("Net Taxable Income"), leftLabelX, rowY[10]);
+    txtnti = placeField<ResultField>(this, "txtnti", mainColumnX, rowY[10]);
+
+    txtbp = placeField<CarrierField>(this, "txtbp", 0, 0);
+    txtda = placeField<CarrierField>(this, "txtda", 0, 0);
+    txthrr = placeField<CarrierField>(this, "txthrr", 0, 0);
+    txtnpa = placeField<CarrierField>(this, "txtnpa", 0, 0);
+    txtmgc = placeField<CarrierField>(this, "txtmgc", 0, 0);
+}
+
+void frmmain::buildRightColumn()
+{
+    placeLabel(this, "lblgtax", QStringLiteral("Gross Tax"), rightLabelX, rowY[1]);
+    txtgtax = placeField<ResultField>(this, "txtgtax", rightColumnX, rowY[1]);
+    placeLabel(this, "Label4", QStringLiteral("Relief u/s 87A"), rightLabelX, rowY[2]);
+    txtrel87A = placeField<ResultField>(this, "txtrel87A", rightColumnX, rowY[2]);
+    placeLabel(this, "Label1", QStringLiteral("Relief u/s 89"), rightLabelX, rowY[3]);
+    txtrel89 = placeField<AmountField>(this, "txtrel89", rightColumnX, rowY[3]);
+    placeLabel(this, "lblntax", QStringLiteral("Net Tax"), rightLabelX, rowY[4]);
+    txtntax = placeField<ResultField>(this, "txtntax", rightColumnX, rowY[4]);
+    placeLabel(this, "Label5", QStringLiteral("Education Cess"), rightLabelX, rowY[5]);
+    txtcess = placeField<ResultField>(this, "txtcess", rightColumnX, rowY[5]);
+    placeLabel(this, "Label6", QStringLiteral("Total Tax"), rightLabelX, rowY[6]);
+    txtttax = placeField<ResultField>(this, "txtttax", rightColumnX, rowY[6]);
+    placeLabel(this, "Label8", QStringLiteral("Tax Deducted"), rightLabelX, rowY[7]);
+    txtdedtax = placeField<AmountField>(this, "txtdedtax", rightColumnX, rowY[7]);
+    placeLabel(this, "Label9", QStringLiteral("Balance Tax"), rightLabelX, rowY[8]);
+    txtbaltax = placeField<ResultField>(this, "txtbaltax", rightColumnX, rowY[8]);
+
+    cmdcalc = placeButton(this, "cmdcalc", QStringLiteral("&Calculate"), QRect(6360, rowY[9], 1452, 375), true);
+    cmdprint = placeButton(this, "cmdprint", QStringLiteral("&Print"), QRect(8040, rowY[9], 1452, 375), true);
+    cmdexit = placeButton(this, "cmdexit", QStringLiteral("E&xit"), QRect(9720, rowY[9], 1452, 375), true);
+}
+
+void frmmain::buildFooter()
+{
+    placeLabel(this, "Label2", QStringLiteral("Use Tab to move between fields"), 8280, 4920, darkGreen, true);
+    placeLabel(this, "Label3", text(credits::author) + QStringLiteral(", ") + text(credits::office), 6600, 5280,
+               darkGreen, true);
+    Label7 = placeLabel(this, "Label7", QStringLiteral("Free Download:- ") + text(credits::webAddress), 6600, 5640,
+                        linkBlue);
+    Label7->setFont(fonts::arial(9.75));
+    Label7->adjustSize();
+    Label7->setCursor(linkCursor());
+    Label7->installEventFilter(this);
+}
+
+void frmmain::setTabOrder()
+{
+    const QList<QWidget *> order{txtname, cmdcalgs, txtgs, txttp, cmdcalhr, txthra, txtos,
+                                 cmdcalhp, cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frmmain::calculate()
+{
+    const auto outcome = computeTax({
+        .txtgs = txtgs->text().toStdString(),
+        .txthra = txthra->text().toStdString(),
+        .txttp = txttp->text().toStdString(),
+        .txthp = txthp->text().toStdString(),
+        .txtos = txtos->text().toStdString(),
+        .txtded80 = txtded80->text().toStdString(),
+        .txtrel89 = txtrel89->text().toStdString(),
+        .txtdedtax = txtdedtax->text().toStdString(),
+    });
+    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
+        m_platform.showMessage(this, QString::fromStdString(error->message()));
+        return;
+    }
+    const auto &results = std::get<TaxResults>(outcome);
+    m_print.enable();
+    const std::pair<QLineEdit *, const std::string &> writes[] = {
+        {txtexall, results.txtexall}, {txtnsal, results.txtnsal},     {txtgti, results.txtgti},
+        {txtnti, results.txtnti},     {txtgtax, results.txtgtax},     {txtrel87A, results.txtrel87A},
+        {txtntax, results.txtntax},   {txtcess, results.txtcess},     {txtttax, results.txtttax},
+        {txtbaltax, results.txtbaltax},
+    };
+    for (const auto &[field, figure] : writes)
+        field->setText(QString::fromStdString(figure));
+}
+
+void frmmain::openWebAddress()
+{
+    if (!m_platform.openWebAddress(QUrl(text(credits::webAddress))))
+        m_platform.showMessage(this, QStringLiteral("Unable to start Web browser !"));
+}
+
+void frmmain::closeEvent(QCloseEvent *event)
+{
+    // The main window's close box ends the program like Exit: a worksheet left open or
+    // hidden must not keep an invisible program running.
+    event->accept();
+    m_platform.quit();
+}
+
+bool frmmain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Label7 && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        openWebAddress();
+        return true;
+    }
+    return FormWindow::eventFilter(watched, event);
+}
+
+} // namespace pelmora

@@ -1,0 +1,27 @@
+#include "platform.h"
+
+#include "credits.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+
+namespace pelmora {
+
+void QtPlatform::showMessage(QWidget *owner, const QString &text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(credits::productName), text, QMessageBox::Ok, owner);
+    box.exec();
+}
+
+bool QtPlatform::openWebAddress(const QUrl &address)
+{
+    return QDesktopServices::openUrl(address);
+}
+
+void QtPlatform::quit()
+{
+    QCoreApplication::quit();
+}
+
+} // namespace pelmora

@@ -1,0 +1,35 @@
+#pragma once
+
+// What the program asks of the desktop that a test cannot do for real: a message box, the
+// web browser and ending the program. Tests substitute a recording fake.
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace pelmora {
+
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box titled "Pelmora" with an OK button only; returns when it is closed.
+    virtual void showMessage(QWidget *owner, const QString &text) = 0;
+    // Opens the address in the default browser; false when that could not be done.
+    virtual bool openWebAddress(const QUrl &address) = 0;
+    // Ends the program at once, every window with it.
+    virtual void quit() = 0;
+};
+
+// The real desktop, through Qt.
+class QtPlatform : public Platform
+{
+public:
+    void showMessage(QWidget *owner, const QString &text) override;
+    bool openWebAddress(const QUrl &address) override;
+    void quit() override;
+};
+
+} // namespace pelmora

@@ -1,0 +1,24 @@
+#include "app/fonts.h"
+#include "app/frmmain.h"
+#include "app/frmsplash.h"
+#include "app/platform.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pelmora"));
+    pelmora::fonts::installSubstitutes();
+
+    pelmora::QtPlatform platform;
+    std::unique_ptr<pelmora::frmmain> mainWindow;
+    auto *splash = new pelmora::frmSplash([&] {
+        mainWindow = std::make_unique<pelmora::frmmain>(platform);
+        mainWindow->show();
+    });
+    splash->show();
+    return application.exec();
+}
