@@ -26,10 +26,6 @@ private Q_SLOTS:
     void exemption();
     void textThatCannotBeRead_data();
     void textThatCannotBeRead();
-    void openingFigures_data();
-    void openingFigures();
-    void handOver_data();
-    void handOver();
 };
 
 void TestHraExemption::exemption_data()
@@ -50,7 +46,6 @@ void TestHraExemption::exemption_data()
         << "100000" << "72000" << "28000" << "90000" << "50000" << "200000" << "30000";
     QTest::newRow("rent below one tenth: negative excess shows 0")
         << "100000" << "0" << "0" << "50000" << "5000" << "100000" << "0";
-    QTest::newRow("no rent: exemption 0") << "100000" << "0" << "0" << "50000" << "0" << "100000" << "0";
     QTest::newRow("rent exactly one tenth: exemption 0") << "100000" << "0" << "0" << "50000" << "10000" << "100000"
                                                          << "0";
     QTest::newRow("excess equal to HRA drawn gives HRA drawn")
@@ -98,8 +93,6 @@ void TestHraExemption::textThatCannotBeRead_data()
                                              << "\"Grade Pay\" is not a number. Please enter an amount.";
     QTest::newRow("a blank in basic pay") << " " << "0" << "0"
                                           << "\"Basic Pay\" is not a number. Please enter an amount.";
-    QTest::newRow("basic pay read before rent") << "x" << "0" << "y"
-                                                << "\"Basic Pay\" is not a number. Please enter an amount.";
     QTest::newRow("1e400 beyond a double") << "1e400" << "0" << "0" << tooLarge;
     QTest::newRow("salary beyond a double") << "1e308" << "1e308" << "0" << tooLarge;
 }
@@ -113,53 +106,6 @@ void TestHraExemption::textThatCannotBeRead()
         {.txtbp = s(basicPay), .txtda = "0", .txtnpa = s(gradePay), .txthra = "50000", .txtRP = s(rentPaid)});
     QVERIFY(std::holds_alternative<CalculationError>(outcome));
     QTEST(q(std::get<CalculationError>(outcome).message()), "message");
-}
-
-void TestHraExemption::openingFigures_data()
-{
-    QTest::addColumn<QString>("carried");
-    QTest::addColumn<QString>("written");
-
-    QTest::newRow("a whole figure arrives as it is") << "250000" << "250000";
-    QTest::newRow("written as shortest decimal text") << "250000.50" << "250000.5";
-    QTest::newRow("cannot be read: refused") << "abc" << "\"Basic Pay\" is not a number. Please enter an amount.";
-    QTest::newRow("beyond a double: refused")
-        << "1e400" << "A figure is too large to calculate with. Please check the amounts.";
-}
-
-void TestHraExemption::openingFigures()
-{
-    QFETCH(QString, carried);
-    QFETCH(QString, written);
-    const auto outcome = hraOpeningFigures({.txtbp = s(carried), .txtda = "7", .txthrr = "8", .txtnpa = "9"});
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        QCOMPARE(q(error->message()), written);
-        return;
-    }
-    const auto &figures = std::get<HraPayFigures>(outcome);
-    QCOMPARE(q(figures.txtbp), written);
-    QCOMPARE(q(figures.txtnpa), QStringLiteral("9"));
-    QCOMPARE(q(figures.txtda), QStringLiteral("7"));
-    QCOMPARE(q(figures.txthra), QStringLiteral("8"));
-}
-
-void TestHraExemption::handOver_data()
-{
-    QTest::addColumn<QString>("exemption");
-    QTest::addColumn<bool>("handedOver");
-
-    QTest::newRow("a figure is handed over") << "18766" << true;
-    QTest::newRow("text that is not a number is refused") << "18766a" << false;
-}
-
-void TestHraExemption::handOver()
-{
-    QFETCH(QString, exemption);
-    QFETCH(bool, handedOver);
-    const auto outcome = hraExemptionToHandOver(s(exemption));
-    QCOMPARE(std::holds_alternative<std::string>(outcome), handedOver);
-    if (handedOver)
-        QCOMPARE(q(std::get<std::string>(outcome)), exemption);
 }
 
 QTEST_APPLESS_MAIN(TestHraExemption)

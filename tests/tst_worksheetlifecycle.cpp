@@ -1,67 +1,41 @@
-#include "app/frmmain.h"
-#include "recordingplatform.h"
+#include "worksheetdriver.h"
 
-#include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QTest>
 
 using namespace pelmora;
 
-// What every worksheet that Back hides shares: Back keeps its fields, Escape leaves it open,
-// and its close box discards it so that the next opening starts afresh.
+// What the three worksheets that Back hides share: Back keeps their fields, Escape leaves them
+// open, and the close box discards them, writing nothing, so that the next opening starts afresh.
 class TestWorksheetLifecycle : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init() { QVERIFY(d.start()); }
+    void cleanup() { d.stop(); }
 
-    void backHidesAndKeepsTheFields_data();
-    void backHidesAndKeepsTheFields();
-    void escapeLeavesTheWorksheetOpen_data();
-    void escapeLeavesTheWorksheetOpen();
-    void closeBoxDiscardsTheWorksheet_data();
-    void closeBoxDiscardsTheWorksheet();
+    void lifecycle_data();
+    void lifecycle();
 
 private:
-    void worksheets();
-    QWidget *open(const QString &calcButton, const QString &title);
+    // The worksheet the Calc. button shows, found by its title; its amount field; and clicks.
+    QWidget *open(const QString &calcButton, const QString &title)
+    {
+        QTest::mouseClick(d.main->findChild<QPushButton *>(calcButton), Qt::LeftButton);
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->windowTitle() == title && window->isVisible() && QTest::qWaitForWindowActive(window))
+                return window;
+        }
+        return nullptr;
+    }
+    static void click(QWidget *window, const QString &button)
+    {
+        QTest::mouseClick(window->findChild<QPushButton *>(button), Qt::LeftButton);
+    }
 
-    RecordingPlatform m_platform;
-    frmmain *m_main = nullptr;
+    WorksheetDriver d;
 };
 
-void TestWorksheetLifecycle::init()
-{
-    m_platform = RecordingPlatform();
-    m_main = new frmmain(m_platform);
-    m_main->show();
-    QApplication::setActiveWindow(m_main);
-    QVERIFY(QTest::qWaitForWindowActive(m_main));
-}
-
-void TestWorksheetLifecycle::cleanup()
-{
-    delete m_main;
-    m_main = nullptr;
-}
-
-// The worksheet shown by the main window's Calc. button, found by its title.
-QWidget *TestWorksheetLifecycle::open(const QString &calcButton, const QString &title)
-{
-    QTest::mouseClick(m_main->findChild<QPushButton *>(calcButton), Qt::LeftButton);
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->windowTitle() == title && window->isVisible()) {
-            if (!QTest::qWaitForWindowActive(window))
-                qWarning("the worksheet did not become active");
-            return window;
-        }
-    }
-    return nullptr;
-}
-
-void TestWorksheetLifecycle::worksheets()
+void TestWorksheetLifecycle::lifecycle_data()
 {
     QTest::addColumn<QString>("calcButton");
     QTest::addColumn<QString>("title");
@@ -69,64 +43,17 @@ void TestWorksheetLifecycle::worksheets()
     QTest::addColumn<QString>("calculate");
     QTest::addColumn<QString>("back");
     QTest::addColumn<QString>("target"); // the main window's field that Back writes
+    QTest::addColumn<QString>("handedBack"); // what it writes there after 777 was typed
 
     QTest::newRow("HRA exemption") << "cmdcalhr" << "Pelmora - HRA Exemption" << "txtRP" << "cmdcal" << "cmdback"
-                                   << "txthra";
+                                   << "txthra" << "777";
     QTest::newRow("house property") << "cmdcalhp" << "Pelmora - Income from House Property" << "txtoth" << "cmdtot"
-                                    << "cmdbk" << "txthp";
+                                    << "cmdbk" << "txthp" << "-777";
     QTest::newRow("section 80") << "cmdcalded80" << "Pelmora - Deductions Under Section 80" << "txtgpf" << "cmdtot"
-                                << "cmdbk" << "txtded80";
+                                << "cmdbk" << "txtded80" << "777";
 }
 
-void TestWorksheetLifecycle::backHidesAndKeepsTheFields_data()
-{
-    worksheets();
-}
-
-void TestWorksheetLifecycle::backHidesAndKeepsTheFields()
-{
-    QFETCH(QString, calcButton);
-    QFETCH(QString, title);
-    QFETCH(QString, field);
-    QFETCH(QString, calculate);
-    QFETCH(QString, back);
-    QWidget *worksheet = open(calcButton, title);
-    QVERIFY(worksheet);
-    auto *amount = worksheet->findChild<QLineEdit *>(field);
-    amount->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(amount, QStringLiteral("777"));
-    QTest::mouseClick(worksheet->findChild<QPushButton *>(calculate), Qt::LeftButton);
-    QTest::mouseClick(worksheet->findChild<QPushButton *>(back), Qt::LeftButton);
-    QVERIFY(!worksheet->isVisible());
-    QVERIFY(QTest::qWaitForWindowActive(m_main));
-
-    QCOMPARE(open(calcButton, title), worksheet);
-    QCOMPARE(amount->text(), QStringLiteral("777"));
-}
-
-void TestWorksheetLifecycle::escapeLeavesTheWorksheetOpen_data()
-{
-    worksheets();
-}
-
-void TestWorksheetLifecycle::escapeLeavesTheWorksheetOpen()
-{
-    QFETCH(QString, calcButton);
-    QFETCH(QString, title);
-    QFETCH(QString, field);
-    QWidget *worksheet = open(calcButton, title);
-    QVERIFY(worksheet);
-    QTest::keyClick(worksheet->findChild<QLineEdit *>(field), Qt::Key_Escape);
-    QTest::keyClick(worksheet, Qt::Key_Escape);
-    QVERIFY(worksheet->isVisible());
-}
-
-void TestWorksheetLifecycle::closeBoxDiscardsTheWorksheet_data()
-{
-    worksheets();
-}
-
-void TestWorksheetLifecycle::closeBoxDiscardsTheWorksheet()
+void TestWorksheetLifecycle::lifecycle()
 {
     QFETCH(QString, calcButton);
     QFETCH(QString, title);
@@ -134,16 +61,29 @@ void TestWorksheetLifecycle::closeBoxDiscardsTheWorksheet()
     QFETCH(QString, calculate);
     QFETCH(QString, back);
     QFETCH(QString, target);
+    QFETCH(QString, handedBack);
+    d.main->txthrr->setText(QStringLiteral("50000")); // HRA received, so that the rent counts
+
     QPointer<QWidget> worksheet = open(calcButton, title);
     QVERIFY(worksheet);
     auto *amount = worksheet->findChild<QLineEdit *>(field);
-    amount->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(amount, QStringLiteral("777"));
-    QTest::mouseClick(worksheet->findChild<QPushButton *>(calculate), Qt::LeftButton);
+    d.type(amount, QStringLiteral("777"));
+    click(worksheet, calculate);
+    click(worksheet, back);
+    QVERIFY(!worksheet->isVisible());
+    QCOMPARE(d.main->findChild<QLineEdit *>(target)->text(), handedBack);
 
+    QCOMPARE(open(calcButton, title), worksheet.data());
+    QCOMPARE(amount->text(), QStringLiteral("777"));
+    QTest::keyClick(amount, Qt::Key_Escape);
+    QTest::keyClick(worksheet, Qt::Key_Escape);
+    QVERIFY(worksheet->isVisible());
+
+    d.type(amount, QStringLiteral("5"));
+    click(worksheet, calculate);
     QVERIFY(worksheet->close());
     QTRY_VERIFY(worksheet.isNull());
-    QCOMPARE(m_main->findChild<QLineEdit *>(target)->text(), QStringLiteral("0"));
+    QCOMPARE(d.main->findChild<QLineEdit *>(target)->text(), handedBack);
 
     QWidget *fresh = open(calcButton, title);
     QVERIFY(fresh);
