@@ -16,9 +16,9 @@ namespace {
 
 // Layout, in twips: two columns of labelled fields, headings as labels without a field.
 constexpr int leftLabelX = 240;
-constexpr int leftFieldX = 3120;
-constexpr int rightLabelX = 4680;
-constexpr int rightFieldX = 7800;
+constexpr int leftFieldX = 3240;
+constexpr int rightLabelX = 4800;
+constexpr int rightFieldX = 7920;
 constexpr int rightEdge = rightFieldX + placement::fieldWidth;
 constexpr int firstRowY = 120;
 constexpr int rowStep = 360;
