@@ -5,6 +5,8 @@
 #include "fonts.h"
 #include "pelmoraicon.h"
 #include "platform.h"
+#include "salary/choicebox.h"
+#include "salary/form1.h"
 #include "tax/taxcomputation.h"
 
 #include <QCloseEvent>
@@ -43,6 +45,7 @@ QString text(const char *utf8)
 
 frmmain::frmmain(Platform &platform, QWidget *parent)
     : FormWindow(QStringLiteral("Pelmora - Income Tax Calculator"), {pixels(11310), pixels(5940)}, parent)
+    , form1([this] { return new Form1(*this); })
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("frmmain"));
@@ -58,6 +61,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     // A new deductions figure would otherwise print beside a tax worked out without it.
     connect(txtded80, &QLineEdit::textChanged, this, [this] { m_print.disable(); });
 
+    connect(cmdcalgs, &QPushButton::clicked, this, &frmmain::openSalaryStatement);
     connect(cmdcalc, &QPushButton::clicked, this, &frmmain::calculate);
     connect(cmdexit, &QPushButton::clicked, this, [this] { m_platform.quit(); });
 }
@@ -221,6 +225,14 @@ void frmmain::calculate()
     };
     for (const auto &[field, figure] : writes)
         field->setText(QString::fromStdString(figure));
+}
+
+void frmmain::openSalaryStatement()
+{
+    const QString name = txtname->text();
+    Form1 *salaryStatement = form1.show();
+    salaryStatement->txtnam->setText(name);
+    salaryStatement->cbonps->setFocus();
 }
 
 void frmmain::openWebAddress()

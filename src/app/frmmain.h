@@ -5,6 +5,7 @@
 
 #include "commitbuttons.h"
 #include "formwindow.h"
+#include "worksheetslot.h"
 
 class QLabel;
 class QPushButton;
@@ -13,6 +14,7 @@ namespace pelmora {
 
 class AmountField;
 class CarrierField;
+class Form1;
 class NameField;
 class Platform;
 class ResultField;
@@ -63,6 +65,8 @@ public:
     QPushButton *cmdexit;
     QLabel *Label7;
 
+    WorksheetSlot<Form1> form1; // the salary statement
+
 public Q_SLOTS:
     // Works out the tax from the fields and writes the ten results; enables Print.
     void calculate();
@@ -71,6 +75,9 @@ public Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    void openSalaryStatement();
 
 private:
     void buildLeftColumn();
