@@ -130,63 +130,76 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
         }
         const auto &gp = in.txtgp;
 
-        // Dearness allowance. The arrears rows show only the difference of the two rates.
-        for (int i = 0; i < firstYearRow; ++i) {
-            const std::string caption = std::string(monthCaptions[i]) + " B.PAY";
-            const double pay = strictFigure(bp[i], caption) + f(gp[i]);
-            out.txtda[i] = figureText(round(pay * arrearsDaRate) - round(pay * paidDaRate));
+        // The pay texts stay as they are from here on: each is read once.
+        using Figures = std::array<double, monthRows>;
+        Figures basicPay{};
+        Figures gradePay{};
+        Figures pay{}; // basic pay + grade pay
+        for (int i = 0; i < monthRows; ++i) {
+            // The arrears rows' basic pay must be a number: it is all their DA arrears rest on.
+            basicPay[i] = i < firstYearRow ? strictFigure(bp[i], std::string(monthCaptions[i]) + " B.PAY") : f(bp[i]);
+            gradePay[i] = f(gp[i]);
+            pay[i] = basicPay[i] + gradePay[i];
         }
-        for (int i = firstYearRow; i < monthRows; ++i)
-            out.txtda[i] = figureText(round((f(bp[i]) + f(gp[i])) * daRate(i)));
 
-        for (int i = firstYearRow; i < monthRows; ++i) {
-            out.txthra[i] =
-                hraClass == HraClass::None ? "0" : figureText(round((f(bp[i]) + f(gp[i])) * hraRate(hraClass)));
+        // Each figure is written as text and read back as its field will show it; the later
+        // steps and the totals use those readings.
+        const auto write = [&](std::string &field, double value) {
+            field = figureText(value);
+            return f(field);
+        };
+
+        // Dearness allowance. The arrears rows show only the difference of the two rates.
+        Figures da{};
+        for (int i = 0; i < monthRows; ++i) {
+            da[i] = write(out.txtda[i], i < firstYearRow ? round(pay[i] * arrearsDaRate) - round(pay[i] * paidDaRate)
+                                                         : round(pay[i] * daRate(i)));
         }
+
+        Figures hra{};
+        for (int i = firstYearRow; i < monthRows; ++i)
+            hra[i] = write(out.txthra[i], hraClass == HraClass::None ? 0 : round(pay[i] * hraRate(hraClass)));
 
         // Transport allowance with the dearness allowance on it; in the arrears rows only the
         // arrears of that dearness allowance.
+        Figures tpa{};
         for (int i = 0; i < monthRows; ++i) {
-            const TransportTier tier = transportTier(transportClass, f(bp[i]), f(gp[i]));
+            const TransportTier tier = transportTier(transportClass, basicPay[i], gradePay[i]);
             if (transportClass == TransportClass::None || tier == TransportTier::None) {
-                out.txttpa2[i] = "0";
+                tpa[i] = write(out.txttpa2[i], 0);
                 continue;
             }
             const double base = transportBase(transportClass, tier);
-            out.txttpa2[i] = figureText(i < firstYearRow ? round(base * arrearsDaRate) - round(base * paidDaRate)
-                                                         : base + round(base * daRate(i)));
+            tpa[i] = write(out.txttpa2[i], i < firstYearRow ? round(base * arrearsDaRate) - round(base * paidDaRate)
+                                                            : base + round(base * daRate(i)));
         }
 
+        Figures mgc{};
         for (int i = 0; i < monthRows; ++i) {
-            if (!inPensionScheme)
-                out.txtmgc[i] = "0";
-            else if (i < firstYearRow)
-                out.txtmgc[i] = figureText(round(f(out.txtda[i]) * contributionRate));
-            else
-                out.txtmgc[i] = figureText(round((f(bp[i]) + f(gp[i]) + f(out.txtda[i])) * contributionRate));
+            const double contributory = i < firstYearRow ? da[i] : pay[i] + da[i];
+            mgc[i] = write(out.txtmgc[i], inPensionScheme ? round(contributory * contributionRate) : 0);
         }
 
         // Row totals. Basic and grade pay of the arrears rows were paid in the year before.
-        for (int i = 0; i < firstYearRow; ++i)
-            out.txtttl[i] = figureText(f(out.txtda[i]) + f(out.txttpa2[i]) + f(out.txtmgc[i]));
-        for (int i = firstYearRow; i < monthRows; ++i) {
-            out.txtttl[i] = figureText(f(bp[i]) + f(gp[i]) + f(out.txtda[i]) + f(out.txthra[i]) + f(out.txttpa2[i])
-                                       + f(out.txtmgc[i]));
+        Figures total{};
+        for (int i = 0; i < monthRows; ++i) {
+            total[i] = write(out.txtttl[i], i < firstYearRow ? da[i] + tpa[i] + mgc[i]
+                                                             : pay[i] + da[i] + hra[i] + tpa[i] + mgc[i]);
         }
 
-        const auto columnTotal = [&](const MonthTexts &column, int fromRow) {
+        const auto columnTotal = [](const Figures &figures, int fromRow) {
             double sum = 0;
             for (int i = fromRow; i < monthRows; ++i)
-                sum += f(column[i]);
+                sum += figures[i];
             return figureText(sum);
         };
-        out.txtbpt = columnTotal(bp, firstYearRow);
-        out.txtgpt = columnTotal(gp, firstYearRow);
-        out.txtdat = columnTotal(out.txtda, 0);
-        out.txthrat = columnTotal(out.txthra, firstYearRow);
-        out.txtmgct = columnTotal(out.txtmgc, 0);
-        out.txttpat = columnTotal(out.txttpa2, 0);
-        out.txtttlt = columnTotal(out.txtttl, 0);
+        out.txtbpt = columnTotal(basicPay, firstYearRow);
+        out.txtgpt = columnTotal(gradePay, firstYearRow);
+        out.txtdat = columnTotal(da, 0);
+        out.txthrat = columnTotal(hra, firstYearRow);
+        out.txtmgct = columnTotal(mgc, 0);
+        out.txttpat = columnTotal(tpa, 0);
+        out.txtttlt = columnTotal(total, 0);
 
         double grandTotal = f(out.txtttlt);
         for (const std::string &extra : in.txtoth)
