@@ -26,11 +26,17 @@ public:
 
 pelmora::salary::SalarySheet workedExample()
 {
-    pelmora::salary::SalarySheet sheet{.cbonps = "Y"};
-    sheet.txtbp.fill("25000");
-    sheet.txtgp.fill("4600");
-    sheet.txtoth.fill("0");
-    return sheet;
+    const auto every = [](const char *text) {
+        pelmora::salary::MonthTexts texts;
+        texts.fill(text);
+        return texts;
+    };
+    return {
+        .txtbp = every("25000"),
+        .txtgp = every("4600"),
+        .cbonps = "Y",
+        .txtoth = {"0", "0", "0", "0", "0", "0"},
+    };
 }
 
 void typeKey(QWidget *field, Qt::Key key, const QString &text)

@@ -160,7 +160,6 @@ void tst_SalaryComputation::roundingHalves_data()
     QTest::newRow("DA 90% of 29605 is 26644.5, goes to 26644") << "X" << "txtda" << "26644";
     QTest::newRow("HRA X 30% of 29605 is 8881.5, goes to 8882") << "X" << "txthra" << "8882";
     QTest::newRow("HRA Z 10% of 29605 is 2960.5, goes to 2960") << "Z" << "txthra" << "2960";
-    QTest::newRow("HRA Y 20% of 29605 is exactly 5921") << "Y" << "txthra" << "5921";
 }
 
 void tst_SalaryComputation::roundingHalves()
@@ -271,13 +270,11 @@ void tst_SalaryComputation::noneChoices_data()
     QTest::addColumn<QString>("hraClass");
     QTest::addColumn<QString>("transportClass");
     QTest::addColumn<QString>("scheme");
-    QTest::addColumn<QString>("column");
-    QTest::addColumn<QString>("columnTotal");
+    QTest::addColumn<QString>("column"); // all of whose fields show 0
 
-    QTest::newRow("HRA class NA: every HRA 0") << "NA" << "A/A-1" << "Y" << "txthra" << "0";
-    QTest::newRow("transport class NA: every TPA 0") << "X" << "NA" << "Y" << "txttpa2" << "0";
-    QTest::newRow("scheme N: every MGC 0") << "X" << "A/A-1" << "N" << "txtmgc" << "0";
-    QTest::newRow("scheme Y: MGC of pay and DA") << "X" << "A/A-1" << "Y" << "txtmgc" << "68130";
+    QTest::newRow("HRA class NA: every HRA 0") << "NA" << "A/A-1" << "Y" << "txthra";
+    QTest::newRow("transport class NA: every TPA 0") << "X" << "NA" << "Y" << "txttpa2";
+    QTest::newRow("scheme N: every MGC 0") << "X" << "A/A-1" << "N" << "txtmgc";
 }
 
 void tst_SalaryComputation::noneChoices()
@@ -286,25 +283,15 @@ void tst_SalaryComputation::noneChoices()
     QFETCH(QString, transportClass);
     QFETCH(QString, scheme);
     QFETCH(QString, column);
-    QFETCH(QString, columnTotal);
 
     SalarySheet s = workedExample();
     s.cboclass1 = hraClass.toStdString();
     s.cboclass3 = transportClass.toStdString();
     s.cbonps = scheme.toStdString();
     const SalaryResults results = computed(s);
-    const int from = column == u"txthra" ? firstYearRow : 0;
-    double sum = 0;
-    for (int row = from; row < monthRows; ++row)
-        sum += q(::column(results, column)[row]).toDouble();
-    QCOMPARE(QString::number(sum, 'f', 0), columnTotal);
-    const std::string &total = column == u"txthra" ? results.txthrat : column == u"txttpa2" ? results.txttpat
-                                                                                           : results.txtmgct;
-    QCOMPARE(q(total), columnTotal);
-    if (columnTotal == u"0") {
-        for (int row = from; row < monthRows; ++row)
-            QCOMPARE(q(::column(results, column)[row]), u"0");
-    }
+    for (int row = column == u"txthra" ? firstYearRow : 0; row < monthRows; ++row)
+        QVERIFY2(q(::column(results, column)[row]) == u"0", monthTag(row));
+    QCOMPARE(q(results.txtdat), u"318984");
 }
 
 void tst_SalaryComputation::arrearsBasicPay_data()
