@@ -16,6 +16,7 @@ constexpr double incrementRate = 0.03;
 constexpr double contributionRate = 0.1;
 constexpr double exemptTransportPerMonth = 800;
 
+// In the order of the boxes' entries.
 enum class HraClass { X, Y, Z, None };
 enum class TransportClass { Metro, Other, None }; // "A/A-1", "Oth.", "NA"
 enum class TransportTier { Higher, Middle, Lower, None };
@@ -98,6 +99,7 @@ double incrementOn(double pay)
     return rise;
 }
 
+// Up to 800 a month of transport allowance is exempt; the arrears rows do not count.
 double transportExemption(const MonthTexts &txttpa2)
 {
     double exemption = 0;
