@@ -5,6 +5,8 @@
 #include "fonts.h"
 #include "pelmoraicon.h"
 #include "platform.h"
+#include "salary/choicebox.h"
+#include "salary/form1.h"
 #include "tax/taxcomputation.h"
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
@@ -48,6 +50,7 @@ QString text(const char *utf8)
 
 frmmain::frmmain(Platform &platform, QWidget *parent)
     : FormWindow(QStringLiteral("Pelmora - Income Tax Calculator"), {pixels(11310), pixels(5940)}, parent)
+    , form1([this] { return new Form1(*this); })
     , form2([this] { return new Form2(*this); })
     , form4([this] { return new Form4(*this); })
     , reb88([this] { return new frmreb88(*this); })
@@ -66,6 +69,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     // A new deductions figure would otherwise print beside a tax worked out without it.
     connect(txtded80, &QLineEdit::textChanged, this, [this] { m_print.disable(); });
 
+    connect(cmdcalgs, &QPushButton::clicked, this, &frmmain::openSalaryStatement);
     connect(cmdcalc, &QPushButton::clicked, this, &frmmain::calculate);
     connect(cmdexit, &QPushButton::clicked, this, [this] { m_platform.quit(); });
     connect(cmdcalhr, &QPushButton::clicked, this, &frmmain::openHraExemption);
@@ -269,6 +273,14 @@ void frmmain::openDeductions()
     frmreb88 *worksheet = reb88.show();
     worksheet->txt80ccdec->setText(contribution);
     worksheet->txt80ccdgc->setText(contribution);
+}
+
+void frmmain::openSalaryStatement()
+{
+    const QString name = txtname->text();
+    Form1 *salaryStatement = form1.show();
+    salaryStatement->txtnam->setText(name);
+    salaryStatement->cbonps->setFocus();
 }
 
 void frmmain::openWebAddress()
