@@ -2,6 +2,7 @@
 // one keystroke in "Jan 13" that fills the 13 rows below it.
 
 #include "benchmark.h"
+#include "silentplatform.h"
 
 #include "app/amountfield.h"
 #include "app/frmmain.h"
@@ -14,15 +15,6 @@
 #include <QPushButton>
 
 namespace {
-
-// The desktop's requests are answered by nobody: a benchmark shows no boxes.
-class SilentPlatform : public pelmora::Platform
-{
-public:
-    void showMessage(QWidget *, const QString &) override {}
-    bool openWebAddress(const QUrl &) override { return true; }
-    void quit() override {}
-};
 
 pelmora::salary::SalarySheet workedExample()
 {
@@ -61,7 +53,7 @@ PELMORA_BENCHMARK("salary")
         31, 200);
     bench::report("salary computation (rules, worked example)", compute, "us", "under 20 us");
 
-    SilentPlatform platform;
+    bench::SilentPlatform platform;
     pelmora::frmmain main(platform);
     main.cmdcalgs->click();
     pelmora::Form1 *form = main.form1.window();

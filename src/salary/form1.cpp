@@ -5,6 +5,7 @@
 #include "salarycomputation.h"
 
 #include "app/amountfield.h"
+#include "app/controlplacement.h"
 #include "app/fonts.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
@@ -52,7 +53,6 @@ constexpr int rowY(int row)
     return firstRowY + row * rowStep;
 }
 
-const QColor darkBlue(0, 0, 128);
 const QColor darkGreen(0, 128, 0);
 const QColor arrearsGrey(224, 224, 224);
 
@@ -75,32 +75,14 @@ QStringList entries(const auto &list)
 }
 
 template <typename Field>
-Field *placeField(QWidget *window, const QString &name, QRect geometry)
-{
-    auto *field = new Field(window);
-    field->setObjectName(name);
-    field->setGeometry(geometry);
-    field->setFont(fonts::msSansSerif(8.25));
-    return field;
-}
-
-template <typename Field>
 Field *placeCell(QWidget *window, const char *name, int row, Column column)
 {
-    return placeField<Field>(window, arrayName(name, row), QRect(columnX(column), rowY(row), columnWidth, fieldHeight));
+    return placement::field<Field>(window, arrayName(name, row), QRect(columnX(column), rowY(row), columnWidth, fieldHeight));
 }
 
 QLabel *placeLabel(QWidget *window, const QString &name, const QString &caption, QRect geometry)
 {
-    auto *label = new QLabel(caption, window);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(fonts::arial(8.25, true));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, darkBlue);
-    label->setPalette(palette);
-    label->setGeometry(geometry);
-    return label;
+    return placement::label(window, name, caption, 8.25, geometry);
 }
 
 // A member of the caption array Label1: the month rows, the column headings and the extras.
@@ -111,12 +93,8 @@ QLabel *placeCaption(QWidget *window, int index, const QString &caption, QRect g
 
 QPushButton *placeButton(QWidget *window, const char *name, const QString &caption, int x)
 {
-    auto *button = new QPushButton(caption, window);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(x, buttonsY, 84, 27);
-    button->setFont(fonts::msSansSerif(9.75, true));
-    button->setAutoDefault(false);
-    return button;
+    return placement::button(window, QLatin1String(name), caption, fonts::msSansSerif(9.75, true),
+                             QRect(x, buttonsY, 84, 27));
 }
 
 std::string figure(const QLineEdit *field)
@@ -163,7 +141,7 @@ Form1::~Form1() = default;
 void Form1::buildHeader()
 {
     placeLabel(this, QStringLiteral("lblname"), QStringLiteral("Name"), QRect(monthCaptionX, 10, 48, 18));
-    txtnam = placeField<NameField>(this, QStringLiteral("txtnam"), QRect(firstColumnX, 9, 250, 20));
+    txtnam = placement::field<NameField>(this, QStringLiteral("txtnam"), QRect(firstColumnX, 9, 250, 20));
     txtnam->setTypingLimit(26);
 
     placeLabel(this, QStringLiteral("Label4"), QStringLiteral("New Pen. Sch. :-"), QRect(panelX, 10, 112, 18));
@@ -219,7 +197,7 @@ void Form1::buildMonthRows()
 void Form1::buildTotals()
 {
     const auto total = [this](const char *name, Column column) {
-        return placeField<ResultField>(this, QLatin1String(name),
+        return placement::field<ResultField>(this, QLatin1String(name),
                                        QRect(columnX(column), totalsRowY, columnWidth, fieldHeight));
     };
     txtbpt = total("txtbpt", BasicPay);
@@ -255,7 +233,7 @@ void Form1::buildSidePanel()
     for (int i = 0; i < extras; ++i) {
         const int y = extrasY + i * extrasStep;
         placeCaption(this, 30 - i, QString::fromLatin1(captions[i]), QRect(panelX, y + 1, 78, fieldHeight - 2));
-        txtoth[i] = placeField<AmountField>(this, arrayName("txtoth", i), QRect(extrasFieldX, y, extrasFieldWidth, fieldHeight));
+        txtoth[i] = placement::field<AmountField>(this, arrayName("txtoth", i), QRect(extrasFieldX, y, extrasFieldWidth, fieldHeight));
     }
 }
 
@@ -266,7 +244,7 @@ void Form1::buildButtons()
     cmdbak = placeButton(this, "cmdbak", QStringLiteral("&Back"), monthCaptionX + 184);
 
     placeCaption(this, 31, QStringLiteral("G.Total"), QRect(columnX(Tpa) + 8, buttonsY + 5, 56, 18));
-    txtgtotal = placeField<ResultField>(this, QStringLiteral("txtgtotal"),
+    txtgtotal = placement::field<ResultField>(this, QStringLiteral("txtgtotal"),
                                         QRect(columnX(Mgc), buttonsY + 4, columnWidth + columnStep, fieldHeight + 1));
 }
 
@@ -278,8 +256,7 @@ void Form1::setTabOrder()
     for (AmountField *extra : txtoth)
         order << extra;
     order << cmdcal << cmdprn << cmdbak << chkinc;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(order);
 }
 
 void Form1::watchInputs()
