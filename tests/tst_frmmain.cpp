@@ -8,6 +8,14 @@
 
 using namespace pelmora;
 
+static QStringList texts(std::initializer_list<const char *> latin1)
+{
+    QStringList list;
+    for (const char *text : latin1)
+        list.append(QString::fromLatin1(text));
+    return list;
+}
+
 class TestFrmMain : public QObject
 {
     Q_OBJECT
@@ -60,14 +68,11 @@ void TestFrmMain::type(QLineEdit *field, const QString &text)
 
 QStringList TestFrmMain::resultTexts() const
 {
-    QStringList texts;
-    for (QLineEdit *field : {static_cast<QLineEdit *>(m_window->txtexall), static_cast<QLineEdit *>(m_window->txtnsal),
-                             static_cast<QLineEdit *>(m_window->txtgti), static_cast<QLineEdit *>(m_window->txtnti),
-                             static_cast<QLineEdit *>(m_window->txtgtax), static_cast<QLineEdit *>(m_window->txtrel87A),
-                             static_cast<QLineEdit *>(m_window->txtntax), static_cast<QLineEdit *>(m_window->txtcess),
-                             static_cast<QLineEdit *>(m_window->txtttax), static_cast<QLineEdit *>(m_window->txtbaltax)})
-        texts.append(field->text());
-    return texts;
+    QStringList results;
+    for (const QString &name : texts({"txtexall", "txtnsal", "txtgti", "txtnti", "txtgtax", "txtrel87A", "txtntax",
+                                      "txtcess", "txtttax", "txtbaltax"}))
+        results.append(m_window->findChild<QLineEdit *>(name)->text());
+    return results;
 }
 
 void TestFrmMain::startsReadyForTheName()
@@ -102,11 +107,8 @@ void TestFrmMain::workedExampleByKeyboard()
     QTest::keyClick(m_window->txtdedtax, key.key(), key.keyboardModifiers());
     QTRY_VERIFY(m_window->cmdprint->isEnabled()); // an access key presses its button after a moment
 
-    const QStringList expected{QStringLiteral("59600"), QStringLiteral("540400"), QStringLiteral("545400"),
-                               QStringLiteral("445400"), QStringLiteral("24540"), QStringLiteral("2000"),
-                               QStringLiteral("22540"), QStringLiteral("676"), QStringLiteral("23216"),
-                               QStringLiteral("-16784")};
-    QCOMPARE(resultTexts(), expected);
+    QCOMPARE(resultTexts(), texts({"59600", "540400", "545400", "445400", "24540", "2000", "22540", "676", "23216",
+                                   "-16784"}));
     QVERIFY(m_window->cmdprint->isEnabled());
     QVERIFY(m_platform.messages.isEmpty());
 }
@@ -163,11 +165,9 @@ void TestFrmMain::tooLargeFigureChangesNothing()
 void TestFrmMain::tabOrder()
 {
     QTest::mouseClick(m_window->cmdcalc, Qt::LeftButton); // so that Print is a stop too
-    const QStringList expected{QStringLiteral("cmdcalgs"), QStringLiteral("txtgs"),    QStringLiteral("txttp"),
-                               QStringLiteral("cmdcalhr"), QStringLiteral("txthra"),   QStringLiteral("txtos"),
-                               QStringLiteral("cmdcalhp"), QStringLiteral("cmdcalded80"), QStringLiteral("txtrel89"),
-                               QStringLiteral("txtdedtax"), QStringLiteral("cmdcalc"), QStringLiteral("cmdprint"),
-                               QStringLiteral("cmdexit"),  QStringLiteral("txtname")};
+    const QStringList expected = texts({"cmdcalgs", "txtgs", "txttp", "cmdcalhr", "txthra", "txtos", "cmdcalhp",
+                                        "cmdcalded80", "txtrel89", "txtdedtax", "cmdcalc", "cmdprint", "cmdexit",
+                                        "txtname"});
     m_window->txtname->setFocus(Qt::TabFocusReason);
     QStringList visited;
     for (qsizetype i = 0; i < expected.size(); ++i) {
