@@ -2,6 +2,7 @@
 // of the right orientation, whose text can be extracted, in a folder that is created when
 // missing, without overwriting an earlier statement and without leaving a half-written file.
 
+#include "app/credits.h"
 #include "app/fonts.h"
 #include "print/pdffiletarget.h"
 #include "print/printers.h"
@@ -134,7 +135,8 @@ private Q_SLOTS:
                            QStringLiteral("654321"), QStringLiteral("31250.5"), QStringLiteral("-150000"),
                            QStringLiteral("NPS (EC + GC) (80CCD):-"), QStringLiteral("365"),
                            QStringLiteral("BALANCE TAX :-"), QStringLiteral("3690"),
-                           QStringLiteral("For suggestions/ reporting of bugs contact bugs@pelmora.example.org")};
+                           QStringLiteral("For suggestions/ reporting of bugs contact ")
+                               + QString::fromUtf8(credits::contactAddress)};
         QTest::newRow("salary statement, landscape")
             << QString::fromUtf8(salaryStatementName) << salaryStatement(salaryTexts()) << QSizeF(841.89, 595.28)
             << QStringList{QStringLiteral("DETAILS OF SALARY RECEIVED FOR THE YEAR 2013 - 2014"),

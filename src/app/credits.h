@@ -7,8 +7,8 @@ namespace pelmora::credits {
 
 inline constexpr const char *productName = "Pelmora";
 inline constexpr const char *taxYear = "2013-14";
-inline constexpr const char *author = "By the Pelmora developers";
-inline constexpr const char *office = "Pelmora Software, New Delhi";
+inline constexpr const char *author = "By the Pelmora team";
+inline constexpr const char *office = "Pelmora Software";
 inline constexpr const char *webAddress = "https://pelmora.example.org/";
 inline constexpr const char *contactAddress = "bugs@pelmora.example.org";
 

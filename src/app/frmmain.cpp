@@ -181,8 +181,6 @@ void frmmain::buildFooter()
                darkGreen, true);
     Label7 = placeLabel(this, "Label7", QStringLiteral("Free Download:- ") + text(credits::webAddress), 6600, 5640,
                         linkBlue);
-    Label7->setFont(fonts::arial(9.75));
-    Label7->adjustSize();
     Label7->setCursor(linkCursor());
     Label7->installEventFilter(this);
 }

@@ -68,11 +68,12 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, std::chrono::millisec
     lblCompany = placeLabel(panel, "lblCompany", QString::fromUtf8(credits::office), fonts::arial(12, false, true),
                             {1200, 1440, 3540, 330}, right);
 
-    m_timer.setObjectName(QStringLiteral("Timer1"));
-    m_timer.setSingleShot(true);
-    m_timer.setInterval(delay);
-    connect(&m_timer, &QTimer::timeout, this, &frmSplash::tick);
-    m_timer.start();
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(delay);
+    connect(m_timer, &QTimer::timeout, this, &frmSplash::tick);
+    m_timer->start();
 }
 
 void frmSplash::showEvent(QShowEvent *event)
@@ -96,7 +97,7 @@ void frmSplash::closeEvent(QCloseEvent *event)
 
 void frmSplash::tick()
 {
-    m_timer.stop();
+    m_timer->stop();
     m_showMainWindow();
     m_done = true;
     close();

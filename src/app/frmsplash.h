@@ -34,7 +34,7 @@ private:
     void tick();
 
     std::function<void()> m_showMainWindow;
-    QTimer m_timer;
+    QTimer *m_timer;
     bool m_done = false;
 };
 
