@@ -6,6 +6,11 @@
 #include "pelmoraicon.h"
 #include "platform.h"
 #include "tax/taxcomputation.h"
+#include "worksheets/form2.h"
+#include "worksheets/form4.h"
+#include "worksheets/frmreb88.h"
+#include "worksheets/hraexemption.h"
+#include "worksheets/section80.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -43,6 +48,9 @@ QString text(const char *utf8)
 
 frmmain::frmmain(Platform &platform, QWidget *parent)
     : FormWindow(QStringLiteral("Pelmora - Income Tax Calculator"), {pixels(11310), pixels(5940)}, parent)
+    , form2([this] { return new Form2(*this); })
+    , form4([this] { return new Form4(*this); })
+    , reb88([this] { return new frmreb88(*this); })
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("frmmain"));
@@ -60,6 +68,9 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
 
     connect(cmdcalc, &QPushButton::clicked, this, &frmmain::calculate);
     connect(cmdexit, &QPushButton::clicked, this, [this] { m_platform.quit(); });
+    connect(cmdcalhr, &QPushButton::clicked, this, &frmmain::openHraExemption);
+    connect(cmdcalhp, &QPushButton::clicked, this, &frmmain::openHouseProperty);
+    connect(cmdcalded80, &QPushButton::clicked, this, &frmmain::openDeductions);
 }
 
 frmmain::~frmmain() = default;
@@ -219,6 +230,45 @@ void frmmain::calculate()
     };
     for (const auto &[field, figure] : writes)
         field->setText(QString::fromStdString(figure));
+}
+
+void frmmain::openHraExemption()
+{
+    const auto outcome = hraOpeningFigures({
+        .txtbp = txtbp->text().toStdString(),
+        .txtda = txtda->text().toStdString(),
+        .txthrr = txthrr->text().toStdString(),
+        .txtnpa = txtnpa->text().toStdString(),
+    });
+    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
+        m_platform.showMessage(this, QString::fromStdString(error->message()));
+        return;
+    }
+    const auto &figures = std::get<HraPayFigures>(outcome);
+    Form2 *worksheet = form2.show();
+    worksheet->txtbp->setText(QString::fromStdString(figures.txtbp));
+    worksheet->txtnpa->setText(QString::fromStdString(figures.txtnpa));
+    worksheet->txtda->setText(QString::fromStdString(figures.txtda));
+    worksheet->txthra->setText(QString::fromStdString(figures.txthra));
+    worksheet->txtRP->setFocus();
+}
+
+void frmmain::openHouseProperty()
+{
+    form4.show();
+}
+
+void frmmain::openDeductions()
+{
+    const auto outcome = pensionContributionOnOpening(txtmgc->text().toStdString());
+    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
+        m_platform.showMessage(this, QString::fromStdString(error->message()));
+        return;
+    }
+    const QString contribution = QString::fromStdString(std::get<std::string>(outcome));
+    frmreb88 *worksheet = reb88.show();
+    worksheet->txt80ccdec->setText(contribution);
+    worksheet->txt80ccdgc->setText(contribution);
 }
 
 void frmmain::openWebAddress()

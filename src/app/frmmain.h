@@ -5,6 +5,7 @@
 
 #include "commitbuttons.h"
 #include "formwindow.h"
+#include "worksheetslot.h"
 
 class QLabel;
 class QPushButton;
@@ -13,6 +14,9 @@ namespace pelmora {
 
 class AmountField;
 class CarrierField;
+class Form2;
+class Form4;
+class frmreb88;
 class NameField;
 class Platform;
 class ResultField;
@@ -63,6 +67,11 @@ public:
     QPushButton *cmdexit;
     QLabel *Label7;
 
+    // The HRA exemption, house property and section 80 worksheets.
+    WorksheetSlot<Form2> form2;
+    WorksheetSlot<Form4> form4;
+    WorksheetSlot<frmreb88> reb88;
+
 public Q_SLOTS:
     // Works out the tax from the fields and writes the ten results; enables Print.
     void calculate();
@@ -77,6 +86,9 @@ private:
     void buildRightColumn();
     void buildFooter();
     void setTabOrder();
+    void openHraExemption();
+    void openHouseProperty();
+    void openDeductions();
 
     Platform &m_platform;
     CommitButtons m_print;

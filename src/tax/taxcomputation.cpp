@@ -2,6 +2,8 @@
 
 #include "app/figures.h"
 
+#include <algorithm>
+
 namespace pelmora {
 
 namespace {
@@ -35,11 +37,9 @@ Calculation<TaxResults> computeTax(const TaxInputs &in)
         const double n = f(out.txtnti);
         out.txtgtax = figureText(grossTax(n));
 
-        const double t = f(out.txtgtax);
-        if (n <= reliefIncomeLimit87A)
-            out.txtrel87A = t < reliefLimit87A ? figureText(t) : "2000";
-        else
-            out.txtrel87A = "0";
+        // The relief is the gross tax, at most 2000, and only up to the income limit.
+        const double relief = n <= reliefIncomeLimit87A ? std::min(f(out.txtgtax), reliefLimit87A) : 0;
+        out.txtrel87A = figureText(relief);
 
         double netTax = f(out.txtgtax) - (f(out.txtrel87A) + f(in.txtrel89));
         if (netTax < 0)

@@ -1,0 +1,109 @@
+#include "form2.h"
+
+#include "controlplacement.h"
+#include "hraexemption.h"
+
+#include "app/amountfield.h"
+#include "app/frmmain.h"
+#include "app/platform.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace pelmora {
+
+namespace {
+
+// Layout, in twips.
+constexpr int labelX = 240;
+constexpr int fieldX = 2520;
+constexpr int firstRowY = 240;
+constexpr int rowStep = 420;
+constexpr int rowY(int row) { return firstRowY + row * rowStep; }
+constexpr int buttonsY = rowY(7) + 120;
+
+constexpr int typingLimit = 10;
+
+std::string textOf(const QLineEdit *field)
+{
+    return field->text().toStdString();
+}
+
+} // namespace
+
+Form2::Form2(frmmain &main)
+    : FormWindow(QStringLiteral("Pelmora - HRA Exemption"),
+                 {pixels(fieldX + placement::fieldWidth + labelX), pixels(buttonsY + placement::buttonHeight + 300)})
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("Form2"));
+    using namespace placement;
+
+    label(this, "gsallbl", QStringLiteral("Basic Pay"), labelX, rowY(0));
+    txtbp = field<AmountField>(this, "txtbp", fieldX, rowY(0));
+    label(this, "Label2", QStringLiteral("Grade Pay"), labelX, rowY(1));
+    txtnpa = field<AmountField>(this, "txtnpa", fieldX, rowY(1));
+    label(this, "lblda", QStringLiteral("Dearness Allow."), labelX, rowY(2));
+    txtda = field<AmountField>(this, "txtda", fieldX, rowY(2));
+    label(this, "lblns", QStringLiteral("Total Salary"), labelX, rowY(3));
+    txtns = field<ResultField>(this, "txtns", fieldX, rowY(3));
+    label(this, "lblhra", QStringLiteral("HRA Drawn"), labelX, rowY(4));
+    txthra = field<AmountField>(this, "txthra", fieldX, rowY(4));
+    label(this, "lblRP", QStringLiteral("Rent Paid (Annual)"), labelX, rowY(5));
+    txtRP = field<AmountField>(this, "txtRP", fieldX, rowY(5));
+    label(this, "lblhrx", QStringLiteral("HRA Exemption"), labelX, rowY(6));
+    txthrx = field<ResultField>(this, "txthrx", fieldX, rowY(6));
+
+    cmdcal = button(this, "cmdcal", QStringLiteral("&CALCULATE"), labelX, buttonsY);
+    cmdback = button(this, "cmdback", QStringLiteral("&BACK"), fieldX + fieldWidth - buttonWidth, buttonsY);
+    setDefaultButton(cmdcal);
+
+    // Grade pay behaves like the pay fields beside it: a change of it must not leave an
+    // exemption worked out from the old figure ready to be handed back.
+    const QList<EntryField *> amounts{txtbp, txtnpa, txtda, txthra, txtRP};
+    for (EntryField *amount : amounts)
+        amount->setTypingLimit(typingLimit);
+    m_back.add(cmdback);
+    m_back.watch(amounts);
+
+    const QList<QWidget *> order{txtbp, txtda, txthra, txtRP, cmdcal, cmdback, txtnpa};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+
+    connect(cmdcal, &QPushButton::clicked, this, &Form2::calculate);
+    connect(cmdback, &QPushButton::clicked, this, &Form2::back);
+}
+
+void Form2::calculate()
+{
+    const auto outcome = computeHraExemption({
+        .txtbp = textOf(txtbp),
+        .txtda = textOf(txtda),
+        .txtnpa = textOf(txtnpa),
+        .txthra = textOf(txthra),
+        .txtRP = textOf(txtRP),
+    });
+    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
+        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+        return;
+    }
+    const auto &results = std::get<HraResults>(outcome);
+    txtns->setText(QString::fromStdString(results.txtns));
+    txthrx->setText(QString::fromStdString(results.txthrx));
+    m_back.enable();
+}
+
+void Form2::back()
+{
+    const auto outcome = hraExemptionToHandOver(textOf(txthrx));
+    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
+        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+        return;
+    }
+    hide();
+    m_main.bringForward();
+    m_main.txthra->setText(QString::fromStdString(std::get<std::string>(outcome)));
+    m_main.txtos->setFocus();
+}
+
+} // namespace pelmora

@@ -1,0 +1,44 @@
+#pragma once
+
+// The HRA exemption worksheet. The main window opens it with the year's pay filled in; the user
+// types the rent paid, calculates, and Back hands the exemption to the main window.
+
+#include "app/commitbuttons.h"
+#include "app/formwindow.h"
+
+class QPushButton;
+
+namespace pelmora {
+
+class AmountField;
+class ResultField;
+class frmmain;
+
+class Form2 : public FormWindow
+{
+    Q_OBJECT
+public:
+    explicit Form2(frmmain &main);
+
+    AmountField *txtbp;  // basic pay
+    AmountField *txtnpa; // grade pay
+    AmountField *txtda;  // dearness allowance
+    ResultField *txtns;  // total salary
+    AmountField *txthra; // HRA drawn
+    AmountField *txtRP;  // rent paid
+    ResultField *txthrx; // exemption
+    QPushButton *cmdcal;
+    QPushButton *cmdback;
+
+    // Works out total salary and exemption; enables Back. Text that is not a number in an
+    // amount field is reported and changes nothing.
+    void calculate();
+    // Hides this window and writes the exemption into the main window.
+    void back();
+
+private:
+    frmmain &m_main;
+    CommitButtons m_back;
+};
+
+} // namespace pelmora

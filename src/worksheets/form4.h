@@ -1,0 +1,77 @@
+#pragma once
+
+// The income from house property worksheet: rented out or self-occupied, the figures of the
+// one house, and Back hands the income (negative for a loss) to the main window. The printed
+// tax statement reads its fields by these names.
+
+#include "app/commitbuttons.h"
+#include "app/formwindow.h"
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace pelmora {
+
+class AmountField;
+class ResultField;
+class frmmain;
+
+class Form4 : public FormWindow
+{
+    Q_OBJECT
+public:
+    explicit Form4(frmmain &main);
+
+    QGroupBox *frmask;
+    QRadioButton *optso;
+    QRadioButton *optrent;
+
+    QLabel *lblrent;
+    AmountField *txtarv; // annual rental value
+    QLabel *lblptax;
+    AmountField *txtptax; // property taxes
+    QLabel *lblghi;
+    ResultField *txtghi; // gross income
+    QLabel *lbldeduction;
+    QLabel *lblrep;
+    ResultField *txtrep; // repairs and maintenance
+
+    QGroupBox *framintt;
+    QRadioButton *optb499;
+    QRadioButton *opta499;
+
+    QLabel *lblintt;
+    AmountField *txtintt; // interest on borrowed capital, as entered
+    QLabel *lbloth;
+    AmountField *txtoth; // other deductions
+    ResultField *txttd;  // total deductions
+    QLabel *lblihp;
+    ResultField *txtihp; // income from house property
+
+    QPushButton *cmdtot;
+    QPushButton *cmdbk;
+
+    // Works out gross income, repairs, total deductions and income; enables Back. Text that
+    // is not a number in an amount field is reported and changes nothing.
+    void calculate();
+    // Hides this window and writes the income into the main window.
+    void back();
+
+private:
+    void buildPropertyFigures();
+    void buildDeductions();
+    void chooseRentedOut();
+    void chooseSelfOccupied();
+    // The figures of a let house, with their labels: what Self Occupied zeroes and disables.
+    QList<QWidget *> rentedOutControls() const;
+
+    frmmain &m_main;
+    CommitButtons m_back;
+    QButtonGroup *m_kind;
+    QButtonGroup *m_loan;
+};
+
+} // namespace pelmora

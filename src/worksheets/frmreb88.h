@@ -1,0 +1,65 @@
+#pragma once
+
+// The deductions under section 80 worksheet. The main window opens it with the year's pension
+// contribution in both pension fields; Back hands the grand total to the main window. The
+// printed tax statement reads its fields by these names.
+
+#include "app/commitbuttons.h"
+#include "app/formwindow.h"
+
+class QPushButton;
+
+namespace pelmora {
+
+class AmountField;
+class ResultField;
+class frmmain;
+
+class frmreb88 : public FormWindow
+{
+    Q_OBJECT
+public:
+    explicit frmreb88(frmmain &main);
+
+    // Section 80C.
+    AmountField *txtgpf;
+    AmountField *txtgis;
+    AmountField *txthba;
+    AmountField *txtlic;
+    AmountField *txtppf;
+    AmountField *txtnsc;
+    AmountField *txtnsci;
+    AmountField *txttf1; // tuition fee, first child
+    AmountField *txttf2; // tuition fee, second child
+    AmountField *txtinf;
+    AmountField *txtos; // other savings
+    ResultField *txt80c;
+
+    AmountField *txt80ccc;
+    AmountField *txt80ccdec; // pension scheme, employee's contribution
+    AmountField *txt80ccdgc; // pension scheme, government's contribution
+    ResultField *txttot1;    // limited total of 80C, 80CCC and 80CCD
+    AmountField *txt80ccf;
+    AmountField *txt80d; // Mediclaim, held to its limit as it is typed
+    AmountField *txt80g; // donations
+    AmountField *txtoth; // other deductions
+    ResultField *txtgt80;
+
+    QPushButton *cmdtot;
+    QPushButton *cmdbk;
+
+    // Works out the totals and the grand total; enables Back.
+    void calculate();
+    // Hides this window and writes the grand total into the main window.
+    void back();
+
+private:
+    void buildSection80C();
+    void buildOtherSections();
+    void holdMediclaimToLimit();
+
+    frmmain &m_main;
+    CommitButtons m_back;
+};
+
+} // namespace pelmora

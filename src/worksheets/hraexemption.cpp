@@ -1,0 +1,59 @@
+#include "hraexemption.h"
+
+#include "app/figures.h"
+
+namespace pelmora {
+
+namespace {
+
+// Calculate puts "0" into an emptied field before it reads any.
+std::string_view filled(const std::string &text)
+{
+    return text.empty() ? std::string_view("0") : std::string_view(text);
+}
+
+} // namespace
+
+Calculation<HraResults> computeHraExemption(const HraInputs &in)
+{
+    return calculate([&] {
+        const double basicPay = strictFigure(filled(in.txtbp), "Basic Pay");
+        const double dearness = strictFigure(filled(in.txtda), "Dearness Allow.");
+        const double hraDrawn = strictFigure(filled(in.txthra), "HRA Drawn");
+        const double gradePay = strictFigure(filled(in.txtnpa), "Grade Pay");
+
+        HraResults out;
+        out.txtns = figureText(basicPay + dearness + gradePay);
+
+        const double rentPaid = strictFigure(filled(in.txtRP), "Rent Paid (Annual)");
+        const double salary = strictFigure(out.txtns, "Total Salary");
+        const double excessRent = rentPaid - roundHalfEven(salary * 0.1);
+        out.txthrx = figureText(excessRent < hraDrawn ? excessRent : hraDrawn);
+        if (strictFigure(out.txthrx, "HRA Exemption") < 0)
+            out.txthrx = figureText(0);
+        return out;
+    });
+}
+
+Calculation<HraPayFigures> hraOpeningFigures(const HraCarriers &carriers)
+{
+    return calculate([&] {
+        const double basicPay = strictFigure(carriers.txtbp, "Basic Pay");
+        const double dearness = strictFigure(carriers.txtda, "Dearness Allowance");
+        const double hraReceived = strictFigure(carriers.txthrr, "HRA Received");
+        const double gradePay = strictFigure(carriers.txtnpa, "Grade Pay");
+        HraPayFigures figures;
+        figures.txtbp = figureText(basicPay);
+        figures.txtnpa = figureText(gradePay);
+        figures.txtda = figureText(dearness);
+        figures.txthra = figureText(hraReceived);
+        return figures;
+    });
+}
+
+Calculation<std::string> hraExemptionToHandOver(const std::string &txthrx)
+{
+    return calculate([&] { return figureText(strictFigure(txthrx, "HRA Exemption")); });
+}
+
+} // namespace pelmora

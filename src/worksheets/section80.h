@@ -1,0 +1,71 @@
+#pragma once
+
+// Deductions under section 80: the section 80C items, the combined limit on 80C + 80CCC + the
+// employee's pension contribution with the government's contribution added on top, the limit
+// on 80CCF infrastructure bonds, and Mediclaim, donations and other deductions. Figures are
+// read leniently; only the Mediclaim check reads strictly.
+
+#include "app/calculation.h"
+
+#include <string>
+#include <string_view>
+
+namespace pelmora {
+
+constexpr double section80CombinedLimit = 100000; // 80C + 80CCC + 80CCD (employee's contribution)
+constexpr double section80CcfLimit = 20000;
+constexpr double mediclaimLimit = 30000;
+
+// Shown when Mediclaim is typed above its limit; the closing parenthesis is missing in the
+// program's wording and stays so.
+constexpr std::string_view mediclaimLimitMessage =
+    "Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. 15,000/- for self and dependents and "
+    "Rs. 15,000/- for parents";
+
+// The texts of the section 80 worksheet's amount fields.
+struct Section80Inputs {
+    // Section 80C items, added in this order.
+    std::string txtgpf;
+    std::string txtgis;
+    std::string txthba;
+    std::string txtlic;
+    std::string txtppf;
+    std::string txtnsc;
+    std::string txtnsci;
+    std::string txttf1;
+    std::string txttf2;
+    std::string txtinf;
+    std::string txtos;
+
+    std::string txt80ccc;
+    std::string txt80ccdec; // pension scheme, employee's contribution
+    std::string txt80ccdgc; // pension scheme, government's contribution
+    std::string txt80ccf;
+    std::string txt80d; // Mediclaim
+    std::string txt80g; // donations
+    std::string txtoth; // other deductions
+};
+
+// The texts Calculate writes, in the order it writes them. txt80ccf is the bonds figure as it
+// counts: "20000" above the limit, otherwise the field's own text.
+struct Section80Results {
+    std::string txt80c;
+    std::string txttot1;
+    std::string txt80ccf;
+    std::string txtgt80;
+};
+
+// Fails only when a figure leaves the range of a double.
+Calculation<Section80Results> computeSection80(const Section80Inputs &inputs);
+
+// Whether the Mediclaim field's text is above the limit. Text that is not a number (a lone
+// sign while typing, letters) is not above it.
+bool mediclaimAboveLimit(std::string_view txt80d);
+
+// The figure Back hands to the main window, read leniently from the grand total.
+Calculation<std::string> section80TotalToHandOver(const std::string &txtgt80);
+
+// The main window's pension-scheme figure as written into both pension fields on opening.
+Calculation<std::string> pensionContributionOnOpening(const std::string &txtmgc);
+
+} // namespace pelmora
