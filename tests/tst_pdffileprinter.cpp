@@ -156,12 +156,15 @@ private Q_SLOTS:
         QCOMPARE(path, QDir(folder.path()).absoluteFilePath(documentName + QStringLiteral(".pdf")));
         const PdfInfo info = pdfInfo(path);
         QCOMPARE(info.pages, 1);
-        QVERIFY2(qAbs(info.pointSize.width() - pageSize.width()) < 1 && qAbs(info.pointSize.height() - pageSize.height()) < 1,
+        const QSizeF off = info.pointSize - pageSize;
+        QVERIFY2(qAbs(off.width()) < 1 && qAbs(off.height()) < 1,
                  qPrintable(QStringLiteral("%1 x %2").arg(info.pointSize.width()).arg(info.pointSize.height())));
         const QString extracted = extractedText(path);
         for (const QString &text : texts)
             QVERIFY2(extracted.contains(text), qPrintable(text));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{documentName + QStringLiteral(".pdf")});
+        // Nothing else: no temporary file is left beside the statement.
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{documentName + QStringLiteral(".pdf")});
     }
 
     void rightAlignedFiguresEndAtTheirColumnEdge_data()
@@ -233,7 +236,8 @@ private Q_SLOTS:
         qputenv("HOME", QFile::encodeName(home.path()));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral(".config"))));
         const QString documents = PdfFileTarget::documentsFolder();
-        const QString path = printInto(documents, QString::fromUtf8(salaryStatementName), salaryStatement(salaryTexts()));
+        const QString path =
+            printInto(documents, QString::fromUtf8(salaryStatementName), salaryStatement(salaryTexts()));
         qputenv("HOME", oldHome);
         qputenv("XDG_CONFIG_HOME", oldConfig);
 

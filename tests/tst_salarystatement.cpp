@@ -201,8 +201,9 @@ private Q_SLOTS:
             << figures({"12abc", "", "7"}) << figures({"", "", "x"}) << figures({"12", "0", "7", "19"});
         QTest::newRow("empty fields give 0 everywhere")
             << figures({"", "", ""}) << figures({"", "", ""}) << figures({"0", "0", "0", "0"});
-        QTest::newRow("fractions are carried into the sums")
-            << figures({"0.1", "1.25", "0.5"}) << figures({"0.2", "0", "0.25"}) << figures({"0.3", "1.25", "0.75", "2.3"});
+        QTest::newRow("fractions are carried into the sums") << figures({"0.1", "1.25", "0.5"})
+                                                             << figures({"0.2", "0", "0.25"})
+                                                             << figures({"0.3", "1.25", "0.75", "2.3"});
         QTest::newRow("negative arrears are subtracted")
             << figures({"-400", "0", "0"}) << figures({"100", "0", "0"}) << figures({"-300", "0", "0", "-300"});
     }

@@ -105,29 +105,54 @@ FontStyle styleOf(char letter)
 TaxStatementTexts namedTexts()
 {
     TaxStatementTexts t;
-    auto &m = t.frmmain;
-    for (auto [field, name] : std::initializer_list<std::pair<std::string *, const char *>>{
-             {&m.txtname, "txtname"}, {&m.txtgs, "txtgs"},       {&m.txttp, "txttp"},         {&m.txthra, "txthra"},
-             {&m.txtexall, "txtexall"}, {&m.txtnsal, "txtnsal"}, {&m.txtos, "txtos"},         {&m.txtgti, "txtgti"},
-             {&m.txtnti, "txtnti"},   {&m.txtgtax, "txtgtax"},   {&m.txtrel87A, "txtrel87A"}, {&m.txtrel89, "txtrel89"},
-             {&m.txtntax, "txtntax"}, {&m.txtcess, "txtcess"},   {&m.txtttax, "txtttax"},     {&m.txtdedtax, "txtdedtax"},
-             {&m.txtbaltax, "txtbaltax"}})
-        *field = std::string("frmmain.") + name;
-    auto &h = t.form4;
-    for (auto [field, name] : std::initializer_list<std::pair<std::string *, const char *>>{
-             {&h.txtarv, "txtarv"}, {&h.txtptax, "txtptax"}, {&h.txtghi, "txtghi"}, {&h.txtrep, "txtrep"},
-             {&h.txtintt, "txtintt"}, {&h.txtoth, "txtoth"}, {&h.txttd, "txttd"},   {&h.txtihp, "txtihp"}})
-        *field = std::string("Form4.") + name;
-    auto &d = t.frmreb88;
-    for (auto [field, name] : std::initializer_list<std::pair<std::string *, const char *>>{
-             {&d.txtgpf, "txtgpf"},     {&d.txtgis, "txtgis"},     {&d.txthba, "txthba"},     {&d.txtlic, "txtlic"},
-             {&d.txtppf, "txtppf"},     {&d.txtnsc, "txtnsc"},     {&d.txtnsci, "txtnsci"},   {&d.txttf1, "txttf1"},
-             {&d.txttf2, "txttf2"},     {&d.txtinf, "txtinf"},     {&d.txtos, "txtos"},       {&d.txt80c, "txt80c"},
-             {&d.txt80ccc, "txt80ccc"}, {&d.txttot1, "txttot1"},   {&d.txt80ccf, "txt80ccf"}, {&d.txt80d, "txt80d"},
-             {&d.txt80g, "txt80g"},     {&d.txtoth, "txtoth"},     {&d.txtgt80, "txtgt80"}})
-        *field = std::string("frmreb88.") + name;
-    d.txt80ccdgc = "300";
-    d.txt80ccdec = "65";
+#define NAMED(window, member, field) t.member.field = #window "." #field
+    NAMED(frmmain, frmmain, txtname);
+    NAMED(frmmain, frmmain, txtgs);
+    NAMED(frmmain, frmmain, txttp);
+    NAMED(frmmain, frmmain, txthra);
+    NAMED(frmmain, frmmain, txtexall);
+    NAMED(frmmain, frmmain, txtnsal);
+    NAMED(frmmain, frmmain, txtos);
+    NAMED(frmmain, frmmain, txtgti);
+    NAMED(frmmain, frmmain, txtnti);
+    NAMED(frmmain, frmmain, txtgtax);
+    NAMED(frmmain, frmmain, txtrel87A);
+    NAMED(frmmain, frmmain, txtrel89);
+    NAMED(frmmain, frmmain, txtntax);
+    NAMED(frmmain, frmmain, txtcess);
+    NAMED(frmmain, frmmain, txtttax);
+    NAMED(frmmain, frmmain, txtdedtax);
+    NAMED(frmmain, frmmain, txtbaltax);
+    NAMED(Form4, form4, txtarv);
+    NAMED(Form4, form4, txtptax);
+    NAMED(Form4, form4, txtghi);
+    NAMED(Form4, form4, txtrep);
+    NAMED(Form4, form4, txtintt);
+    NAMED(Form4, form4, txtoth);
+    NAMED(Form4, form4, txttd);
+    NAMED(Form4, form4, txtihp);
+    NAMED(frmreb88, frmreb88, txtgpf);
+    NAMED(frmreb88, frmreb88, txtgis);
+    NAMED(frmreb88, frmreb88, txthba);
+    NAMED(frmreb88, frmreb88, txtlic);
+    NAMED(frmreb88, frmreb88, txtppf);
+    NAMED(frmreb88, frmreb88, txtnsc);
+    NAMED(frmreb88, frmreb88, txtnsci);
+    NAMED(frmreb88, frmreb88, txttf1);
+    NAMED(frmreb88, frmreb88, txttf2);
+    NAMED(frmreb88, frmreb88, txtinf);
+    NAMED(frmreb88, frmreb88, txtos);
+    NAMED(frmreb88, frmreb88, txt80c);
+    NAMED(frmreb88, frmreb88, txt80ccc);
+    NAMED(frmreb88, frmreb88, txttot1);
+    NAMED(frmreb88, frmreb88, txt80ccf);
+    NAMED(frmreb88, frmreb88, txt80d);
+    NAMED(frmreb88, frmreb88, txt80g);
+    NAMED(frmreb88, frmreb88, txtoth);
+    NAMED(frmreb88, frmreb88, txtgt80);
+#undef NAMED
+    t.frmreb88.txt80ccdgc = "300";
+    t.frmreb88.txt80ccdec = "65";
     return t;
 }
 

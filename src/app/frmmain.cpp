@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "pelmoraicon.h"
 #include "platform.h"
+#include "print/printbuttons.h"
 #include "tax/taxcomputation.h"
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
@@ -67,6 +68,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     connect(txtded80, &QLineEdit::textChanged, this, [this] { m_print.disable(); });
 
     connect(cmdcalc, &QPushButton::clicked, this, &frmmain::calculate);
+    connect(cmdprint, &QPushButton::clicked, this, [this] { printTaxStatement(*this); });
     connect(cmdexit, &QPushButton::clicked, this, [this] { m_platform.quit(); });
     connect(cmdcalhr, &QPushButton::clicked, this, &frmmain::openHraExemption);
     connect(cmdcalhp, &QPushButton::clicked, this, &frmmain::openHouseProperty);

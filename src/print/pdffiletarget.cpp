@@ -32,8 +32,9 @@ PdfFileTarget::PdfFileTarget(const QString &folder, const QString &documentName)
         m_problem = m_file.errorString();
     m_writer.setTitle(documentName);
     m_writer.setCreator(QStringLiteral("Pelmora"));
-    m_writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0.25, 0.25, 0.25, 0.25),
-                                       QPageLayout::Inch));
+    const QMarginsF quarterInch(0.25, 0.25, 0.25, 0.25);
+    m_writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, quarterInch, QPageLayout::Inch));
 }
 
 PdfFileTarget::~PdfFileTarget() = default;

@@ -74,8 +74,9 @@ struct Rule {
     bool operator==(const Rule &) const = default;
 };
 
-using StatementItem = std::variant<ScaleModeSetting, FontNameSetting, FontSizeSetting, FontBoldSetting, FontItalicSetting,
-                                   FontUnderlineSetting, OrientationSetting, LeftText, RightText, CentredText, Rule>;
+using StatementItem = std::variant<ScaleModeSetting, FontNameSetting, FontSizeSetting, FontBoldSetting,
+                                   FontItalicSetting, FontUnderlineSetting, OrientationSetting, LeftText, RightText,
+                                   CentredText, Rule>;
 using Statement = std::vector<StatementItem>;
 
 // Draws the items in their order, then ends the document: one job of one page.
