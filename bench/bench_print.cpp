@@ -2,10 +2,10 @@
 // program's peak memory once both have been printed.
 
 #include "benchmark.h"
+#include "silentplatform.h"
 
 #include "app/amountfield.h"
 #include "app/frmmain.h"
-#include "app/platform.h"
 #include "print/printers.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
@@ -56,23 +56,6 @@ pelmora::SalaryStatementTexts salaryTexts()
     return t;
 }
 
-// The desktop without a printer: statements become PDF files in the folder; no message box.
-class PdfPlatform : public pelmora::Platform
-{
-public:
-    explicit PdfPlatform(QString folder) : m_folder(std::move(folder)) {}
-    void showMessage(QWidget *, const QString &) override {}
-    bool openWebAddress(const QUrl &) override { return true; }
-    void quit() override {}
-    std::unique_ptr<pelmora::Printer> openPrinter(const QString &documentName) override
-    {
-        return pelmora::openPdfFilePrinter(m_folder, documentName);
-    }
-
-private:
-    QString m_folder;
-};
-
 // The high-water mark of the process's resident memory, in megabytes.
 double peakMemoryMegabytes()
 {
@@ -109,7 +92,7 @@ PELMORA_BENCHMARK("print")
     bench::report("print: tax computation statement, Print to finished PDF",
                   bench::medianMicroseconds(printTax, 21) / 1000, "ms", "under 100 ms");
 
-    PdfPlatform platform(folder.path());
+    bench::SilentPlatform platform;
     pelmora::frmmain window(platform);
     window.show();
     window.txtname->setText(QStringLiteral("Anand Kumar Verma"));

@@ -2,31 +2,18 @@
 // opened through the main window with the figures of their worked cases.
 
 #include "benchmark.h"
+#include "silentplatform.h"
 
 #include "app/amountfield.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
-#include "print/printers.h"
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
 
-#include <QDir>
 #include <QPushButton>
 
 namespace {
-
-class SilentPlatform : public pelmora::Platform
-{
-public:
-    void showMessage(QWidget *, const QString &) override {}
-    bool openWebAddress(const QUrl &) override { return true; }
-    void quit() override {}
-    std::unique_ptr<pelmora::Printer> openPrinter(const QString &documentName) override
-    {
-        return pelmora::openPdfFilePrinter(QDir::tempPath(), documentName);
-    }
-};
 
 // Each click follows a new figure in the input field, so that it writes new results as a real
 // click does (a write of unchanged text costs next to nothing); the figure's write is included.
@@ -47,7 +34,7 @@ void reportClick(const char *what, QLineEdit *input, QPushButton *calculate)
 
 PELMORA_BENCHMARK("worksheets")
 {
-    SilentPlatform platform;
+    bench::SilentPlatform platform;
     pelmora::frmmain main(platform);
     main.show();
 

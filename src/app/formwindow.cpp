@@ -37,6 +37,12 @@ void FormWindow::setDefaultButton(QPushButton *button)
         button->setDefault(true);
 }
 
+void FormWindow::chainTabOrder(const QList<QWidget *> &order)
+{
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 void FormWindow::bringForward()
 {
     show();

@@ -19,6 +19,9 @@ public:
     void setDefaultButton(QPushButton *button);
     QPushButton *defaultButton() const { return m_defaultButton; }
 
+    // Tab moves through the widgets in this order.
+    static void chainTabOrder(const QList<QWidget *> &order);
+
     // Shows the window, restores it when minimized, and brings it to the front.
     void bringForward();
 

@@ -1,11 +1,14 @@
 #include "frmmain.h"
 
 #include "amountfield.h"
+#include "controlplacement.h"
 #include "credits.h"
 #include "fonts.h"
 #include "pelmoraicon.h"
 #include "platform.h"
 #include "print/printbuttons.h"
+#include "salary/choicebox.h"
+#include "salary/form1.h"
 #include "tax/taxcomputation.h"
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
@@ -32,11 +35,8 @@ constexpr int calcButtonX = 4080;
 constexpr int hraCalcButtonX = 2880;
 constexpr int rightLabelX = 6360;
 constexpr int rightColumnX = 9960;
-constexpr int fieldWidth = 1215;
-constexpr int fieldHeight = 285;
 constexpr int nameFieldWidth = 3495;
 
-const QColor darkBlue(0, 0, 128);
 const QColor darkGreen(0, 128, 0);
 const QColor linkBlue(0, 0, 255);
 
@@ -49,6 +49,7 @@ QString text(const char *utf8)
 
 frmmain::frmmain(Platform &platform, QWidget *parent)
     : FormWindow(QStringLiteral("Pelmora - Income Tax Calculator"), {pixels(11310), pixels(5940)}, parent)
+    , form1([this] { return new Form1(*this); })
     , form2([this] { return new Form2(*this); })
     , form4([this] { return new Form4(*this); })
     , reb88([this] { return new frmreb88(*this); })
@@ -67,6 +68,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     // A new deductions figure would otherwise print beside a tax worked out without it.
     connect(txtded80, &QLineEdit::textChanged, this, [this] { m_print.disable(); });
 
+    connect(cmdcalgs, &QPushButton::clicked, this, &frmmain::openSalaryStatement);
     connect(cmdcalc, &QPushButton::clicked, this, &frmmain::calculate);
     connect(cmdprint, &QPushButton::clicked, this, [this] { printTaxStatement(*this); });
     connect(cmdexit, &QPushButton::clicked, this, [this] { m_platform.quit(); });
@@ -77,123 +79,98 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
 
 frmmain::~frmmain() = default;
 
-template <typename Field>
-static Field *placeField(QWidget *window, const char *name, int x, int y, int width = fieldWidth)
-{
-    auto *field = new Field(window);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setGeometry(FormWindow::twipsRect(x, y, width, fieldHeight));
-    field->setFont(fonts::msSansSerif(8.25));
-    return field;
-}
-
-static QLabel *placeLabel(QWidget *window, const char *name, const QString &caption, int x, int y,
-                          const QColor &colour = darkBlue, bool italic = false)
-{
-    auto *label = new QLabel(caption, window);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(fonts::arial(9.75, true, italic));
-    label->setTextFormat(Qt::PlainText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    label->adjustSize();
-    label->move(FormWindow::pixels(x), FormWindow::pixels(y) + 2);
-    return label;
-}
-
-static QPushButton *placeButton(QWidget *window, const char *name, const QString &caption, QRect twips, bool big)
-{
-    auto *button = new QPushButton(caption, window);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(FormWindow::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    button->setFont(big ? fonts::msSansSerif(9.75, true) : fonts::msSansSerif(8.25));
-    button->setAutoDefault(false);
-    return button;
-}
-
 static QPushButton *placeCalcButton(QWidget *window, const char *name, int x, int y)
 {
-    return placeButton(window, name, QStringLiteral("Calc."), QRect(x, y, 495, 255), false);
+    return placement::button(window, QString::fromLatin1(name), QStringLiteral("Calc."), fonts::msSansSerif(8.25),
+                             FormWindow::twipsRect(x, y, 495, 255));
+}
+
+// The hint and the credit: bold italic dark green.
+static QLabel *placeNote(QWidget *window, const char *name, const QString &caption, int x, int y)
+{
+    QLabel *note = placement::label(window, name, caption, x, y);
+    note->setFont(fonts::arial(9.75, true, true));
+    placement::setTextColour(note, darkGreen);
+    note->adjustSize();
+    return note;
 }
 
 void frmmain::buildLeftColumn()
 {
-    placeLabel(this, "lblname", QStringLiteral("Name"), leftLabelX, rowY[0]);
-    txtname = placeField<NameField>(this, "txtname", mainColumnX + fieldWidth - nameFieldWidth, rowY[0], nameFieldWidth);
+    placement::label(this, "lblname", QStringLiteral("Name"), leftLabelX, rowY[0]);
+    txtname = placement::field<NameField>(this, "txtname", mainColumnX + placement::fieldWidth - nameFieldWidth, rowY[0], nameFieldWidth);
 
-    placeLabel(this, "lblgsal", QStringLiteral("Gross Salary"), leftLabelX, rowY[1]);
+    placement::label(this, "lblgsal", QStringLiteral("Gross Salary"), leftLabelX, rowY[1]);
     cmdcalgs = placeCalcButton(this, "cmdcalgs", calcButtonX, rowY[1]);
-    txtgs = placeField<AmountField>(this, "txtgs", mainColumnX, rowY[1]);
+    txtgs = placement::field<AmountField>(this, "txtgs", mainColumnX, rowY[1]);
 
-    placeLabel(this, "lblexall", QStringLiteral("Less:- Allowances Exempt u/s 10 :-"), leftLabelX, rowY[2]);
-    placeLabel(this, "lbltpa", QStringLiteral("Transport Allowance"), indentedLabelX, rowY[3]);
-    txttp = placeField<AmountField>(this, "txttp", middleColumnX, rowY[3]);
+    placement::label(this, "lblexall", QStringLiteral("Less:- Allowances Exempt u/s 10 :-"), leftLabelX, rowY[2]);
+    placement::label(this, "lbltpa", QStringLiteral("Transport Allowance"), indentedLabelX, rowY[3]);
+    txttp = placement::field<AmountField>(this, "txttp", middleColumnX, rowY[3]);
 
-    placeLabel(this, "lblhra", QStringLiteral("House Rent Allowance"), indentedLabelX, rowY[4]);
+    placement::label(this, "lblhra", QStringLiteral("House Rent Allowance"), indentedLabelX, rowY[4]);
     cmdcalhr = placeCalcButton(this, "cmdcalhr", hraCalcButtonX, rowY[4]);
-    txthra = placeField<AmountField>(this, "txthra", middleColumnX, rowY[4]);
-    txtexall = placeField<ResultField>(this, "txtexall", mainColumnX, rowY[4]);
+    txthra = placement::field<AmountField>(this, "txthra", middleColumnX, rowY[4]);
+    txtexall = placement::field<ResultField>(this, "txtexall", mainColumnX, rowY[4]);
 
-    placeLabel(this, "lblsalinc", QStringLiteral("Income from Salary"), leftLabelX, rowY[5]);
-    txtnsal = placeField<ResultField>(this, "txtnsal", mainColumnX, rowY[5]);
+    placement::label(this, "lblsalinc", QStringLiteral("Income from Salary"), leftLabelX, rowY[5]);
+    txtnsal = placement::field<ResultField>(this, "txtnsal", mainColumnX, rowY[5]);
 
-    placeLabel(this, "lblos", QStringLiteral("Income from Other Sources"), leftLabelX, rowY[6]);
-    txtos = placeField<AmountField>(this, "txtos", mainColumnX, rowY[6]);
+    placement::label(this, "lblos", QStringLiteral("Income from Other Sources"), leftLabelX, rowY[6]);
+    txtos = placement::field<AmountField>(this, "txtos", mainColumnX, rowY[6]);
 
-    placeLabel(this, "lblhp", QStringLiteral("Income from House Property"), leftLabelX, rowY[7]);
+    placement::label(this, "lblhp", QStringLiteral("Income from House Property"), leftLabelX, rowY[7]);
     cmdcalhp = placeCalcButton(this, "cmdcalhp", calcButtonX, rowY[7]);
-    txthp = placeField<AmountField>(this, "txthp", mainColumnX, rowY[7]);
+    txthp = placement::field<AmountField>(this, "txthp", mainColumnX, rowY[7]);
     showAsResult(txthp);
 
-    placeLabel(this, "lblgti", QStringLiteral("Gross Total Income"), leftLabelX, rowY[8]);
-    txtgti = placeField<ResultField>(this, "txtgti", mainColumnX, rowY[8]);
+    placement::label(this, "lblgti", QStringLiteral("Gross Total Income"), leftLabelX, rowY[8]);
+    txtgti = placement::field<ResultField>(this, "txtgti", mainColumnX, rowY[8]);
 
-    placeLabel(this, "lblded80", QStringLiteral("Less:- Deductions u/s 80"), leftLabelX, rowY[9]);
+    placement::label(this, "lblded80", QStringLiteral("Less:- Deductions u/s 80"), leftLabelX, rowY[9]);
     cmdcalded80 = placeCalcButton(this, "cmdcalded80", calcButtonX, rowY[9]);
-    txtded80 = placeField<ResultField>(this, "txtded80", mainColumnX, rowY[9]);
+    txtded80 = placement::field<ResultField>(this, "txtded80", mainColumnX, rowY[9]);
 
-    placeLabel(this, "lblnti", QStringLiteral("Net Taxable Income"), leftLabelX, rowY[10]);
-    txtnti = placeField<ResultField>(this, "txtnti", mainColumnX, rowY[10]);
+    placement::label(this, "lblnti", QStringLiteral("Net Taxable Income"), leftLabelX, rowY[10]);
+    txtnti = placement::field<ResultField>(this, "txtnti", mainColumnX, rowY[10]);
 
-    txtbp = placeField<CarrierField>(this, "txtbp", 0, 0);
-    txtda = placeField<CarrierField>(this, "txtda", 0, 0);
-    txthrr = placeField<CarrierField>(this, "txthrr", 0, 0);
-    txtnpa = placeField<CarrierField>(this, "txtnpa", 0, 0);
-    txtmgc = placeField<CarrierField>(this, "txtmgc", 0, 0);
+    txtbp = placement::field<CarrierField>(this, "txtbp", 0, 0);
+    txtda = placement::field<CarrierField>(this, "txtda", 0, 0);
+    txthrr = placement::field<CarrierField>(this, "txthrr", 0, 0);
+    txtnpa = placement::field<CarrierField>(this, "txtnpa", 0, 0);
+    txtmgc = placement::field<CarrierField>(this, "txtmgc", 0, 0);
 }
 
 void frmmain::buildRightColumn()
 {
-    placeLabel(this, "lblgtax", QStringLiteral("Gross Tax"), rightLabelX, rowY[1]);
-    txtgtax = placeField<ResultField>(this, "txtgtax", rightColumnX, rowY[1]);
-    placeLabel(this, "Label4", QStringLiteral("Relief u/s 87A"), rightLabelX, rowY[2]);
-    txtrel87A = placeField<ResultField>(this, "txtrel87A", rightColumnX, rowY[2]);
-    placeLabel(this, "Label1", QStringLiteral("Relief u/s 89"), rightLabelX, rowY[3]);
-    txtrel89 = placeField<AmountField>(this, "txtrel89", rightColumnX, rowY[3]);
-    placeLabel(this, "lblntax", QStringLiteral("Net Tax"), rightLabelX, rowY[4]);
-    txtntax = placeField<ResultField>(this, "txtntax", rightColumnX, rowY[4]);
-    placeLabel(this, "Label5", QStringLiteral("Education Cess"), rightLabelX, rowY[5]);
-    txtcess = placeField<ResultField>(this, "txtcess", rightColumnX, rowY[5]);
-    placeLabel(this, "Label6", QStringLiteral("Total Tax"), rightLabelX, rowY[6]);
-    txtttax = placeField<ResultField>(this, "txtttax", rightColumnX, rowY[6]);
-    placeLabel(this, "Label8", QStringLiteral("Tax Deducted"), rightLabelX, rowY[7]);
-    txtdedtax = placeField<AmountField>(this, "txtdedtax", rightColumnX, rowY[7]);
-    placeLabel(this, "Label9", QStringLiteral("Balance Tax"), rightLabelX, rowY[8]);
-    txtbaltax = placeField<ResultField>(this, "txtbaltax", rightColumnX, rowY[8]);
+    placement::label(this, "lblgtax", QStringLiteral("Gross Tax"), rightLabelX, rowY[1]);
+    txtgtax = placement::field<ResultField>(this, "txtgtax", rightColumnX, rowY[1]);
+    placement::label(this, "Label4", QStringLiteral("Relief u/s 87A"), rightLabelX, rowY[2]);
+    txtrel87A = placement::field<ResultField>(this, "txtrel87A", rightColumnX, rowY[2]);
+    placement::label(this, "Label1", QStringLiteral("Relief u/s 89"), rightLabelX, rowY[3]);
+    txtrel89 = placement::field<AmountField>(this, "txtrel89", rightColumnX, rowY[3]);
+    placement::label(this, "lblntax", QStringLiteral("Net Tax"), rightLabelX, rowY[4]);
+    txtntax = placement::field<ResultField>(this, "txtntax", rightColumnX, rowY[4]);
+    placement::label(this, "Label5", QStringLiteral("Education Cess"), rightLabelX, rowY[5]);
+    txtcess = placement::field<ResultField>(this, "txtcess", rightColumnX, rowY[5]);
+    placement::label(this, "Label6", QStringLiteral("Total Tax"), rightLabelX, rowY[6]);
+    txtttax = placement::field<ResultField>(this, "txtttax", rightColumnX, rowY[6]);
+    placement::label(this, "Label8", QStringLiteral("Tax Deducted"), rightLabelX, rowY[7]);
+    txtdedtax = placement::field<AmountField>(this, "txtdedtax", rightColumnX, rowY[7]);
+    placement::label(this, "Label9", QStringLiteral("Balance Tax"), rightLabelX, rowY[8]);
+    txtbaltax = placement::field<ResultField>(this, "txtbaltax", rightColumnX, rowY[8]);
 
-    cmdcalc = placeButton(this, "cmdcalc", QStringLiteral("&Calculate"), QRect(6360, rowY[9], 1452, 375), true);
-    cmdprint = placeButton(this, "cmdprint", QStringLiteral("&Print"), QRect(8040, rowY[9], 1452, 375), true);
-    cmdexit = placeButton(this, "cmdexit", QStringLiteral("E&xit"), QRect(9720, rowY[9], 1452, 375), true);
+    cmdcalc = placement::button(this, "cmdcalc", QStringLiteral("&Calculate"), 6360, rowY[9]);
+    cmdprint = placement::button(this, "cmdprint", QStringLiteral("&Print"), 8040, rowY[9]);
+    cmdexit = placement::button(this, "cmdexit", QStringLiteral("E&xit"), 9720, rowY[9]);
 }
 
 void frmmain::buildFooter()
 {
-    placeLabel(this, "Label2", QStringLiteral("Use Tab to move between fields"), 8280, 4920, darkGreen, true);
-    placeLabel(this, "Label3", text(credits::author) + QStringLiteral(", ") + text(credits::office), 6600, 5280,
-               darkGreen, true);
-    Label7 = placeLabel(this, "Label7", QStringLiteral("Free Download:- ") + text(credits::webAddress), 6600, 5640,
-                        linkBlue);
+    placeNote(this, "Label2", QStringLiteral("Use Tab to move between fields"), 8280, 4920);
+    placeNote(this, "Label3", text(credits::author) + QStringLiteral(", ") + text(credits::office), 6600, 5280);
+    Label7 = placement::label(this, "Label7", QStringLiteral("Free Download:- ") + text(credits::webAddress), 6600, 5640);
+    placement::setTextColour(Label7, linkBlue);
     Label7->setCursor(linkCursor());
     Label7->installEventFilter(this);
 }
@@ -202,8 +179,7 @@ void frmmain::setTabOrder()
 {
     const QList<QWidget *> order{txtname, cmdcalgs, txtgs, txttp, cmdcalhr, txthra, txtos,
                                  cmdcalhp, cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(order);
 }
 
 void frmmain::calculate()
@@ -271,6 +247,14 @@ void frmmain::openDeductions()
     frmreb88 *worksheet = reb88.show();
     worksheet->txt80ccdec->setText(contribution);
     worksheet->txt80ccdgc->setText(contribution);
+}
+
+void frmmain::openSalaryStatement()
+{
+    const QString name = txtname->text();
+    Form1 *salaryStatement = form1.show();
+    salaryStatement->txtnam->setText(name);
+    salaryStatement->cbonps->setFocus();
 }
 
 void frmmain::openWebAddress()

@@ -14,6 +14,7 @@ namespace pelmora {
 
 class AmountField;
 class CarrierField;
+class Form1;
 class Form2;
 class Form4;
 class frmreb88;
@@ -67,7 +68,8 @@ public:
     QPushButton *cmdexit;
     QLabel *Label7;
 
-    // The HRA exemption, house property and section 80 worksheets.
+    // The worksheets: salary statement, HRA exemption, house property, section 80.
+    WorksheetSlot<Form1> form1;
     WorksheetSlot<Form2> form2;
     WorksheetSlot<Form4> form4;
     WorksheetSlot<frmreb88> reb88;
@@ -80,6 +82,9 @@ public Q_SLOTS:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private Q_SLOTS:
+    void openSalaryStatement();
 
 private:
     void buildLeftColumn();

@@ -1,9 +1,9 @@
 #include "form2.h"
 
-#include "controlplacement.h"
 #include "hraexemption.h"
 
 #include "app/amountfield.h"
+#include "app/controlplacement.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
 
@@ -67,8 +67,7 @@ Form2::Form2(frmmain &main)
     m_back.watch(amounts);
 
     const QList<QWidget *> order{txtbp, txtda, txthra, txtRP, cmdcal, cmdback, txtnpa};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(order);
 
     connect(cmdcal, &QPushButton::clicked, this, &Form2::calculate);
     connect(cmdback, &QPushButton::clicked, this, &Form2::back);

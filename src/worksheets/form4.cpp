@@ -1,9 +1,9 @@
 #include "form4.h"
 
-#include "controlplacement.h"
 #include "houseproperty.h"
 
 #include "app/amountfield.h"
+#include "app/controlplacement.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
 
@@ -55,8 +55,7 @@ Form4::Form4(frmmain &main)
     m_back.watch({txtarv, txtptax, txtintt, txtoth});
 
     const QList<QWidget *> order{optso, optrent, txtarv, txtptax, txtintt, txtoth, cmdtot, cmdbk, optb499, opta499};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(order);
 
     connect(m_kind, &QButtonGroup::buttonToggled, this, [this](QAbstractButton *option, bool selected) {
         if (!selected)

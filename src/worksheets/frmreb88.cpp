@@ -1,9 +1,9 @@
 #include "frmreb88.h"
 
-#include "controlplacement.h"
 #include "section80.h"
 
 #include "app/amountfield.h"
+#include "app/controlplacement.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
 
@@ -53,8 +53,7 @@ frmreb88::frmreb88(frmmain &main)
 
     QList<QWidget *> order(amounts.begin(), amounts.end());
     order << cmdtot << cmdbk;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+    chainTabOrder(order);
 
     // Connected after the field's own behaviour, so an emptied field already reads "0".
     connect(txt80d, &QLineEdit::textChanged, this, &frmreb88::holdMediclaimToLimit);

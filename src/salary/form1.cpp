@@ -1,0 +1,353 @@
+#include "form1.h"
+
+#include "choicebox.h"
+#include "filldowncolumn.h"
+#include "salarycomputation.h"
+
+#include "app/amountfield.h"
+#include "app/controlplacement.h"
+#include "app/fonts.h"
+#include "app/frmmain.h"
+#include "app/platform.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace pelmora {
+
+namespace {
+
+static_assert(Form1::monthRows == salary::monthRows && Form1::extras == salary::extras);
+static_assert(FillDownColumn::rows == salary::monthRows);
+
+// Layout, in pixels.
+constexpr QSize clientSize(718, 479);
+constexpr int monthCaptionX = 8;
+constexpr int firstColumnX = 62;
+constexpr int columnStep = 64;
+constexpr int columnWidth = 62;
+constexpr int headingY = 40;
+constexpr int choiceRowY = 58;
+constexpr int firstRowY = 84;
+constexpr int rowStep = 20;
+constexpr int fieldHeight = 19;
+constexpr int totalsRowY = firstRowY + salary::monthRows * rowStep + 6;
+constexpr int panelX = 524;
+constexpr int extrasFieldX = 606;
+constexpr int extrasFieldWidth = 96;
+constexpr int extrasY = 232;
+constexpr int extrasStep = 22;
+constexpr int buttonsY = 420;
+
+// The seven money columns, left to right.
+enum Column { BasicPay, GradePay, Da, Hra, Tpa, Mgc, Total };
+
+constexpr int columnX(Column column)
+{
+    return firstColumnX + column * columnStep;
+}
+
+constexpr int rowY(int row)
+{
+    return firstRowY + row * rowStep;
+}
+
+const QColor darkGreen(0, 128, 0);
+const QColor arrearsGrey(224, 224, 224);
+
+QString arrayName(const char *name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QString text(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+}
+
+QStringList entries(const auto &list)
+{
+    QStringList texts;
+    for (std::string_view entry : list)
+        texts.append(text(entry));
+    return texts;
+}
+
+template <typename Field>
+Field *placeCell(QWidget *window, const char *name, int row, Column column)
+{
+    return placement::field<Field>(window, arrayName(name, row), QRect(columnX(column), rowY(row), columnWidth, fieldHeight));
+}
+
+QLabel *placeLabel(QWidget *window, const QString &name, const QString &caption, QRect geometry)
+{
+    return placement::label(window, name, caption, 8.25, geometry);
+}
+
+// A member of the caption array Label1: the month rows, the column headings and the extras.
+QLabel *placeCaption(QWidget *window, int index, const QString &caption, QRect geometry)
+{
+    return placeLabel(window, arrayName("Label1", index), caption, geometry);
+}
+
+QPushButton *placeButton(QWidget *window, const char *name, const QString &caption, int x)
+{
+    return placement::button(window, QLatin1String(name), caption, fonts::msSansSerif(9.75, true),
+                             QRect(x, buttonsY, 84, 27));
+}
+
+std::string figure(const QLineEdit *field)
+{
+    return field->text().toStdString();
+}
+
+template <typename Field>
+salary::MonthTexts monthTexts(const std::array<Field *, salary::monthRows> &fields)
+{
+    salary::MonthTexts texts;
+    for (int row = 0; row < salary::monthRows; ++row)
+        texts[row] = fields[row] ? figure(fields[row]) : std::string();
+    return texts;
+}
+
+void write(QLineEdit *field, const std::string &figure)
+{
+    field->setText(QString::fromStdString(figure));
+}
+
+} // namespace
+
+Form1::Form1(frmmain &main)
+    : FormWindow(QStringLiteral("Pelmora - Income Calculator"), clientSize)
+    , m_main(main)
+{
+    setObjectName(QStringLiteral("Form1"));
+    buildHeader();
+    buildMonthRows();
+    buildTotals();
+    buildSidePanel();
+    buildButtons();
+    setTabOrder();
+    setDefaultButton(cmdcal);
+    watchInputs();
+
+    connect(cmdcal, &QPushButton::clicked, this, &Form1::calculate);
+    connect(cmdbak, &QPushButton::clicked, this, &Form1::back);
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildHeader()
+{
+    placeLabel(this, QStringLiteral("lblname"), QStringLiteral("Name"), QRect(monthCaptionX, 10, 48, 18));
+    txtnam = placement::field<NameField>(this, QStringLiteral("txtnam"), QRect(firstColumnX, 9, 250, 20));
+    txtnam->setTypingLimit(26);
+
+    placeLabel(this, QStringLiteral("Label4"), QStringLiteral("New Pen. Sch. :-"), QRect(panelX, 10, 112, 18));
+    cbonps = new ChoiceBox(entries(salary::pensionSchemeEntries), QStringLiteral("N"), this);
+    cbonps->setObjectName(QStringLiteral("cbonps"));
+    cbonps->setGeometry(640, 8, 62, 22);
+
+    const std::pair<int, const char *> headings[] = {
+        {14, "B.PAY"}, {15, "G.PAY"}, {17, "DA"}, {20, "HRA"}, {21, "TPA"}, {22, "MGC"}, {23, "TOTAL"},
+    };
+    for (int column = BasicPay; column <= Total; ++column) {
+        const auto &[index, caption] = headings[column];
+        placeCaption(this, index, QString::fromLatin1(caption), QRect(columnX(Column(column)), headingY, columnWidth, 16))
+            ->setAlignment(Qt::AlignHCenter);
+    }
+    // A second "DA" caption, one pixel wide: never seen.
+    placeCaption(this, 18, QStringLiteral("DA"), QRect(columnX(Hra) - 1, headingY, 1, 16))->hide();
+
+    cboclass1 = new ChoiceBox(entries(salary::hraClassEntries), QStringLiteral("X"), this);
+    cboclass1->setObjectName(QStringLiteral("cboclass1"));
+    cboclass1->setGeometry(columnX(Hra), choiceRowY, columnWidth, 22);
+    cboclass1->setSelectAllOnFocus(true);
+    cboclass3 = new ChoiceBox(entries(salary::transportClassEntries), QStringLiteral("A/A-1"), this);
+    cboclass3->setObjectName(QStringLiteral("cboclass3"));
+    cboclass3->setGeometry(columnX(Tpa), choiceRowY, columnWidth, 22);
+    cboclass3->setSelectAllOnFocus(true);
+    for (ChoiceBox *box : {cbonps, cboclass1, cboclass3})
+        box->setFont(fonts::msSansSerif(8.25));
+}
+
+void Form1::buildMonthRows()
+{
+    for (int row = 0; row < monthRows; ++row) {
+        placeCaption(this, row, text(salary::monthCaptions[row]), QRect(monthCaptionX, rowY(row) + 1, 52, fieldHeight - 2));
+        txtbp[row] = placeCell<AmountField>(this, "txtbp", row, BasicPay);
+        txtgp[row] = placeCell<AmountField>(this, "txtgp", row, GradePay);
+        txtda[row] = placeCell<ResultField>(this, "txtda", row, Da);
+        txthra[row] = row < salary::firstYearRow ? nullptr : placeCell<ResultField>(this, "txthra", row, Hra);
+        txttpa2[row] = placeCell<ResultField>(this, "txttpa2", row, Tpa);
+        txtmgc[row] = placeCell<ResultField>(this, "txtmgc", row, Mgc);
+        txtttl[row] = placeCell<ResultField>(this, "txtttl", row, Total);
+    }
+    // The pay of the arrears rows was received in the year before; only its DA arrears count.
+    for (int row = 0; row < salary::firstYearRow; ++row) {
+        for (AmountField *field : {txtbp[row], txtgp[row]}) {
+            QPalette palette = field->palette();
+            palette.setColor(QPalette::Base, arrearsGrey);
+            field->setPalette(palette);
+        }
+    }
+}
+
+void Form1::buildTotals()
+{
+    const auto total = [this](const char *name, Column column) {
+        return placement::field<ResultField>(this, QLatin1String(name),
+                                       QRect(columnX(column), totalsRowY, columnWidth, fieldHeight));
+    };
+    txtbpt = total("txtbpt", BasicPay);
+    txtgpt = total("txtgpt", GradePay);
+    txtdat = total("txtdat", Da);
+    txthrat = total("txthrat", Hra);
+    txttpat = total("txttpat", Tpa);
+    txtmgct = total("txtmgct", Mgc);
+    txtttlt = total("txtttlt", Total);
+}
+
+void Form1::buildSidePanel()
+{
+    chkinc = new QCheckBox(QStringLiteral("Calculate Increment"), this);
+    chkinc->setObjectName(QStringLiteral("chkinc"));
+    chkinc->setGeometry(panelX, firstRowY, 180, 20);
+    chkinc->setFont(fonts::arial(8.25, true));
+    chkinc->setChecked(true);
+
+    auto *label2 = new QLabel(QStringLiteral("Increment can be calculated automatically."), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setTextFormat(Qt::PlainText);
+    label2->setWordWrap(true);
+    label2->setFont(fonts::arial(8.25, true, true));
+    QPalette palette = label2->palette();
+    palette.setColor(QPalette::WindowText, darkGreen);
+    label2->setPalette(palette);
+    label2->setGeometry(panelX, firstRowY + 24, 180, 34);
+
+    placeCaption(this, 24, QStringLiteral("Annual Figures :-"), QRect(panelX, extrasY - 24, 180, 18));
+    // Captions Label1(30) down to Label1(25), from "Arrears:-" to "Oth.".
+    const char *captions[extras] = {"Arrears:-", "Bonus", "OTA", "T.Fee", "Hon.", "Oth."};
+    for (int i = 0; i < extras; ++i) {
+        const int y = extrasY + i * extrasStep;
+        placeCaption(this, 30 - i, QString::fromLatin1(captions[i]), QRect(panelX, y + 1, 78, fieldHeight - 2));
+        txtoth[i] = placement::field<AmountField>(this, arrayName("txtoth", i), QRect(extrasFieldX, y, extrasFieldWidth, fieldHeight));
+    }
+}
+
+void Form1::buildButtons()
+{
+    cmdcal = placeButton(this, "cmdcal", QStringLiteral("&Calculate"), monthCaptionX);
+    cmdprn = placeButton(this, "cmdprn", QStringLiteral("&Print"), monthCaptionX + 92);
+    cmdbak = placeButton(this, "cmdbak", QStringLiteral("&Back"), monthCaptionX + 184);
+
+    placeCaption(this, 31, QStringLiteral("G.Total"), QRect(columnX(Tpa) + 8, buttonsY + 5, 56, 18));
+    txtgtotal = placement::field<ResultField>(this, QStringLiteral("txtgtotal"),
+                                        QRect(columnX(Mgc), buttonsY + 4, columnWidth + columnStep, fieldHeight + 1));
+}
+
+void Form1::setTabOrder()
+{
+    QList<QWidget *> order{txtnam, cbonps, cboclass1, cboclass3};
+    for (int row = 0; row < monthRows; ++row)
+        order << txtbp[row] << txtgp[row];
+    for (AmountField *extra : txtoth)
+        order << extra;
+    order << cmdcal << cmdprn << cmdbak << chkinc;
+    chainTabOrder(order);
+}
+
+void Form1::watchInputs()
+{
+    m_commit.add(cmdprn);
+    m_commit.add(cmdbak);
+    // The commit buttons are disabled before a pay column fills down: watched first.
+    for (int row = 0; row < monthRows; ++row)
+        m_commit.watch({txtbp[row], txtgp[row]});
+    for (AmountField *extra : txtoth)
+        m_commit.watch(extra);
+    m_basicPay = new FillDownColumn(txtbp, this);
+    m_gradePay = new FillDownColumn(txtgp, this);
+
+    // A new choice or the increment switched on or off makes the figures stale as well.
+    // The name is no figure: it leaves them be.
+    for (ChoiceBox *box : {cbonps, cboclass1, cboclass3})
+        connect(box, &ChoiceBox::changed, this, [this] { m_commit.disable(); });
+    connect(chkinc, &QCheckBox::toggled, this, [this] { m_commit.disable(); });
+}
+
+void Form1::calculate()
+{
+    salary::SalarySheet sheet{
+        .txtbp = monthTexts(txtbp),
+        .txtgp = monthTexts(txtgp),
+        .cbonps = cbonps->currentText().toStdString(),
+        .cboclass1 = cboclass1->currentText().toStdString(),
+        .cboclass3 = cboclass3->currentText().toStdString(),
+        .chkinc = chkinc->isChecked(),
+        .txtoth = {},
+    };
+    for (int i = 0; i < extras; ++i)
+        sheet.txtoth[i] = figure(txtoth[i]);
+
+    const auto outcome = salary::computeSalary(sheet);
+    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
+        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+        return;
+    }
+    const auto &results = std::get<salary::SalaryResults>(outcome);
+
+    // The increment's fill-down disables Print and Back on its way; they are enabled after it.
+    if (results.julyBasicPay)
+        m_basicPay->write(salary::julyRow, QString::fromStdString(*results.julyBasicPay));
+    for (int row = 0; row < monthRows; ++row) {
+        write(txtda[row], results.txtda[row]);
+        if (txthra[row])
+            write(txthra[row], results.txthra[row]);
+        write(txttpa2[row], results.txttpa2[row]);
+        write(txtmgc[row], results.txtmgc[row]);
+        write(txtttl[row], results.txtttl[row]);
+    }
+    write(txtbpt, results.txtbpt);
+    write(txtgpt, results.txtgpt);
+    write(txtdat, results.txtdat);
+    write(txthrat, results.txthrat);
+    write(txtmgct, results.txtmgct);
+    write(txttpat, results.txttpat);
+    write(txtttlt, results.txtttlt);
+    write(txtgtotal, results.txtgtotal);
+    m_commit.enable();
+}
+
+void Form1::back()
+{
+    const auto outcome = salary::computeHandOver({
+        .txtbpt = figure(txtbpt),
+        .txtdat = figure(txtdat),
+        .txtgtotal = figure(txtgtotal),
+        .txthrat = figure(txthrat),
+        .txtgpt = figure(txtgpt),
+        .txtmgct = figure(txtmgct),
+        .txttpa2 = monthTexts(txttpa2),
+    });
+    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
+        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+        return;
+    }
+    const auto &handOver = std::get<salary::HandOver>(outcome);
+
+    // This window stays open behind the main window.
+    m_main.bringForward();
+    write(m_main.txtgs, handOver.txtgs);
+    write(m_main.txttp, handOver.txttp);
+    write(m_main.txtbp, handOver.txtbp);
+    write(m_main.txtda, handOver.txtda);
+    write(m_main.txthrr, handOver.txthrr);
+    write(m_main.txtnpa, handOver.txtnpa);
+    write(m_main.txtmgc, handOver.txtmgc);
+    m_main.cmdcalhr->setFocus();
+}
+
+} // namespace pelmora

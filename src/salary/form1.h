@@ -1,0 +1,86 @@
+#pragma once
+
+// The salary statement: basic and grade pay month by month from January 2013 to February 2014,
+// the allowances worked out from them, the year's totals, and Back, which hands the totals to
+// the main window.
+
+#include "app/commitbuttons.h"
+#include "app/formwindow.h"
+
+#include <array>
+
+class QCheckBox;
+class QPushButton;
+
+namespace pelmora {
+
+class AmountField;
+class ChoiceBox;
+class FillDownColumn;
+class NameField;
+class ResultField;
+class frmmain;
+
+class Form1 : public FormWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int monthRows = 14;
+    static constexpr int extras = 6;
+
+    explicit Form1(frmmain &main);
+    ~Form1() override;
+
+    // The fields and buttons by their names; arrays are indexed by month row, 0 = "Jan 13".
+    NameField *txtnam;
+    ChoiceBox *cbonps;
+    ChoiceBox *cboclass1; // HRA class
+    ChoiceBox *cboclass3; // transport class
+    QCheckBox *chkinc;
+
+    std::array<AmountField *, monthRows> txtbp;
+    std::array<AmountField *, monthRows> txtgp;
+    std::array<ResultField *, monthRows> txtda;
+    std::array<ResultField *, monthRows> txthra; // rows 2..13; the arrears rows have none (nullptr)
+    std::array<ResultField *, monthRows> txttpa2;
+    std::array<ResultField *, monthRows> txtmgc;
+    std::array<ResultField *, monthRows> txtttl;
+
+    ResultField *txtbpt;
+    ResultField *txtgpt;
+    ResultField *txtdat;
+    ResultField *txthrat;
+    ResultField *txttpat;
+    ResultField *txtmgct;
+    ResultField *txtttlt;
+
+    std::array<AmountField *, extras> txtoth; // arrears, bonus, OTA, tuition fee, honorarium, other
+    ResultField *txtgtotal;
+
+    QPushButton *cmdcal;
+    QPushButton *cmdprn;
+    QPushButton *cmdbak;
+
+public Q_SLOTS:
+    // Works out every month row and the totals; enables Print and Back. Nothing changes when a
+    // figure cannot be used.
+    void calculate();
+    // Hands the year's figures to the main window and brings it forward.
+    void back();
+
+private:
+    void buildHeader();
+    void buildMonthRows();
+    void buildTotals();
+    void buildSidePanel();
+    void buildButtons();
+    void setTabOrder();
+    void watchInputs();
+
+    frmmain &m_main;
+    CommitButtons m_commit;
+    FillDownColumn *m_basicPay = nullptr;
+    FillDownColumn *m_gradePay = nullptr;
+};
+
+} // namespace pelmora
