@@ -1,22 +1,65 @@
 #include "printbuttons.h"
 
 #include "statementprinting.h"
+#include "salarystatement.h"
 #include "taxstatement.h"
 
 #include "app/amountfield.h"
 #include "app/frmmain.h"
+#include "salary/form1.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 namespace pelmora {
 
 namespace {
 
+// The text of a field; "" for a member that an array lacks (the arrears rows have no HRA).
 std::string textOf(const QLineEdit *field)
 {
-    return field->text().toStdString();
+    return field ? field->text().toStdString() : std::string();
+}
+
+template <typename Field, std::size_t n>
+std::array<std::string, n> textsOf(const std::array<Field *, n> &fields)
+{
+    std::array<std::string, n> texts;
+    for (std::size_t i = 0; i < n; ++i)
+        texts[i] = textOf(fields[i]);
+    return texts;
+}
+
+SalaryStatementTexts salaryStatementTexts(const Form1 &s)
+{
+    SalaryStatementTexts texts{
+        .txtnam = textOf(s.txtnam),
+        .Label1 = {},
+        .txtbp = textsOf(s.txtbp),
+        .txtgp = textsOf(s.txtgp),
+        .txtda = textsOf(s.txtda),
+        .txthra = textsOf(s.txthra),
+        .txtmgc = textsOf(s.txtmgc),
+        .txttpa2 = textsOf(s.txttpa2),
+        .txtttl = textsOf(s.txtttl),
+        .txtbpt = textOf(s.txtbpt),
+        .txtgpt = textOf(s.txtgpt),
+        .txtdat = textOf(s.txtdat),
+        .txthrat = textOf(s.txthrat),
+        .txtmgct = textOf(s.txtmgct),
+        .txttpat = textOf(s.txttpat),
+        .txtttlt = textOf(s.txtttlt),
+        .txtoth = textsOf(s.txtoth),
+        .txtgtotal = textOf(s.txtgtotal),
+    };
+    // The month captions are the first members of the window's caption array.
+    for (std::size_t row = 0; row < texts.Label1.size(); ++row) {
+        const auto *caption = s.findChild<const QLabel *>(QStringLiteral("Label1(%1)").arg(row));
+        texts.Label1[row] = caption ? caption->text().toStdString() : std::string();
+    }
+    return texts;
 }
 
 TaxStatementTexts taxStatementTexts(const frmmain &m, const Form4 &h, const frmreb88 &d)
@@ -77,6 +120,12 @@ void printTaxStatement(frmmain &main)
 {
     const Statement statement = taxStatement(taxStatementTexts(main, *main.form4.window(), *main.reb88.window()));
     printAndReport(main.platform(), &main, QString::fromUtf8(taxStatementName), statement);
+}
+
+void printSalaryStatement(Form1 &salary, Platform &platform)
+{
+    const Statement statement = salaryStatement(salaryStatementTexts(salary));
+    printAndReport(platform, &salary, QString::fromUtf8(salaryStatementName), statement);
 }
 
 } // namespace pelmora

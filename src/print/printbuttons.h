@@ -5,10 +5,15 @@
 
 namespace pelmora {
 
+class Form1;
+class Platform;
 class frmmain;
 
 // Reads the main window, the house property worksheet and the section 80 worksheet. A worksheet
 // never opened is created hidden, in its initial state, and stays hidden.
 void printTaxStatement(frmmain &main);
+
+// Reads the salary window's own fields and month captions.
+void printSalaryStatement(Form1 &salary, Platform &platform);
 
 } // namespace pelmora
