@@ -1,7 +1,7 @@
 #include "printbuttons.h"
 
-#include "statementprinting.h"
 #include "salarystatement.h"
+#include "statementprinting.h"
 #include "taxstatement.h"
 
 #include "app/amountfield.h"
