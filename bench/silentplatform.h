@@ -1,8 +1,12 @@
 #pragma once
 
 // The desktop's requests answered by nobody: a benchmark shows no boxes and opens nothing.
+// Statements are printed as PDF files into a folder of its own that goes with it.
 
 #include "app/platform.h"
+#include "print/printers.h"
+
+#include <QTemporaryDir>
 
 namespace bench {
 
@@ -12,6 +16,13 @@ public:
     void showMessage(QWidget *, const QString &) override {}
     bool openWebAddress(const QUrl &) override { return true; }
     void quit() override {}
+    std::unique_ptr<pelmora::Printer> openPrinter(const QString &documentName) override
+    {
+        return pelmora::openPdfFilePrinter(m_statements.path(), documentName);
+    }
+
+private:
+    QTemporaryDir m_statements;
 };
 
 } // namespace bench

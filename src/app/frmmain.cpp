@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "pelmoraicon.h"
 #include "platform.h"
+#include "print/printbuttons.h"
 #include "salary/choicebox.h"
 #include "salary/form1.h"
 #include "tax/taxcomputation.h"
@@ -69,6 +70,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
 
     connect(cmdcalgs, &QPushButton::clicked, this, &frmmain::openSalaryStatement);
     connect(cmdcalc, &QPushButton::clicked, this, &frmmain::calculate);
+    connect(cmdprint, &QPushButton::clicked, this, [this] { printTaxStatement(*this); });
     connect(cmdexit, &QPushButton::clicked, this, [this] { m_platform.quit(); });
     connect(cmdcalhr, &QPushButton::clicked, this, &frmmain::openHraExemption);
     connect(cmdcalhp, &QPushButton::clicked, this, &frmmain::openHouseProperty);

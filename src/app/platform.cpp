@@ -1,6 +1,7 @@
 #include "platform.h"
 
 #include "credits.h"
+#include "print/printers.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -22,6 +23,11 @@ bool QtPlatform::openWebAddress(const QUrl &address)
 void QtPlatform::quit()
 {
     QCoreApplication::quit();
+}
+
+std::unique_ptr<Printer> QtPlatform::openPrinter(const QString &documentName)
+{
+    return openSystemPrinter(documentName);
 }
 
 } // namespace pelmora

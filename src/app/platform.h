@@ -1,10 +1,14 @@
 #pragma once
 
 // What the program asks of the desktop that a test cannot do for real: a message box, the
-// web browser and ending the program. Tests substitute a recording fake.
+// web browser, the printer and ending the program. Tests substitute a recording fake.
+
+#include "print/printer.h"
 
 #include <QString>
 #include <QUrl>
+
+#include <memory>
 
 class QWidget;
 
@@ -21,6 +25,8 @@ public:
     virtual bool openWebAddress(const QUrl &address) = 0;
     // Ends the program at once, every window with it.
     virtual void quit() = 0;
+    // The printer for one statement of the given name, to be ended with endDoc().
+    virtual std::unique_ptr<Printer> openPrinter(const QString &documentName) = 0;
 };
 
 // The real desktop, through Qt.
@@ -30,6 +36,8 @@ public:
     void showMessage(QWidget *owner, const QString &text) override;
     bool openWebAddress(const QUrl &address) override;
     void quit() override;
+    // The default printer; a PDF file in the documents folder when none is installed.
+    std::unique_ptr<Printer> openPrinter(const QString &documentName) override;
 };
 
 } // namespace pelmora

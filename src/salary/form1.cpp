@@ -9,6 +9,7 @@
 #include "app/fonts.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
+#include "print/printbuttons.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -134,6 +135,7 @@ Form1::Form1(frmmain &main)
 
     connect(cmdcal, &QPushButton::clicked, this, &Form1::calculate);
     connect(cmdbak, &QPushButton::clicked, this, &Form1::back);
+    connect(cmdprn, &QPushButton::clicked, this, [this] { printSalaryStatement(*this, m_main.platform()); });
 }
 
 Form1::~Form1() = default;

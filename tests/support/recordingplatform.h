@@ -3,11 +3,14 @@
 // A platform that records what the program asked of the desktop instead of doing it.
 
 #include "app/platform.h"
+#include "recordingprinter.h"
 
 #include <QStringList>
 #include <QUrl>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 class RecordingPlatform : public pelmora::Platform
 {
@@ -24,11 +27,24 @@ public:
         return browserAvailable;
     }
     void quit() override { ++quitRequests; }
+    // Each statement is recorded on a printer of its own, kept in printJobs after the job ends.
+    std::unique_ptr<pelmora::Printer> openPrinter(const QString &documentName) override
+    {
+        printJobs.push_back({documentName, std::make_shared<RecordingPrinter>()});
+        printJobs.back().printer->refuseJob = refusePrintJobs;
+        return std::make_unique<ForwardingPrinter>(printJobs.back().printer);
+    }
 
     QStringList messages;
     QList<QUrl> openedAddresses;
     int quitRequests = 0;
     bool browserAvailable = true;
+    struct PrintJob {
+        QString documentName;
+        std::shared_ptr<RecordingPrinter> printer;
+    };
+    std::vector<PrintJob> printJobs;
+    bool refusePrintJobs = false;
     // Runs while the message box would be open, as if the user looked at it.
     std::function<void(const QString &)> onMessage;
 };

@@ -1,0 +1,80 @@
+#include "pdffiletarget.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QStandardPaths>
+
+namespace pelmora {
+
+namespace {
+
+// Far more statements of one name than anyone keeps; only a guard against looping for ever.
+constexpr int mostCopies = 9999;
+
+QString temporaryTemplate(const QString &folder)
+{
+    // In the same folder, so the finished file is only renamed into place.
+    return QDir(folder).filePath(QStringLiteral(".pelmora-XXXXXX.pdf.part"));
+}
+
+} // namespace
+
+PdfFileTarget::PdfFileTarget(const QString &folder, const QString &documentName)
+    : m_folder(folder)
+    , m_documentName(documentName)
+    , m_file(temporaryTemplate(folder))
+    , m_writer(&m_file)
+{
+    if (!QDir().mkpath(m_folder))
+        m_problem = QStringLiteral("the folder cannot be created");
+    else if (!m_file.open())
+        m_problem = m_file.errorString();
+    m_writer.setTitle(documentName);
+    m_writer.setCreator(QStringLiteral("Pelmora"));
+    const QMarginsF quarterInch(0.25, 0.25, 0.25, 0.25);
+    m_writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, quarterInch, QPageLayout::Inch));
+}
+
+PdfFileTarget::~PdfFileTarget() = default;
+
+QString PdfFileTarget::documentsFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+JobOutcome PdfFileTarget::deliver(bool painted)
+{
+    if (!m_problem.isEmpty())
+        return refused(m_problem);
+    if (!painted || m_file.error() != QFileDevice::NoError || !m_file.flush())
+        return refused(m_file.errorString());
+
+    const QDir folder(m_folder);
+    for (int copy = 1; copy <= mostCopies; ++copy) {
+        const QString name = copy == 1 ? m_documentName : QStringLiteral("%1 (%2)").arg(m_documentName).arg(copy);
+        const QString path = folder.absoluteFilePath(name + QStringLiteral(".pdf"));
+        if (QFileInfo::exists(path))
+            continue;
+        // Renaming never replaces a file, even one that appeared since the check.
+        if (m_file.rename(path)) {
+            m_file.setAutoRemove(false); // the statement is the user's now
+            return {true, QStringLiteral("No printer is installed. The statement was saved as\n%1")
+                              .arg(QDir::toNativeSeparators(path))
+                              .toStdString()};
+        }
+        if (!QFileInfo::exists(path))
+            return refused(m_file.errorString());
+    }
+    return refused(QStringLiteral("too many statements of this name"));
+}
+
+JobOutcome PdfFileTarget::refused(const QString &reason) const
+{
+    return {false, QStringLiteral("No printer is installed, and the statement could not be saved in %1 (%2).")
+                       .arg(QDir::toNativeSeparators(m_folder), reason)
+                       .toStdString()};
+}
+
+} // namespace pelmora

@@ -1,0 +1,40 @@
+#pragma once
+
+// A statement saved as a PDF file when no printer is installed: an A4 page with a quarter-inch
+// margin, in a folder of the user's, named after the statement. An earlier statement of the
+// same name is never overwritten: " (2)", " (3)" ... go before ".pdf". The page is written to
+// a temporary file first, so a refused job leaves no half-written file.
+
+#include "printtarget.h"
+
+#include <QPdfWriter>
+#include <QString>
+#include <QTemporaryFile>
+
+namespace pelmora {
+
+class PdfFileTarget final : public PrintTarget
+{
+public:
+    // The folder is created when missing.
+    PdfFileTarget(const QString &folder, const QString &documentName);
+    ~PdfFileTarget() override;
+
+    // The user's documents folder.
+    static QString documentsFolder();
+
+    QPagedPaintDevice &device() override { return m_writer; }
+    bool ready() const override { return m_problem.isEmpty(); }
+    JobOutcome deliver(bool painted) override;
+
+private:
+    JobOutcome refused(const QString &reason) const;
+
+    QString m_folder;
+    QString m_documentName;
+    QTemporaryFile m_file;
+    QPdfWriter m_writer;
+    QString m_problem;
+};
+
+} // namespace pelmora

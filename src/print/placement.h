@@ -1,0 +1,22 @@
+#pragma once
+
+// The three ways a statement places a text. Each sets both coordinates itself, so no item
+// depends on where an earlier one left the current position.
+
+#include <string_view>
+
+namespace pelmora {
+
+class Printer;
+
+// Starts the text at (x, y).
+void printLeft(Printer &printer, float x, float y, std::string_view text);
+
+// Ends the text exactly at the column edge, whatever its length: it is measured with the font
+// that then prints it. A text wider than the room left of the edge runs leftwards.
+void printRight(Printer &printer, float edge, float y, std::string_view text);
+
+// Centres the text across the width, from the left edge of the printable area.
+void printCentred(Printer &printer, float width, float y, std::string_view text);
+
+} // namespace pelmora

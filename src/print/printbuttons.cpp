@@ -1,0 +1,131 @@
+#include "printbuttons.h"
+
+#include "salarystatement.h"
+#include "statementprinting.h"
+#include "taxstatement.h"
+
+#include "app/amountfield.h"
+#include "app/frmmain.h"
+#include "salary/form1.h"
+#include "worksheets/form4.h"
+#include "worksheets/frmreb88.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace pelmora {
+
+namespace {
+
+// The text of a field; "" for a member that an array lacks (the arrears rows have no HRA).
+std::string textOf(const QLineEdit *field)
+{
+    return field ? field->text().toStdString() : std::string();
+}
+
+template <typename Field, std::size_t n>
+std::array<std::string, n> textsOf(const std::array<Field *, n> &fields)
+{
+    std::array<std::string, n> texts;
+    for (std::size_t i = 0; i < n; ++i)
+        texts[i] = textOf(fields[i]);
+    return texts;
+}
+
+SalaryStatementTexts salaryStatementTexts(const Form1 &s)
+{
+    SalaryStatementTexts texts{
+        .txtnam = textOf(s.txtnam),
+        .Label1 = {},
+        .txtbp = textsOf(s.txtbp),
+        .txtgp = textsOf(s.txtgp),
+        .txtda = textsOf(s.txtda),
+        .txthra = textsOf(s.txthra),
+        .txtmgc = textsOf(s.txtmgc),
+        .txttpa2 = textsOf(s.txttpa2),
+        .txtttl = textsOf(s.txtttl),
+        .txtbpt = textOf(s.txtbpt),
+        .txtgpt = textOf(s.txtgpt),
+        .txtdat = textOf(s.txtdat),
+        .txthrat = textOf(s.txthrat),
+        .txtmgct = textOf(s.txtmgct),
+        .txttpat = textOf(s.txttpat),
+        .txtttlt = textOf(s.txtttlt),
+        .txtoth = textsOf(s.txtoth),
+        .txtgtotal = textOf(s.txtgtotal),
+    };
+    // The month captions are the first members of the window's caption array.
+    for (std::size_t row = 0; row < texts.Label1.size(); ++row) {
+        const auto *caption = s.findChild<const QLabel *>(QStringLiteral("Label1(%1)").arg(row));
+        texts.Label1[row] = caption ? caption->text().toStdString() : std::string();
+    }
+    return texts;
+}
+
+TaxStatementTexts taxStatementTexts(const frmmain &m, const Form4 &h, const frmreb88 &d)
+{
+    return {
+        .frmmain = {.txtname = textOf(m.txtname),
+                    .txtgs = textOf(m.txtgs),
+                    .txttp = textOf(m.txttp),
+                    .txthra = textOf(m.txthra),
+                    .txtexall = textOf(m.txtexall),
+                    .txtnsal = textOf(m.txtnsal),
+                    .txtos = textOf(m.txtos),
+                    .txtgti = textOf(m.txtgti),
+                    .txtnti = textOf(m.txtnti),
+                    .txtgtax = textOf(m.txtgtax),
+                    .txtrel87A = textOf(m.txtrel87A),
+                    .txtrel89 = textOf(m.txtrel89),
+                    .txtntax = textOf(m.txtntax),
+                    .txtcess = textOf(m.txtcess),
+                    .txtttax = textOf(m.txtttax),
+                    .txtdedtax = textOf(m.txtdedtax),
+                    .txtbaltax = textOf(m.txtbaltax)},
+        .form4 = {.txtarv = textOf(h.txtarv),
+                  .txtptax = textOf(h.txtptax),
+                  .txtghi = textOf(h.txtghi),
+                  .txtrep = textOf(h.txtrep),
+                  .txtintt = textOf(h.txtintt),
+                  .txtoth = textOf(h.txtoth),
+                  .txttd = textOf(h.txttd),
+                  .txtihp = textOf(h.txtihp)},
+        .frmreb88 = {.txtgpf = textOf(d.txtgpf),
+                     .txtgis = textOf(d.txtgis),
+                     .txthba = textOf(d.txthba),
+                     .txtlic = textOf(d.txtlic),
+                     .txtppf = textOf(d.txtppf),
+                     .txtnsc = textOf(d.txtnsc),
+                     .txtnsci = textOf(d.txtnsci),
+                     .txttf1 = textOf(d.txttf1),
+                     .txttf2 = textOf(d.txttf2),
+                     .txtinf = textOf(d.txtinf),
+                     .txtos = textOf(d.txtos),
+                     .txt80c = textOf(d.txt80c),
+                     .txt80ccc = textOf(d.txt80ccc),
+                     .txt80ccdec = textOf(d.txt80ccdec),
+                     .txt80ccdgc = textOf(d.txt80ccdgc),
+                     .txttot1 = textOf(d.txttot1),
+                     .txt80ccf = textOf(d.txt80ccf),
+                     .txt80d = textOf(d.txt80d),
+                     .txt80g = textOf(d.txt80g),
+                     .txtoth = textOf(d.txtoth),
+                     .txtgt80 = textOf(d.txtgt80)},
+    };
+}
+
+} // namespace
+
+void printTaxStatement(frmmain &main)
+{
+    const Statement statement = taxStatement(taxStatementTexts(main, *main.form4.window(), *main.reb88.window()));
+    printAndReport(main.platform(), &main, QString::fromUtf8(taxStatementName), statement);
+}
+
+void printSalaryStatement(Form1 &salary, Platform &platform)
+{
+    const Statement statement = salaryStatement(salaryStatementTexts(salary));
+    printAndReport(platform, &salary, QString::fromUtf8(salaryStatementName), statement);
+}
+
+} // namespace pelmora

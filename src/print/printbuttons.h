@@ -1,0 +1,19 @@
+#pragma once
+
+// What the Print buttons do: the main window's prints the tax computation statement, the
+// salary window's the salary statement. Each reads the fields as they stand and changes none.
+
+namespace pelmora {
+
+class Form1;
+class Platform;
+class frmmain;
+
+// Reads the main window, the house property worksheet and the section 80 worksheet. A worksheet
+// never opened is created hidden, in its initial state, and stays hidden.
+void printTaxStatement(frmmain &main);
+
+// Reads the salary window's own fields and month captions.
+void printSalaryStatement(Form1 &salary, Platform &platform);
+
+} // namespace pelmora

@@ -1,0 +1,25 @@
+#pragma once
+
+// Where a painted statement goes: a page device to paint on, and the hand-over of the
+// finished page (to the printer's queue, or into a file).
+
+#include "printer.h"
+
+class QPagedPaintDevice;
+
+namespace pelmora {
+
+class PrintTarget
+{
+public:
+    virtual ~PrintTarget() = default;
+
+    virtual QPagedPaintDevice &device() = 0;
+    // False when the job is already known to fail, so that nothing is painted in vain.
+    virtual bool ready() const { return true; }
+    // Called once, after painting has ended; painted is false when the device refused the
+    // painting. A refused job leaves nothing behind.
+    virtual JobOutcome deliver(bool painted) = 0;
+};
+
+} // namespace pelmora

@@ -1,0 +1,178 @@
+#pragma once
+
+// A printer that keeps every operation with its arguments instead of drawing. Its text width
+// is a fixed share of the point size per character (wider in bold), so tests that check
+// positions do not depend on the fonts installed.
+
+#include "print/printer.h"
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+class RecordingPrinter : public pelmora::Printer
+{
+public:
+    enum class Operation {
+        ScaleMode,
+        FontName,
+        FontSize,
+        FontBold,
+        FontItalic,
+        FontUnderline,
+        Orientation,
+        CurrentX,
+        CurrentY,
+        TextWidth,
+        Print,
+        Line,
+        EndDoc,
+    };
+
+    // The font and position in force, as the settings left them.
+    struct State {
+        int scaleMode = 0;
+        std::string fontName;
+        float fontSize = 0;
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+        int orientation = 0;
+        float x = 0;
+        float y = 0;
+    };
+
+    // One operation as called: a text (name, printed or measured text), a number (size, flag,
+    // position, scale mode or orientation) or the four ends of a line; and the state in force
+    // after it.
+    struct Call {
+        Operation operation;
+        std::string text;
+        std::array<float, 4> numbers{};
+        State state;
+    };
+
+    // Width of a text in inches: 0.6 of the point size per character, 10% more in bold.
+    static float widthOf(std::string_view text, const State &state)
+    {
+        float characters = 0;
+        for (unsigned char c : text)
+            characters += (c & 0xC0) != 0x80; // each UTF-8 character once
+        return characters * 0.6f * state.fontSize / 72.0f * (state.bold ? 1.1f : 1.0f);
+    }
+
+    void setScaleMode(pelmora::ScaleMode mode) override
+    {
+        state.scaleMode = int(mode);
+        record(Operation::ScaleMode, {}, float(mode));
+    }
+    void setFontName(std::string_view name) override
+    {
+        state.fontName = name;
+        record(Operation::FontName, std::string(name));
+    }
+    void setFontSize(float points) override
+    {
+        state.fontSize = points;
+        record(Operation::FontSize, {}, points);
+    }
+    void setFontBold(bool on) override
+    {
+        state.bold = on;
+        record(Operation::FontBold, {}, on);
+    }
+    void setFontItalic(bool on) override
+    {
+        state.italic = on;
+        record(Operation::FontItalic, {}, on);
+    }
+    void setFontUnderline(bool on) override
+    {
+        state.underline = on;
+        record(Operation::FontUnderline, {}, on);
+    }
+    void setOrientation(pelmora::Orientation orientation) override
+    {
+        state.orientation = int(orientation);
+        record(Operation::Orientation, {}, float(orientation));
+    }
+    void setCurrentX(float x) override
+    {
+        state.x = x;
+        record(Operation::CurrentX, {}, x);
+    }
+    void setCurrentY(float y) override
+    {
+        state.y = y;
+        record(Operation::CurrentY, {}, y);
+    }
+    float textWidth(std::string_view text) override
+    {
+        record(Operation::TextWidth, std::string(text));
+        return widthOf(text, state);
+    }
+    void print(std::string_view text) override
+    {
+        record(Operation::Print, std::string(text));
+    }
+    void line(float x1, float y1, float x2, float y2) override { record(Operation::Line, {}, x1, y1, x2, y2); }
+    pelmora::JobOutcome endDoc() override
+    {
+        record(Operation::EndDoc);
+        return refuseJob ? pelmora::JobOutcome{false, "The printer refused the statement."} : pelmora::JobOutcome{};
+    }
+
+    // The positions in calls of the calls that drew something, Print or Line, in order.
+    std::vector<std::size_t> outputs() const
+    {
+        std::vector<std::size_t> drawn;
+        for (std::size_t i = 0; i < calls.size(); ++i)
+            if (calls[i].operation == Operation::Print || calls[i].operation == Operation::Line)
+                drawn.push_back(i);
+        return drawn;
+    }
+
+    std::size_t count(Operation operation) const
+    {
+        std::size_t n = 0;
+        for (const Call &call : calls)
+            n += call.operation == operation;
+        return n;
+    }
+
+    std::vector<Call> calls;
+    State state;
+    bool refuseJob = false;
+
+private:
+    void record(Operation operation, std::string text = {}, float a = 0, float b = 0, float c = 0, float d = 0)
+    {
+        calls.push_back({operation, std::move(text), {a, b, c, d}, state});
+    }
+};
+
+// Hands every operation on to a recording printer that outlives it.
+class ForwardingPrinter : public pelmora::Printer
+{
+public:
+    explicit ForwardingPrinter(std::shared_ptr<pelmora::Printer> target) : m_target(std::move(target)) {}
+
+    void setScaleMode(pelmora::ScaleMode mode) override { m_target->setScaleMode(mode); }
+    void setFontName(std::string_view name) override { m_target->setFontName(name); }
+    void setFontSize(float points) override { m_target->setFontSize(points); }
+    void setFontBold(bool on) override { m_target->setFontBold(on); }
+    void setFontItalic(bool on) override { m_target->setFontItalic(on); }
+    void setFontUnderline(bool on) override { m_target->setFontUnderline(on); }
+    void setOrientation(pelmora::Orientation orientation) override { m_target->setOrientation(orientation); }
+    void setCurrentX(float x) override { m_target->setCurrentX(x); }
+    void setCurrentY(float y) override { m_target->setCurrentY(y); }
+    float textWidth(std::string_view text) override { return m_target->textWidth(text); }
+    void print(std::string_view text) override { m_target->print(text); }
+    void line(float x1, float y1, float x2, float y2) override { m_target->line(x1, y1, x2, y2); }
+    pelmora::JobOutcome endDoc() override { return m_target->endDoc(); }
+
+private:
+    std::shared_ptr<pelmora::Printer> m_target;
+};
