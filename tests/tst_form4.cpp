@@ -14,120 +14,99 @@ private Q_SLOTS:
     void init()
     {
         QVERIFY(d.start());
-        form = d.open(d.main->cmdcalhp, d.main->form4);
-        QVERIFY(form);
+        QVERIFY((form = d.open(d.main->cmdcalhp, d.main->form4)));
     }
     void cleanup() { d.stop(); }
 
-    void opensRentedOut();
-    void workedCaseHandedBack();
-    void selfOccupiedZeroesAndDisables();
-    void choiceDisablesBack_data();
-    void choiceDisablesBack();
-    void choicesReachTheInterestLimit_data();
-    void choicesReachTheInterestLimit();
+    void optionGroupsEnableAndZero();
+    void choicesReachTheRulesAndDisableBack_data();
+    void choicesReachTheRulesAndDisableBack();
     void textThatIsNotANumber();
 
 private:
-    // Clicks the option's round button, as the user would.
-    void choose(const QString &name)
+    // Clicks each option's round button, as the user would.
+    void choose(const QString &names)
     {
-        auto *option = form->findChild<QRadioButton *>(name);
-        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
-        QVERIFY(option->isChecked());
+        for (const QString &name : names.split(u' ', Qt::SkipEmptyParts)) {
+            auto *option = form->findChild<QRadioButton *>(name);
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+            QVERIFY(option->isChecked());
+        }
     }
-    QStringList results() const { return d.texts({form->txtghi, form->txtrep, form->txttd, form->txtihp}); }
-    QList<QWidget *> letHouseControls() const
+    // Whether the let house's controls, and the loan date's, are enabled.
+    QList<bool> enabled() const
     {
-        return {form->lblrent, form->txtarv, form->lblptax, form->txtptax, form->lblghi,
-                form->txtghi,  form->lblrep, form->txtrep,  form->lbloth,  form->txtoth};
+        const QList<QWidget *> controls{form->lblrent, form->txtarv,   form->lblptax, form->txtptax,
+                                        form->lblghi,  form->txtghi,   form->lblrep,  form->txtrep,
+                                        form->lbloth,  form->txtoth,   form->framintt, form->optb499, form->opta499};
+        QList<bool> enabled;
+        for (const QWidget *control : controls)
+            enabled.append(control->isEnabled());
+        return enabled;
     }
 
     WorksheetDriver d;
     Form4 *form = nullptr;
 };
 
-void TestForm4::opensRentedOut()
+void TestForm4::optionGroupsEnableAndZero()
 {
-    QCOMPARE(form->windowTitle(), QStringLiteral("Pelmora - Income from House Property"));
-    QVERIFY(form->optrent->isChecked());
-    QVERIFY(form->opta499->isChecked());
-    for (QWidget *control : {static_cast<QWidget *>(form->framintt), static_cast<QWidget *>(form->optb499),
-                             static_cast<QWidget *>(form->opta499), static_cast<QWidget *>(form->cmdbk)})
-        QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
-    for (QWidget *control : letHouseControls())
-        QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
+    const QList<bool> rentedOut = QList<bool>(10, true) + QList<bool>(3, false);
+    const QList<bool> selfOccupied = QList<bool>(10, false) + QList<bool>(3, true);
+    QVERIFY(form->optrent->isChecked() && form->opta499->isChecked());
+    QCOMPARE(enabled(), rentedOut);
+    QVERIFY(!form->cmdbk->isEnabled());
     // The "&" of this caption is an ordinary character, not an access key.
     QCOMPARE(form->lblrep->text(), QStringLiteral("Repairs & Maintainance"));
     QVERIFY(!form->lblrep->buddy());
-}
 
-void TestForm4::workedCaseHandedBack()
-{
-    QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
-    d.type(form->txtarv, QStringLiteral("120000"));
-    d.type(form->txtptax, QStringLiteral("12000"));
-    d.type(form->txtintt, QStringLiteral("200000"));
-    QTest::keyClick(form->txtintt, Qt::Key_Return);
-    QCOMPARE(results(), d.strings({"108000", "32400", "232400", "-124400"}));
-    QVERIFY(form->cmdbk->isEnabled());
-
-    QTest::mouseClick(form->cmdbk, Qt::LeftButton);
-    QVERIFY(!form->isVisible());
-    QVERIFY(QTest::qWaitForWindowActive(d.main.get()));
-    QCOMPARE(d.main->txthp->text(), QStringLiteral("-124400"));
-    QVERIFY(d.main->cmdcalded80->hasFocus());
-    QVERIFY(!d.main->cmdprint->isEnabled());
-}
-
-void TestForm4::selfOccupiedZeroesAndDisables()
-{
     for (QLineEdit *field : {form->txtarv, form->txtptax, form->txtintt, form->txtoth})
         d.type(field, QStringLiteral("1000"));
     QTest::mouseClick(form->cmdtot, Qt::LeftButton);
-    const QStringList computed = results();
+    const QStringList computed = d.texts({form->txttd, form->txtihp});
 
+    // Self Occupied zeroes the let house's fields; interest and the results stay.
     choose(QStringLiteral("optso"));
-    for (QWidget *control : letHouseControls()) {
-        QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
-        if (auto *field = qobject_cast<QLineEdit *>(control))
-            QCOMPARE(field->text(), QStringLiteral("0"));
-    }
+    QCOMPARE(enabled(), selfOccupied);
+    QCOMPARE(d.texts({form->txtarv, form->txtptax, form->txtghi, form->txtrep, form->txtoth}), d.words("0 0 0 0 0"));
     QCOMPARE(form->txtintt->text(), QStringLiteral("1000"));
-    QCOMPARE(d.texts({form->txttd, form->txtihp}), computed.mid(2));
-    QVERIFY(form->framintt->isEnabled() && form->optb499->isEnabled() && form->opta499->isEnabled());
+    QCOMPARE(d.texts({form->txttd, form->txtihp}), computed);
 
-    choose(QStringLiteral("optb499"));
-    choose(QStringLiteral("optrent"));
-    for (QWidget *control : letHouseControls())
-        QVERIFY2(control->isEnabled(), qPrintable(control->objectName()));
+    // Rented Out again: the loan date keeps its choice.
+    choose(QStringLiteral("optb499 optrent"));
+    QCOMPARE(enabled(), rentedOut);
     QCOMPARE(form->txtarv->text(), QStringLiteral("0"));
-    QVERIFY(!form->framintt->isEnabled() && !form->optb499->isEnabled() && !form->opta499->isEnabled());
-    QVERIFY(form->optb499->isChecked()); // the loan date keeps its choice
+    QVERIFY(form->optb499->isChecked());
 }
 
-void TestForm4::choiceDisablesBack_data()
+void TestForm4::choicesReachTheRulesAndDisableBack_data()
 {
-    QTest::addColumn<QStringList>("before"); // options chosen before Calculate
-    QTest::addColumn<QString>("after");      // the option or field changed after it
+    QTest::addColumn<QString>("choices"); // before Calculate, with the interest typed
+    QTest::addColumn<QString>("interest");
+    QTest::addColumn<QString>("income");
+    QTest::addColumn<QString>("after"); // the option chosen or field typed into after Calculate
 
-    QTest::newRow("Self Occupied") << QStringList{} << "optso";
-    QTest::newRow("Rented Out again") << d.strings({"optso"}) << "optrent";
-    QTest::newRow("Before 1-4-99") << d.strings({"optso"}) << "optb499";
-    QTest::newRow("After 1-4-99 again") << d.strings({"optso", "optb499"}) << "opta499";
-    QTest::newRow("typing in rental value") << QStringList{} << "txtarv";
-    QTest::newRow("typing in property taxes") << QStringList{} << "txtptax";
-    QTest::newRow("typing in interest") << QStringList{} << "txtintt";
-    QTest::newRow("typing in others") << QStringList{} << "txtoth";
+    QTest::newRow("self occupied, loan before 1-4-99: 30000; then After 1-4-99")
+        << "optso optb499" << "45000" << "-30000" << "opta499";
+    QTest::newRow("self occupied, loan date untouched: 150000; then Before 1-4-99")
+        << "optso" << "150001" << "-150000" << "optb499";
+    QTest::newRow("self occupied; then Rented Out") << "optso" << "150001" << "-150000" << "optrent";
+    QTest::newRow("rented out after choosing the early loan: no limit; then Self Occupied")
+        << "optso optb499 optrent" << "45000" << "-45000" << "optso";
+    for (const char *name : {"txtarv", "txtptax", "txtintt", "txtoth"})
+        QTest::addRow("rented out: no limit; then typing into %s", name) << "" << "45000" << "-45000" << name;
 }
 
-void TestForm4::choiceDisablesBack()
+void TestForm4::choicesReachTheRulesAndDisableBack()
 {
-    QFETCH(QStringList, before);
+    QFETCH(QString, choices);
+    QFETCH(QString, interest);
     QFETCH(QString, after);
-    for (const QString &name : before)
-        choose(name);
+    choose(choices);
+    d.type(form->txtintt, interest);
     QTest::mouseClick(form->cmdtot, Qt::LeftButton);
+    QTEST(form->txtihp->text(), "income");
+    QCOMPARE(form->txtintt->text(), interest); // the amount as entered stays
     QVERIFY(form->cmdbk->isEnabled());
 
     if (auto *field = form->findChild<QLineEdit *>(after))
@@ -137,42 +116,15 @@ void TestForm4::choiceDisablesBack()
     QVERIFY(!form->cmdbk->isEnabled());
 }
 
-void TestForm4::choicesReachTheInterestLimit_data()
-{
-    QTest::addColumn<QStringList>("choices");
-    QTest::addColumn<QString>("interest");
-    QTest::addColumn<QString>("income");
-
-    QTest::newRow("self occupied, loan before 1-4-99: 30000") << d.strings({"optso", "optb499"}) << "45000"
-                                                              << "-30000";
-    QTest::newRow("self occupied, loan date untouched: 150000") << d.strings({"optso"}) << "150001" << "-150000";
-    QTest::newRow("rented out after choosing the early loan: no limit")
-        << d.strings({"optso", "optb499", "optrent"}) << "45000" << "-45000";
-}
-
-void TestForm4::choicesReachTheInterestLimit()
-{
-    QFETCH(QStringList, choices);
-    QFETCH(QString, interest);
-    for (const QString &name : choices)
-        choose(name);
-    d.type(form->txtintt, interest);
-    QTest::mouseClick(form->cmdtot, Qt::LeftButton);
-    QTEST(form->txtihp->text(), "income");
-    QCOMPARE(form->txtintt->text(), interest); // the amount as entered stays
-}
-
 void TestForm4::textThatIsNotANumber()
 {
     d.type(form->txtarv, QStringLiteral("120000"));
     QTest::mouseClick(form->cmdtot, Qt::LeftButton);
-    const QStringList computed = results();
-
     d.type(form->txtoth, QStringLiteral("12a"));
+    const QMap<QString, QString> before = d.snapshot(form);
     QTest::mouseClick(form->cmdtot, Qt::LeftButton);
-    QCOMPARE(d.platform.messages, d.strings({"\"Others\" is not a number. Please enter an amount."}));
-    QCOMPARE(results(), computed);
-    QCOMPARE(form->txtoth->text(), QStringLiteral("12a"));
+    QCOMPARE(d.platform.messages, QStringList{QStringLiteral("\"Others\" is not a number. Please enter an amount.")});
+    QCOMPARE(d.snapshot(form), before);
     QVERIFY(!form->cmdbk->isEnabled());
 }
 

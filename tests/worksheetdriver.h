@@ -1,6 +1,6 @@
 #pragma once
 
-// Drives the real main window and the worksheets its Calc. buttons open, as the user does:
+// Drives the real main window and the windows its Calc. buttons open, as the user does:
 // clicks, typing into fields that received the focus by Tab, and a recording platform that
 // answers message boxes.
 
@@ -8,7 +8,9 @@
 #include "app/frmmain.h"
 #include "recordingplatform.h"
 
+#include <QComboBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -28,24 +30,36 @@ public:
 
     void stop() { main.reset(); }
 
-    // Clicks the Calc. button and returns the worksheet once it is active.
+    // Clicks the Calc. button and returns the window once it is active; nullptr if none opened.
     template <typename Worksheet>
     Worksheet *open(QPushButton *calcButton, pelmora::WorksheetSlot<Worksheet> &slot)
     {
         QTest::mouseClick(calcButton, Qt::LeftButton);
         if (!slot.exists())
             return nullptr;
-        Worksheet *worksheet = slot.window();
-        if (!QTest::qWaitForWindowActive(worksheet))
+        if (!QTest::qWaitForWindowActive(slot.window()))
             qWarning("the worksheet did not become active");
-        return worksheet;
+        return slot.window();
     }
 
-    // Enters the field by Tab (which selects its text) and types over it.
-    static void type(QLineEdit *field, const QString &text)
+    // Enters the field (or box) by Tab, which selects its text, and types over it; an empty
+    // text is a Backspace over the selection.
+    static void type(QWidget *field, const QString &text)
     {
+        field->clearFocus();
         field->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(field, text);
+        if (text.isEmpty())
+            QTest::keyClick(field, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(field, text);
+    }
+
+    // Alt and the button's access key. The button shows itself pressed for a moment first.
+    static bool pressAccessKey(QPushButton *button, Qt::Key key)
+    {
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        QTest::keyClick(button->window(), key, Qt::AltModifier);
+        return clicked.count() == 1 || clicked.wait();
     }
 
     static QStringList texts(std::initializer_list<const QLineEdit *> fields)
@@ -56,25 +70,32 @@ public:
         return texts;
     }
 
+    // Every named field's and box's text, to show that a refused Calculate changed nothing.
+    static QMap<QString, QString> snapshot(const QWidget *window)
+    {
+        QMap<QString, QString> texts;
+        for (const QLineEdit *field : window->findChildren<QLineEdit *>())
+            texts.insert(field->objectName(), field->text());
+        for (const QComboBox *box : window->findChildren<QComboBox *>())
+            texts.insert(box->objectName(), box->currentText());
+        texts.remove(QString());
+        return texts;
+    }
+
     // The object names of the controls the Tab key visits, starting at the given one.
-    static QStringList tabStops(QWidget *first, int count)
+    static QStringList tabStops(QWidget *first, qsizetype count)
     {
         first->setFocus(Qt::TabFocusReason);
         QStringList visited{first->objectName()};
-        for (int i = 1; i < count; ++i) {
+        while (visited.size() < count) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited.append(QApplication::focusWidget()->objectName());
         }
         return visited;
     }
 
-    static QStringList strings(std::initializer_list<const char *> texts)
-    {
-        QStringList list;
-        for (const char *text : texts)
-            list.append(QString::fromUtf8(text));
-        return list;
-    }
+    // "a b c" as {"a", "b", "c"}.
+    static QStringList words(const char *text) { return QString::fromUtf8(text).split(u' '); }
 
     RecordingPlatform platform;
     std::unique_ptr<pelmora::frmmain> main;
