@@ -15,38 +15,22 @@
 class RecordingPrinter : public pelmora::Printer
 {
 public:
+    // In this order, so that the font settings are FontName to FontUnderline.
     enum class Operation {
-        ScaleMode,
-        FontName,
-        FontSize,
-        FontBold,
-        FontItalic,
-        FontUnderline,
-        Orientation,
-        CurrentX,
-        CurrentY,
-        TextWidth,
-        Print,
-        Line,
-        EndDoc,
+        ScaleMode, FontName, FontSize, FontBold, FontItalic, FontUnderline, Orientation,
+        CurrentX, CurrentY, TextWidth, Print, Line, EndDoc,
     };
 
-    // The font and position in force, as the settings left them.
+    // The font and position in force.
     struct State {
-        int scaleMode = 0;
         std::string fontName;
         float fontSize = 0;
-        bool bold = false;
-        bool italic = false;
-        bool underline = false;
-        int orientation = 0;
-        float x = 0;
-        float y = 0;
+        bool bold = false, italic = false, underline = false;
+        float x = 0, y = 0;
     };
 
     // One operation as called: a text (name, printed or measured text), a number (size, flag,
-    // position, scale mode or orientation) or the four ends of a line; and the state in force
-    // after it.
+    // position, scale mode or orientation) or the four ends of a line; and the state after it.
     struct Call {
         Operation operation;
         std::string text;
@@ -63,60 +47,25 @@ public:
         return characters * 0.6f * state.fontSize / 72.0f * (state.bold ? 1.1f : 1.0f);
     }
 
-    void setScaleMode(pelmora::ScaleMode mode) override
-    {
-        state.scaleMode = int(mode);
-        record(Operation::ScaleMode, {}, float(mode));
-    }
+    void setScaleMode(pelmora::ScaleMode mode) override { record(Operation::ScaleMode, {}, float(mode)); }
     void setFontName(std::string_view name) override
     {
         state.fontName = name;
-        record(Operation::FontName, std::string(name));
+        record(Operation::FontName, state.fontName);
     }
-    void setFontSize(float points) override
-    {
-        state.fontSize = points;
-        record(Operation::FontSize, {}, points);
-    }
-    void setFontBold(bool on) override
-    {
-        state.bold = on;
-        record(Operation::FontBold, {}, on);
-    }
-    void setFontItalic(bool on) override
-    {
-        state.italic = on;
-        record(Operation::FontItalic, {}, on);
-    }
-    void setFontUnderline(bool on) override
-    {
-        state.underline = on;
-        record(Operation::FontUnderline, {}, on);
-    }
-    void setOrientation(pelmora::Orientation orientation) override
-    {
-        state.orientation = int(orientation);
-        record(Operation::Orientation, {}, float(orientation));
-    }
-    void setCurrentX(float x) override
-    {
-        state.x = x;
-        record(Operation::CurrentX, {}, x);
-    }
-    void setCurrentY(float y) override
-    {
-        state.y = y;
-        record(Operation::CurrentY, {}, y);
-    }
+    void setFontSize(float points) override { state.fontSize = points; record(Operation::FontSize, {}, points); }
+    void setFontBold(bool on) override { state.bold = on; record(Operation::FontBold, {}, on); }
+    void setFontItalic(bool on) override { state.italic = on; record(Operation::FontItalic, {}, on); }
+    void setFontUnderline(bool on) override { state.underline = on; record(Operation::FontUnderline, {}, on); }
+    void setOrientation(pelmora::Orientation o) override { record(Operation::Orientation, {}, float(o)); }
+    void setCurrentX(float x) override { state.x = x; record(Operation::CurrentX, {}, x); }
+    void setCurrentY(float y) override { state.y = y; record(Operation::CurrentY, {}, y); }
     float textWidth(std::string_view text) override
     {
         record(Operation::TextWidth, std::string(text));
         return widthOf(text, state);
     }
-    void print(std::string_view text) override
-    {
-        record(Operation::Print, std::string(text));
-    }
+    void print(std::string_view text) override { record(Operation::Print, std::string(text)); }
     void line(float x1, float y1, float x2, float y2) override { record(Operation::Line, {}, x1, y1, x2, y2); }
     pelmora::JobOutcome endDoc() override
     {
@@ -132,14 +81,6 @@ public:
             if (calls[i].operation == Operation::Print || calls[i].operation == Operation::Line)
                 drawn.push_back(i);
         return drawn;
-    }
-
-    std::size_t count(Operation operation) const
-    {
-        std::size_t n = 0;
-        for (const Call &call : calls)
-            n += call.operation == operation;
-        return n;
     }
 
     std::vector<Call> calls;

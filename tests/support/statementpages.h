@@ -1,0 +1,242 @@
+#pragma once
+
+// The two statements' pages as tables, item by item in print order, and the "named" filling of
+// the fields that the tables expect: every field holds its own name, so the page shows where
+// each figure came from, except the figures that a statement adds up.
+
+#include "app/credits.h"
+#include "print/salarystatement.h"
+#include "print/taxstatement.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// One text or rule of a page.
+struct PageItem {
+    enum Kind : char { Left = 'L', Right = 'R', Centred = 'C', Rule = '-' } kind;
+    enum Source : char { Fixed, Field, Sum } source; // blank fields print "", blank sums "0"
+    std::string text; // the fixed text, or what the named filling prints
+    // Where a left text starts, the edge a right text ends at, the width a text is centred
+    // across, or where a rule starts; a rule ends at `to`.
+    float at;
+    float y;
+    pelmora::FontStyle style;
+    float to = 0;
+};
+
+// A page's text: fixed, or what the named filling puts into a field, or a sum.
+struct PageText {
+    PageText(const char *text) : text(text) {}
+    PageText(std::string text, PageItem::Source source = PageItem::Fixed) : text(std::move(text)), source(source) {}
+    std::string text;
+    PageItem::Source source = PageItem::Fixed;
+};
+
+// What the named filling puts into the field of that name ("frmmain.txtgs", "Form1.txtbp(2)").
+inline std::string filling(const std::string &name)
+{
+    static const std::map<std::string, std::string> figures = {
+        {"frmreb88.txt80ccdgc", "300"}, {"frmreb88.txt80ccdec", "65"}, {"Form1.txtda(0)", "100"},
+        {"Form1.txtda(1)", "200"}, {"Form1.txtmgc(0)", "15"}, {"Form1.txtmgc(1)", "25"}, {"Form1.txttpa2(0)", "10"},
+        {"Form1.txttpa2(1)", "15"}};
+    const auto figure = figures.find(name);
+    return figure == figures.end() ? name : figure->second;
+}
+
+inline PageText field(const std::string &name)
+{
+    return {filling(name), PageItem::Field};
+}
+
+struct PageBuilder {
+    using Style = pelmora::FontStyle;
+    void left(float y, const Style &s, float x, PageText t) { add(PageItem::Left, y, s, x, std::move(t)); }
+    void right(float y, const Style &s, float edge, PageText t) { add(PageItem::Right, y, s, edge, std::move(t)); }
+    void centred(float y, const Style &s, float w, PageText t) { add(PageItem::Centred, y, s, w, std::move(t)); }
+    void line(float y, const Style &style, float x, PageText label, float edge, PageText figure)
+    {
+        left(y, style, x, std::move(label));
+        right(y, style, edge, std::move(figure));
+    }
+    void rule(float y, float x1, float x2) { items.push_back({PageItem::Rule, PageItem::Fixed, {}, x1, y, {}, x2}); }
+    void add(PageItem::Kind kind, float y, const Style &style, float at, PageText t)
+    {
+        items.push_back({kind, t.source, std::move(t.text), at, y, style});
+    }
+    std::vector<PageItem> items;
+};
+
+inline const std::vector<PageItem> &taxPage()
+{
+    static const std::vector<PageItem> page = [] {
+        constexpr pelmora::FontStyle title{12, true, false, true}, bold{9, true, false, false},
+            regular{9, false, false, false}, footer{8, false, true, false};
+        PageBuilder p;
+        p.left(0.40f, title, 1.0f, "CALCULATION OF INCOME TAX FOR THE YEAR 2013-14");
+        p.left(0.60f, title, 1.0f, field("frmmain.txtname"));
+        p.left(1.15f, bold, 1.0f, "INCOME FROM 'SALARY'");
+        p.line(1.30f, regular, 1.0f, "Gross Salary :-", 6.0f, field("frmmain.txtgs"));
+        p.left(1.45f, regular, 1.0f, "Less Allowances Exempt u/s 10 :-");
+        p.line(1.60f, regular, 1.2f, "Transport Allowance :-", 5.0f, field("frmmain.txttp"));
+        p.line(1.75f, regular, 1.2f, "House Rent Allowance :-", 5.0f, field("frmmain.txthra"));
+        p.rule(1.90f, 4.0f, 5.0f);
+        p.right(1.75f, regular, 6.0f, field("frmmain.txtexall"));
+        p.rule(1.90f, 5.0f, 6.0f);
+        p.right(1.90f, bold, 7.0f, field("frmmain.txtnsal"));
+        p.left(2.20f, bold, 1.0f, "INCOME FROM 'HOUSE PROPERTY'");
+        p.line(2.35f, regular, 1.0f, "Annual Rental Value", 6.0f, field("Form4.txtarv"));
+        p.line(2.50f, regular, 1.0f, "Less Property Taxes :-", 6.0f, field("Form4.txtptax"));
+        p.rule(2.65f, 5.0f, 6.0f);
+        p.line(2.65f, regular, 1.0f, "Gross Income from House Property :-", 6.0f, field("Form4.txtghi"));
+        p.left(2.80f, regular, 1.0f, "Less Deductions u/s 24 :-");
+        p.line(2.95f, regular, 1.2f, "Repairs & Maintenance :-", 5.0f, field("Form4.txtrep"));
+        p.line(3.10f, regular, 1.2f, "Interest on Borrowed Capital :-", 5.0f, field("Form4.txtintt"));
+        p.line(3.25f, regular, 1.2f, "Others :-", 5.0f, field("Form4.txtoth"));
+        p.right(3.25f, regular, 6.0f, field("Form4.txttd"));
+        p.rule(3.40f, 4.0f, 6.0f);
+        p.right(3.40f, bold, 7.0f, field("Form4.txtihp"));
+        p.line(3.70f, bold, 1.0f, "INCOME FROM 'OTHER SOURCES' :-", 7.0f, field("frmmain.txtos"));
+        p.rule(3.85f, 6.0f, 7.0f);
+        p.line(4.00f, bold, 1.0f, "GROSS TOTAL INCOME :-", 7.0f, field("frmmain.txtgti"));
+        p.left(4.30f, regular, 1.0f, "Deductions u/s 80 :-");
+        p.left(4.45f, regular, 1.2f, "Section 80C :-");
+        p.line(4.60f, regular, 1.4f, "GPF -", 5.0f, field("frmreb88.txtgpf"));
+        p.line(4.75f, regular, 1.4f, "CGEGIS -", 5.0f, field("frmreb88.txtgis"));
+        p.line(4.90f, regular, 1.4f, "HBA -", 5.0f, field("frmreb88.txthba"));
+        p.line(5.05f, regular, 1.4f, "LIC -", 5.0f, field("frmreb88.txtlic"));
+        p.line(5.20f, regular, 1.4f, "PPF -", 5.0f, field("frmreb88.txtppf"));
+        p.line(5.35f, regular, 1.4f, "NSC -", 5.0f, field("frmreb88.txtnsc"));
+        p.line(5.50f, regular, 1.4f, "NSC Interest -", 5.0f, field("frmreb88.txtnsci"));
+        p.line(5.65f, regular, 1.4f, "Tuition Fee (I) -", 5.0f, field("frmreb88.txttf1"));
+        p.line(5.80f, regular, 1.4f, "Tuition Fee (II) -", 5.0f, field("frmreb88.txttf2"));
+        p.line(5.95f, regular, 1.4f, "Infrastructure Bonds -", 5.0f, field("frmreb88.txtinf"));
+        p.line(6.10f, regular, 1.4f, "Other Savings -", 5.0f, field("frmreb88.txtos"));
+        p.line(6.25f, regular, 1.2f, "Total (80C) -", 5.0f, field("frmreb88.txt80c"));
+        p.rule(6.25f, 4.0f, 5.0f);
+        p.line(6.40f, regular, 1.2f, "Jeevan Suraksha (80CCC) :-", 5.0f, field("frmreb88.txt80ccc"));
+        p.line(6.55f, regular, 1.2f, "NPS (EC + GC) (80CCD):-", 5.0f, {"365", PageItem::Sum}); // 300 + 65
+        p.rule(6.70f, 4.0f, 5.0f);
+        p.line(6.70f, regular, 1.2f, "Total(80C+80CCC+80CCD) -", 6.0f, field("frmreb88.txttot1"));
+        p.line(6.85f, regular, 1.2f, "Infrastructure Bonds (80CCF) -", 6.0f, field("frmreb88.txt80ccf"));
+        p.line(7.00f, regular, 1.2f, "Mediclaim/CGHS (80D) : -", 6.0f, field("frmreb88.txt80d"));
+        p.line(7.15f, regular, 1.2f, "Donations (80G) :-", 6.0f, field("frmreb88.txt80g"));
+        p.line(7.30f, regular, 1.2f, "Other Deductions :-", 6.0f, field("frmreb88.txtoth"));
+        p.line(7.45f, bold, 1.0f, "Total Deductions u/s 80 :-", 7.0f, field("frmreb88.txtgt80"));
+        p.rule(7.45f, 5.0f, 6.0f);
+        p.line(7.60f, bold, 1.0f, "NET TAXABLE INCOME :-", 7.0f, field("frmmain.txtnti"));
+        p.rule(7.60f, 6.0f, 7.0f);
+        p.rule(7.75f, 6.0f, 7.0f);
+        p.line(7.75f, bold, 1.0f, "GROSS TAX :-", 7.0f, field("frmmain.txtgtax"));
+        p.line(7.90f, bold, 1.0f, "Relief u/s 87A :-", 7.0f, field("frmmain.txtrel87A"));
+        p.line(8.05f, bold, 1.0f, "Relief u/s 89 :-", 7.0f, field("frmmain.txtrel89"));
+        p.rule(8.20f, 6.0f, 7.0f);
+        p.line(8.20f, bold, 1.0f, "NET TAX :-", 7.0f, field("frmmain.txtntax"));
+        p.line(8.35f, bold, 1.0f, "Education Cess :-", 7.0f, field("frmmain.txtcess"));
+        p.line(8.50f, bold, 1.0f, "TOTAL TAX :-", 7.0f, field("frmmain.txtttax"));
+        p.rule(8.50f, 6.0f, 7.0f);
+        p.line(8.65f, bold, 1.0f, "TAX DEDUCTED :-", 7.0f, field("frmmain.txtdedtax"));
+        p.line(8.80f, bold, 1.0f, "BALANCE TAX :-", 7.0f, field("frmmain.txtbaltax"));
+        p.rule(8.80f, 6.0f, 7.0f);
+        p.rule(8.95f, 6.0f, 7.0f);
+        using std::string;
+        namespace credits = pelmora::credits;
+        p.left(10.25f, footer, 1.0f,
+               string("Generated by Pelmora :- ") + credits::author + ", free download: " + credits::webAddress);
+        p.left(10.45f, footer, 1.0f, string("For suggestions/ reporting of bugs contact ") + credits::contactAddress);
+        return p.items;
+    }();
+    return page;
+}
+
+// The month captions of rows 0 ("Jan 13") to 13 ("Feb 14").
+inline const char *const monthCaptions[] = {"Jan 13", "Feb 13", "Mar 13", "Apr 13", "May 13", "Jun 13", "Jul 13",
+                                            "Aug 13", "Sep 13", "Oct 13", "Nov 13", "Dec 13", "Jan 14", "Feb 14"};
+// The columns of a month row after its caption, left to right.
+inline const char *const monthColumns[] = {"txtbp", "txtgp", "txtda", "txthra", "txtmgc", "txttpa2", "txtttl"};
+
+// The salary window's field of the array at the index: "Form1.txtbp(2)".
+inline std::string element(const char *array, int index)
+{
+    return std::string("Form1.") + array + "(" + std::to_string(index) + ")";
+}
+
+inline const std::vector<PageItem> &salaryPage()
+{
+    static const std::vector<PageItem> page = [] {
+        constexpr pelmora::FontStyle heading{10, true, false, true}, regular{10, false, false, false},
+            bold{10, true, false, false}, footer{8, false, false, false};
+        PageBuilder p;
+        p.centred(1.0f, heading, 10.0f, "DETAILS OF SALARY RECEIVED FOR THE YEAR 2013 - 2014");
+        p.centred(1.2f, heading, 10.0f, field("Form1.txtnam"));
+        const char *const headings[] = {"Month", "Basic", "GP", "Dearness", "HRA", "MGC", "Tpt. All.", "Total"};
+        for (int column = 0; column < 8; ++column)
+            p.right(1.6f, heading, 1.0f + float(column), headings[column]);
+        p.right(1.8f, heading, 2.0f, "Pay");
+        p.right(1.8f, heading, 4.0f, "Allowance");
+        // Rows 0 and 1 are printed only as the arrears they add up to.
+        const float rowY[] = {2.0f, 2.2f, 2.4f, 2.6f, 2.8f, 3.0f, 3.2f, 3.4f, 3.6f, 3.8f, 4.0f, 4.2f};
+        for (int row = 2; row <= 13; ++row) {
+            p.right(rowY[row - 2], regular, 1.0f, {monthCaptions[row], PageItem::Field});
+            for (int column = 0; column < 7; ++column)
+                p.right(rowY[row - 2], regular, 2.0f + float(column), field(element(monthColumns[column], row)));
+        }
+        p.rule(4.4f, 1.0f, 8.1f);
+        p.right(4.4f, regular, 1.0f, "DA Arr.");
+        p.right(4.4f, regular, 4.0f, {"300", PageItem::Sum}); // 200 + 100
+        p.right(4.4f, regular, 6.0f, {"40", PageItem::Sum});  // 25 + 15
+        p.right(4.4f, regular, 7.0f, {"25", PageItem::Sum});  // 15 + 10
+        p.right(4.4f, regular, 8.0f, {"365", PageItem::Sum});
+        p.right(4.6f, bold, 1.0f, "Totals");
+        const char *const totals[] = {"txtbpt", "txtgpt", "txtdat", "txthrat", "txtmgct", "txttpat", "txtttlt"};
+        for (int column = 0; column < 7; ++column)
+            p.right(4.6f, bold, 2.0f + float(column), field(std::string("Form1.") + totals[column]));
+        p.rule(4.8f, 1.0f, 8.1f);
+        const char *const allowances[] = {"Other Allowances :-", "Over Time Allowance :-", "Honorarium :-",
+                                          "Tuition Fee :-", "Bonus :-", "Arrears :-"};
+        const int otherRow[] = {5, 2, 4, 3, 1, 0};
+        const float otherY[] = {5.2f, 5.4f, 5.6f, 5.8f, 6.0f, 6.2f};
+        for (int i = 0; i < 6; ++i) {
+            p.right(otherY[i], regular, 7.0f, allowances[i]);
+            p.right(otherY[i], regular, 8.0f, field(element("txtoth", otherRow[i])));
+        }
+        p.rule(6.4f, 7.0f, 8.1f);
+        p.right(6.4f, bold, 7.0f, "GRAND TOTAL :-");
+        p.right(6.4f, bold, 8.0f, field("Form1.txtgtotal"));
+        p.rule(6.6f, 7.0f, 8.1f);
+        p.left(7.0f, footer, 1.0f, "Generated by Pelmora");
+        return p.items;
+    }();
+    return page;
+}
+
+// The named filling of a statement's texts. The members go in the order their structs declare.
+inline pelmora::TaxStatementTexts namedTaxTexts()
+{
+    const auto in = [](std::string window) { return [=](const char *name) { return filling(window + name); }; };
+    const auto m = in("frmmain."), h = in("Form4."), d = in("frmreb88.");
+    return {{m("txtname"), m("txtgs"), m("txttp"), m("txthra"), m("txtexall"), m("txtnsal"), m("txtos"), m("txtgti"),
+             m("txtnti"), m("txtgtax"), m("txtrel87A"), m("txtrel89"), m("txtntax"), m("txtcess"), m("txtttax"),
+             m("txtdedtax"), m("txtbaltax")},
+            {h("txtarv"), h("txtptax"), h("txtghi"), h("txtrep"), h("txtintt"), h("txtoth"), h("txttd"), h("txtihp")},
+            {d("txtgpf"), d("txtgis"), d("txthba"), d("txtlic"), d("txtppf"), d("txtnsc"), d("txtnsci"), d("txttf1"),
+             d("txttf2"), d("txtinf"), d("txtos"), d("txt80c"), d("txt80ccc"), d("txt80ccdec"), d("txt80ccdgc"),
+             d("txttot1"), d("txt80ccf"), d("txt80d"), d("txt80g"), d("txtoth"), d("txtgt80")}};
+}
+
+inline pelmora::SalaryStatementTexts namedSalaryTexts()
+{
+    using Texts = pelmora::SalaryStatementTexts;
+    const auto f = [](const char *name) { return filling(std::string("Form1.") + name); };
+    Texts t{f("txtnam"), {}, {}, {}, {}, {}, {}, {}, {}, f("txtbpt"), f("txtgpt"), f("txtdat"), f("txthrat"),
+            f("txtmgct"), f("txttpat"), f("txtttlt"), {}, f("txtgtotal")};
+    Texts::MonthTexts *columns[] = {&t.txtbp, &t.txtgp, &t.txtda, &t.txthra, &t.txtmgc, &t.txttpa2, &t.txtttl};
+    for (int row = 0; row < 14; ++row) {
+        t.Label1[row] = monthCaptions[row];
+        for (int column = 0; column < 7; ++column)
+            (*columns[column])[row] = filling(element(monthColumns[column], row));
+    }
+    for (int i = 0; i < 6; ++i)
+        t.txtoth[i] = filling(element("txtoth", i));
+    return t;
+}
