@@ -40,7 +40,12 @@ void EntryField::setTypingLimit(int characters)
 void EntryField::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (event->reason() == Qt::PopupFocusReason)
+    // Coming back from a menu, or to the window from another program, is no entering of the
+    // field: the caret stays where the user left it.
+    const bool returning = event->reason() == Qt::PopupFocusReason
+        || (event->reason() == Qt::ActiveWindowFocusReason && m_hadFocus);
+    m_hadFocus = true;
+    if (returning)
         return;
     selectAll();
     // A click places the caret after the focus arrives; select again once the button is up.

@@ -28,6 +28,7 @@ protected:
 
 private:
     bool m_selectAllOnRelease = false;
+    bool m_hadFocus = false;
 };
 
 // The employee's name: left-aligned, initially empty, and an emptied name stays empty.
