@@ -19,10 +19,10 @@ QString q(const std::string &text) { return QString::fromStdString(text); }
 std::string s(const QLineEdit *field) { return field->text().toStdString(); }
 
 // "25000*8 26000*6": eight times 25000, then six times 26000.
-QStringList runs(const char *spec)
+QStringList runs(const char *repeats)
 {
     QStringList texts;
-    for (const QString &run : QString::fromUtf8(spec).split(u' ')) {
+    for (const QString &run : QString::fromUtf8(repeats).split(u' ')) {
         for (int i = 0; i < qMax(1, run.section(u'*', 1).toInt()); ++i)
             texts.append(run.section(u'*', 0, 0));
     }
