@@ -3,6 +3,7 @@
 #include "amountfield.h"
 #include "controlplacement.h"
 #include "credits.h"
+#include "fieldtexts.h"
 #include "fonts.h"
 #include "pelmoraicon.h"
 #include "platform.h"
@@ -185,49 +186,45 @@ void frmmain::setTabOrder()
 void frmmain::calculate()
 {
     const auto outcome = computeTax({
-        .txtgs = txtgs->text().toStdString(),
-        .txthra = txthra->text().toStdString(),
-        .txttp = txttp->text().toStdString(),
-        .txthp = txthp->text().toStdString(),
-        .txtos = txtos->text().toStdString(),
-        .txtded80 = txtded80->text().toStdString(),
-        .txtrel89 = txtrel89->text().toStdString(),
-        .txtdedtax = txtdedtax->text().toStdString(),
+        .txtgs = textOf(txtgs),
+        .txthra = textOf(txthra),
+        .txttp = textOf(txttp),
+        .txthp = textOf(txthp),
+        .txtos = textOf(txtos),
+        .txtded80 = textOf(txtded80),
+        .txtrel89 = textOf(txtrel89),
+        .txtdedtax = textOf(txtdedtax),
     });
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        m_platform.showMessage(this, QString::fromStdString(error->message()));
+    const auto *results = resultsOrMessage(outcome, m_platform, this);
+    if (!results)
         return;
-    }
-    const auto &results = std::get<TaxResults>(outcome);
     m_print.enable();
     const std::pair<QLineEdit *, const std::string &> writes[] = {
-        {txtexall, results.txtexall}, {txtnsal, results.txtnsal},     {txtgti, results.txtgti},
-        {txtnti, results.txtnti},     {txtgtax, results.txtgtax},     {txtrel87A, results.txtrel87A},
-        {txtntax, results.txtntax},   {txtcess, results.txtcess},     {txtttax, results.txtttax},
-        {txtbaltax, results.txtbaltax},
+        {txtexall, results->txtexall}, {txtnsal, results->txtnsal},     {txtgti, results->txtgti},
+        {txtnti, results->txtnti},     {txtgtax, results->txtgtax},     {txtrel87A, results->txtrel87A},
+        {txtntax, results->txtntax},   {txtcess, results->txtcess},     {txtttax, results->txtttax},
+        {txtbaltax, results->txtbaltax},
     };
     for (const auto &[field, figure] : writes)
-        field->setText(QString::fromStdString(figure));
+        writeText(field, figure);
 }
 
 void frmmain::openHraExemption()
 {
     const auto outcome = hraOpeningFigures({
-        .txtbp = txtbp->text().toStdString(),
-        .txtda = txtda->text().toStdString(),
-        .txthrr = txthrr->text().toStdString(),
-        .txtnpa = txtnpa->text().toStdString(),
+        .txtbp = textOf(txtbp),
+        .txtda = textOf(txtda),
+        .txthrr = textOf(txthrr),
+        .txtnpa = textOf(txtnpa),
     });
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        m_platform.showMessage(this, QString::fromStdString(error->message()));
+    const auto *figures = resultsOrMessage(outcome, m_platform, this);
+    if (!figures)
         return;
-    }
-    const auto &figures = std::get<HraPayFigures>(outcome);
     Form2 *worksheet = form2.show();
-    worksheet->txtbp->setText(QString::fromStdString(figures.txtbp));
-    worksheet->txtnpa->setText(QString::fromStdString(figures.txtnpa));
-    worksheet->txtda->setText(QString::fromStdString(figures.txtda));
-    worksheet->txthra->setText(QString::fromStdString(figures.txthra));
+    writeText(worksheet->txtbp, figures->txtbp);
+    writeText(worksheet->txtnpa, figures->txtnpa);
+    writeText(worksheet->txtda, figures->txtda);
+    writeText(worksheet->txthra, figures->txthra);
     worksheet->txtRP->setFocus();
 }
 
@@ -238,12 +235,11 @@ void frmmain::openHouseProperty()
 
 void frmmain::openDeductions()
 {
-    const auto outcome = pensionContributionOnOpening(txtmgc->text().toStdString());
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        m_platform.showMessage(this, QString::fromStdString(error->message()));
+    const auto outcome = pensionContributionOnOpening(textOf(txtmgc));
+    const auto *figure = resultsOrMessage(outcome, m_platform, this);
+    if (!figure)
         return;
-    }
-    const QString contribution = QString::fromStdString(std::get<std::string>(outcome));
+    const QString contribution = QString::fromStdString(*figure);
     frmreb88 *worksheet = reb88.show();
     worksheet->txt80ccdec->setText(contribution);
     worksheet->txt80ccdgc->setText(contribution);

@@ -5,6 +5,7 @@
 #include "taxstatement.h"
 
 #include "app/amountfield.h"
+#include "app/fieldtexts.h"
 #include "app/frmmain.h"
 #include "salary/form1.h"
 #include "worksheets/form4.h"
@@ -16,21 +17,6 @@
 namespace pelmora {
 
 namespace {
-
-// The text of a field; "" for a member that an array lacks (the arrears rows have no HRA).
-std::string textOf(const QLineEdit *field)
-{
-    return field ? field->text().toStdString() : std::string();
-}
-
-template <typename Field, std::size_t n>
-std::array<std::string, n> textsOf(const std::array<Field *, n> &fields)
-{
-    std::array<std::string, n> texts;
-    for (std::size_t i = 0; i < n; ++i)
-        texts[i] = textOf(fields[i]);
-    return texts;
-}
 
 SalaryStatementTexts salaryStatementTexts(const Form1 &s)
 {

@@ -6,6 +6,7 @@
 
 #include "app/amountfield.h"
 #include "app/controlplacement.h"
+#include "app/fieldtexts.h"
 #include "app/fonts.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
@@ -96,25 +97,6 @@ QPushButton *placeButton(QWidget *window, const char *name, const QString &capti
 {
     return placement::button(window, QLatin1String(name), caption, fonts::msSansSerif(9.75, true),
                              QRect(x, buttonsY, 84, 27));
-}
-
-std::string figure(const QLineEdit *field)
-{
-    return field->text().toStdString();
-}
-
-template <typename Field>
-salary::MonthTexts monthTexts(const std::array<Field *, salary::monthRows> &fields)
-{
-    salary::MonthTexts texts;
-    for (int row = 0; row < salary::monthRows; ++row)
-        texts[row] = fields[row] ? figure(fields[row]) : std::string();
-    return texts;
-}
-
-void write(QLineEdit *field, const std::string &figure)
-{
-    field->setText(QString::fromStdString(figure));
 }
 
 } // namespace
@@ -283,72 +265,66 @@ void Form1::watchInputs()
 void Form1::calculate()
 {
     salary::SalarySheet sheet{
-        .txtbp = monthTexts(txtbp),
-        .txtgp = monthTexts(txtgp),
+        .txtbp = textsOf(txtbp),
+        .txtgp = textsOf(txtgp),
         .cbonps = cbonps->currentText().toStdString(),
         .cboclass1 = cboclass1->currentText().toStdString(),
         .cboclass3 = cboclass3->currentText().toStdString(),
         .chkinc = chkinc->isChecked(),
-        .txtoth = {},
+        .txtoth = textsOf(txtoth),
     };
-    for (int i = 0; i < extras; ++i)
-        sheet.txtoth[i] = figure(txtoth[i]);
 
     const auto outcome = salary::computeSalary(sheet);
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+    const auto *results = resultsOrMessage(outcome, m_main.platform(), this);
+    if (!results)
         return;
-    }
-    const auto &results = std::get<salary::SalaryResults>(outcome);
 
     // The increment's fill-down disables Print and Back on its way; they are enabled after it.
-    if (results.julyBasicPay)
-        m_basicPay->write(salary::julyRow, QString::fromStdString(*results.julyBasicPay));
+    if (results->julyBasicPay)
+        m_basicPay->write(salary::julyRow, QString::fromStdString(*results->julyBasicPay));
     for (int row = 0; row < monthRows; ++row) {
-        write(txtda[row], results.txtda[row]);
+        writeText(txtda[row], results->txtda[row]);
         if (txthra[row])
-            write(txthra[row], results.txthra[row]);
-        write(txttpa2[row], results.txttpa2[row]);
-        write(txtmgc[row], results.txtmgc[row]);
-        write(txtttl[row], results.txtttl[row]);
+            writeText(txthra[row], results->txthra[row]);
+        writeText(txttpa2[row], results->txttpa2[row]);
+        writeText(txtmgc[row], results->txtmgc[row]);
+        writeText(txtttl[row], results->txtttl[row]);
     }
-    write(txtbpt, results.txtbpt);
-    write(txtgpt, results.txtgpt);
-    write(txtdat, results.txtdat);
-    write(txthrat, results.txthrat);
-    write(txtmgct, results.txtmgct);
-    write(txttpat, results.txttpat);
-    write(txtttlt, results.txtttlt);
-    write(txtgtotal, results.txtgtotal);
+    writeText(txtbpt, results->txtbpt);
+    writeText(txtgpt, results->txtgpt);
+    writeText(txtdat, results->txtdat);
+    writeText(txthrat, results->txthrat);
+    writeText(txtmgct, results->txtmgct);
+    writeText(txttpat, results->txttpat);
+    writeText(txtttlt, results->txtttlt);
+    writeText(txtgtotal, results->txtgtotal);
     m_commit.enable();
 }
 
 void Form1::back()
 {
     const auto outcome = salary::computeHandOver({
-        .txtbpt = figure(txtbpt),
-        .txtdat = figure(txtdat),
-        .txtgtotal = figure(txtgtotal),
-        .txthrat = figure(txthrat),
-        .txtgpt = figure(txtgpt),
-        .txtmgct = figure(txtmgct),
-        .txttpa2 = monthTexts(txttpa2),
+        .txtbpt = textOf(txtbpt),
+        .txtdat = textOf(txtdat),
+        .txtgtotal = textOf(txtgtotal),
+        .txthrat = textOf(txthrat),
+        .txtgpt = textOf(txtgpt),
+        .txtmgct = textOf(txtmgct),
+        .txttpa2 = textsOf(txttpa2),
     });
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+    const auto *handOver = resultsOrMessage(outcome, m_main.platform(), this);
+    if (!handOver)
         return;
-    }
-    const auto &handOver = std::get<salary::HandOver>(outcome);
 
     // This window stays open behind the main window.
     m_main.bringForward();
-    write(m_main.txtgs, handOver.txtgs);
-    write(m_main.txttp, handOver.txttp);
-    write(m_main.txtbp, handOver.txtbp);
-    write(m_main.txtda, handOver.txtda);
-    write(m_main.txthrr, handOver.txthrr);
-    write(m_main.txtnpa, handOver.txtnpa);
-    write(m_main.txtmgc, handOver.txtmgc);
+    writeText(m_main.txtgs, handOver->txtgs);
+    writeText(m_main.txttp, handOver->txttp);
+    writeText(m_main.txtbp, handOver->txtbp);
+    writeText(m_main.txtda, handOver->txtda);
+    writeText(m_main.txthrr, handOver->txthrr);
+    writeText(m_main.txtnpa, handOver->txtnpa);
+    writeText(m_main.txtmgc, handOver->txtmgc);
     m_main.cmdcalhr->setFocus();
 }
 

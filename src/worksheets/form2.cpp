@@ -4,6 +4,7 @@
 
 #include "app/amountfield.h"
 #include "app/controlplacement.h"
+#include "app/fieldtexts.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
 
@@ -23,11 +24,6 @@ constexpr int rowY(int row) { return firstRowY + row * rowStep; }
 constexpr int buttonsY = rowY(7) + 120;
 
 constexpr int typingLimit = 10;
-
-std::string textOf(const QLineEdit *field)
-{
-    return field->text().toStdString();
-}
 
 } // namespace
 
@@ -82,26 +78,23 @@ void Form2::calculate()
         .txthra = textOf(txthra),
         .txtRP = textOf(txtRP),
     });
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+    const auto *results = resultsOrMessage(outcome, m_main.platform(), this);
+    if (!results)
         return;
-    }
-    const auto &results = std::get<HraResults>(outcome);
-    txtns->setText(QString::fromStdString(results.txtns));
-    txthrx->setText(QString::fromStdString(results.txthrx));
+    writeText(txtns, results->txtns);
+    writeText(txthrx, results->txthrx);
     m_back.enable();
 }
 
 void Form2::back()
 {
     const auto outcome = hraExemptionToHandOver(textOf(txthrx));
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+    const auto *figure = resultsOrMessage(outcome, m_main.platform(), this);
+    if (!figure)
         return;
-    }
     hide();
     m_main.bringForward();
-    m_main.txthra->setText(QString::fromStdString(std::get<std::string>(outcome)));
+    writeText(m_main.txthra, *figure);
     m_main.txtos->setFocus();
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/amountfield.h"
 #include "app/controlplacement.h"
+#include "app/fieldtexts.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
 
@@ -30,11 +31,6 @@ constexpr int loanFrameY = rowY(4) + 360;
 constexpr int afterLoanFrameY = loanFrameY + 735;
 constexpr int rowBelowFrame(int row) { return afterLoanFrameY + row * rowStep; }
 constexpr int buttonsY = rowBelowFrame(3) + 60;
-
-std::string textOf(const QLineEdit *field)
-{
-    return field->text().toStdString();
-}
 
 } // namespace
 
@@ -159,28 +155,25 @@ void Form4::calculate()
         .txtintt = textOf(txtintt),
         .txtoth = textOf(txtoth),
     });
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+    const auto *results = resultsOrMessage(outcome, m_main.platform(), this);
+    if (!results)
         return;
-    }
-    const auto &results = std::get<HousePropertyResults>(outcome);
-    txtghi->setText(QString::fromStdString(results.txtghi));
-    txtrep->setText(QString::fromStdString(results.txtrep));
-    txttd->setText(QString::fromStdString(results.txttd));
-    txtihp->setText(QString::fromStdString(results.txtihp));
+    writeText(txtghi, results->txtghi);
+    writeText(txtrep, results->txtrep);
+    writeText(txttd, results->txttd);
+    writeText(txtihp, results->txtihp);
     m_back.enable();
 }
 
 void Form4::back()
 {
     const auto outcome = housePropertyIncomeToHandOver(textOf(txtihp));
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+    const auto *figure = resultsOrMessage(outcome, m_main.platform(), this);
+    if (!figure)
         return;
-    }
     hide();
     m_main.bringForward();
-    m_main.txthp->setText(QString::fromStdString(std::get<std::string>(outcome)));
+    writeText(m_main.txthp, *figure);
     m_main.cmdcalded80->setFocus();
 }
 

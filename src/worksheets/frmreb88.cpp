@@ -4,6 +4,7 @@
 
 #include "app/amountfield.h"
 #include "app/controlplacement.h"
+#include "app/fieldtexts.h"
 #include "app/frmmain.h"
 #include "app/platform.h"
 
@@ -24,11 +25,6 @@ constexpr int firstRowY = 120;
 constexpr int rowStep = 360;
 constexpr int rowY(int row) { return firstRowY + row * rowStep; }
 constexpr int buttonsY = rowY(14) + 120;
-
-std::string textOf(const QLineEdit *field)
-{
-    return field->text().toStdString();
-}
 
 } // namespace
 
@@ -144,28 +140,25 @@ void frmreb88::calculate()
         .txt80g = textOf(txt80g),
         .txtoth = textOf(txtoth),
     });
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+    const auto *results = resultsOrMessage(outcome, m_main.platform(), this);
+    if (!results)
         return;
-    }
-    const auto &results = std::get<Section80Results>(outcome);
-    txt80c->setText(QString::fromStdString(results.txt80c));
-    txttot1->setText(QString::fromStdString(results.txttot1));
-    txt80ccf->setText(QString::fromStdString(results.txt80ccf));
-    txtgt80->setText(QString::fromStdString(results.txtgt80));
+    writeText(txt80c, results->txt80c);
+    writeText(txttot1, results->txttot1);
+    writeText(txt80ccf, results->txt80ccf);
+    writeText(txtgt80, results->txtgt80);
     m_back.enable();
 }
 
 void frmreb88::back()
 {
     const auto outcome = section80TotalToHandOver(textOf(txtgt80));
-    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
-        m_main.platform().showMessage(this, QString::fromStdString(error->message()));
+    const auto *figure = resultsOrMessage(outcome, m_main.platform(), this);
+    if (!figure)
         return;
-    }
     hide();
     m_main.bringForward();
-    m_main.txtded80->setText(QString::fromStdString(std::get<std::string>(outcome)));
+    writeText(m_main.txtded80, *figure);
     m_main.txtrel89->setFocus();
 }
 

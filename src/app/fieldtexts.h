@@ -1,0 +1,47 @@
+#pragma once
+
+// Between a window's fields and the rules: the texts the rules read, the texts they worked
+// out, and the message when they could not go on.
+
+#include "calculation.h"
+#include "platform.h"
+
+#include <QLineEdit>
+
+#include <array>
+#include <string>
+
+namespace pelmora {
+
+// The text of a field as the rules read it; "" for a member that an array lacks.
+inline std::string textOf(const QLineEdit *field)
+{
+    return field ? field->text().toStdString() : std::string();
+}
+
+template <typename Field, std::size_t count>
+std::array<std::string, count> textsOf(const std::array<Field *, count> &fields)
+{
+    std::array<std::string, count> texts;
+    for (std::size_t i = 0; i < count; ++i)
+        texts[i] = textOf(fields[i]);
+    return texts;
+}
+
+inline void writeText(QLineEdit *field, const std::string &text)
+{
+    field->setText(QString::fromStdString(text));
+}
+
+// What a computation worked out; nullptr once the user has been told why it could not go on.
+template <typename Texts>
+const Texts *resultsOrMessage(const Calculation<Texts> &outcome, Platform &platform, QWidget *window)
+{
+    if (const auto *error = std::get_if<CalculationError>(&outcome)) {
+        platform.showMessage(window, QString::fromStdString(error->message()));
+        return nullptr;
+    }
+    return &std::get<Texts>(outcome);
+}
+
+} // namespace pelmora
