@@ -76,10 +76,15 @@ void FormWindow::showEvent(QShowEvent *event)
     if (m_placed)
         return;
     m_placed = true;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
+    centreOnScreen(this);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = window->screen()) {
+        QRect frame = window->frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        window->move(frame.topLeft());
     }
 }
 

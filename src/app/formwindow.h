@@ -41,4 +41,7 @@ private:
 // The window colour of every window: teal.
 QColor windowColour();
 
+// Puts a window in the middle of its screen.
+void centreOnScreen(QWidget *window);
+
 } // namespace pelmora

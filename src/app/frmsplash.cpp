@@ -8,7 +8,6 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QScreen>
 
 namespace pelmora {
 
@@ -79,11 +78,7 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, std::chrono::millisec
 void frmSplash::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(this);
 }
 
 void frmSplash::closeEvent(QCloseEvent *event)
