@@ -22,6 +22,7 @@ private Q_SLOTS:
     void choicesReachTheRulesAndDisableBack_data();
     void choicesReachTheRulesAndDisableBack();
     void textThatIsNotANumber();
+    void keyboardStaysOnTheChosenOptions();
 
 private:
     // Clicks each option's round button, as the user would.
@@ -126,6 +127,18 @@ void TestForm4::textThatIsNotANumber()
     QCOMPARE(d.platform.messages, QStringList{QStringLiteral("\"Others\" is not a number. Please enter an amount.")});
     QCOMPARE(d.snapshot(form), before);
     QVERIFY(!form->cmdbk->isEnabled());
+}
+
+void TestForm4::keyboardStaysOnTheChosenOptions()
+{
+    // Space on an option that is not chosen would zero the let house's figures.
+    QCOMPARE(QApplication::focusWidget(), form->optrent);
+    QTest::keyClick(form->optrent, Qt::Key_Space);
+    QVERIFY(form->optrent->isChecked());
+
+    QTest::keyClick(form->optrent, Qt::Key_Left);
+    QVERIFY(form->optso->isChecked());
+    QCOMPARE(d.tabStops(form->optso, 5), d.words("optso txtintt cmdtot opta499 optso"));
 }
 
 QTEST_MAIN(TestForm4)
