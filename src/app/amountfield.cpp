@@ -1,9 +1,8 @@
 #include "amountfield.h"
 
-#include "accesskeychord.h"
+#include "keyboardentry.h"
 
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QValidator>
 
 namespace pelmora {
@@ -27,7 +26,7 @@ private:
 
 } // namespace
 
-EntryField::EntryField(QWidget *parent) : QLineEdit(parent)
+EntryField::EntryField(QWidget *parent) : QLineEdit(parent), m_keyboard(new KeyboardEntry(this))
 {
     connect(this, &QLineEdit::textChanged, this, [this] {
         Q_EMIT changed();
@@ -43,32 +42,11 @@ void EntryField::setTypingLimit(int characters)
 void EntryField::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (!m_focusEntry.entered(event))
+    if (!m_keyboard->entered(event))
         return;
     selectAll();
     // A click places the caret after the focus arrives; select again once the button is up.
     m_selectAllOnRelease = event->reason() == Qt::MouseFocusReason;
-}
-
-void EntryField::focusOutEvent(QFocusEvent *event)
-{
-    m_focusEntry.left(event);
-    QLineEdit::focusOutEvent(event);
-}
-
-void EntryField::hideEvent(QHideEvent *event)
-{
-    m_focusEntry.hidden();
-    QLineEdit::hideEvent(event);
-}
-
-void EntryField::keyPressEvent(QKeyEvent *event)
-{
-    if (isAccessKeyChord(event)) {
-        event->ignore();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
 }
 
 void EntryField::mouseReleaseEvent(QMouseEvent *event)

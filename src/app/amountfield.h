@@ -3,11 +3,11 @@
 // The field kinds that every window is built from. Their change and focus behaviour is
 // written here once: a window only says which commit buttons a change disables.
 
-#include "focusentry.h"
-
 #include <QLineEdit>
 
 namespace pelmora {
+
+class KeyboardEntry;
 
 // An editable field. Every change of its text, typed or written by the program, emits
 // changed(); entering it by any means (Tab, click, program) selects its whole text. An Alt
@@ -27,13 +27,10 @@ Q_SIGNALS:
 protected:
     virtual void afterChange() {}
     void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    FocusEntry m_focusEntry;
+    KeyboardEntry *m_keyboard;
     bool m_selectAllOnRelease = false;
 };
 
