@@ -131,32 +131,3 @@ inline QStringList namedTexts(const std::vector<PageItem> &page)
             texts.append(QString::fromStdString(item.text));
     return texts;
 }
-
-// Papers less the margins the page must keep free, the printable area starting a quarter inch
-// in from the top-left corner: the width and height left for the page, in portrait.
-inline void paperRows()
-{
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("height");
-    QTest::newRow("A4, a quarter inch margin all round") << 8.27 - 0.5 << 11.69 - 0.5;
-    QTest::newRow("Letter, a quarter inch, an eighth at the bottom") << 8.5 - 0.5 << 11.0 - 0.375;
-}
-
-// Every text (a cell 1.2 times its point size high) and rule lies inside the room the paper
-// leaves, in the page's orientation.
-inline void checkFitsPaper(const RecordingPrinter &printer, pelmora::Orientation orientation)
-{
-    QFETCH(double, width);
-    QFETCH(double, height);
-    if (orientation == pelmora::Orientation::Landscape)
-        std::swap(width, height);
-    for (const auto &call : printer.calls) {
-        const float x = call.state.x, y = call.state.y;
-        if (call.operation == RecordingPrinter::Operation::Print)
-            QVERIFY2(x >= 0 && x + RecordingPrinter::widthOf(call.text, call.state) <= width
-                         && y + 1.2 * call.state.fontSize / 72 <= height,
-                     call.text.c_str());
-        else if (call.operation == RecordingPrinter::Operation::Line)
-            QVERIFY(call.numbers[0] >= 0 && call.numbers[2] <= width && call.numbers[3] <= height);
-    }
-}
