@@ -103,17 +103,13 @@ inline const std::vector<PageItem> &taxPage()
         p.line(4.00f, bold, 1.0f, "GROSS TOTAL INCOME :-", 7.0f, field("frmmain.txtgti"));
         p.left(4.30f, regular, 1.0f, "Deductions u/s 80 :-");
         p.left(4.45f, regular, 1.2f, "Section 80C :-");
-        p.line(4.60f, regular, 1.4f, "GPF -", 5.0f, field("frmreb88.txtgpf"));
-        p.line(4.75f, regular, 1.4f, "CGEGIS -", 5.0f, field("frmreb88.txtgis"));
-        p.line(4.90f, regular, 1.4f, "HBA -", 5.0f, field("frmreb88.txthba"));
-        p.line(5.05f, regular, 1.4f, "LIC -", 5.0f, field("frmreb88.txtlic"));
-        p.line(5.20f, regular, 1.4f, "PPF -", 5.0f, field("frmreb88.txtppf"));
-        p.line(5.35f, regular, 1.4f, "NSC -", 5.0f, field("frmreb88.txtnsc"));
-        p.line(5.50f, regular, 1.4f, "NSC Interest -", 5.0f, field("frmreb88.txtnsci"));
-        p.line(5.65f, regular, 1.4f, "Tuition Fee (I) -", 5.0f, field("frmreb88.txttf1"));
-        p.line(5.80f, regular, 1.4f, "Tuition Fee (II) -", 5.0f, field("frmreb88.txttf2"));
-        p.line(5.95f, regular, 1.4f, "Infrastructure Bonds -", 5.0f, field("frmreb88.txtinf"));
-        p.line(6.10f, regular, 1.4f, "Other Savings -", 5.0f, field("frmreb88.txtos"));
+        const char *const items80C[][2] = {
+            {"GPF -", "txtgpf"}, {"CGEGIS -", "txtgis"}, {"HBA -", "txthba"}, {"LIC -", "txtlic"}, {"PPF -", "txtppf"},
+            {"NSC -", "txtnsc"}, {"NSC Interest -", "txtnsci"}, {"Tuition Fee (I) -", "txttf1"},
+            {"Tuition Fee (II) -", "txttf2"}, {"Infrastructure Bonds -", "txtinf"}, {"Other Savings -", "txtos"}};
+        for (int i = 0; i < 11; ++i) // rows 0.15 apart from 4.60
+            p.line(float((460 + 15 * i) / 100.0), regular, 1.4f, items80C[i][0], 5.0f,
+                   field(std::string("frmreb88.") + items80C[i][1]));
         p.line(6.25f, regular, 1.2f, "Total (80C) -", 5.0f, field("frmreb88.txt80c"));
         p.rule(6.25f, 4.0f, 5.0f);
         p.line(6.40f, regular, 1.2f, "Jeevan Suraksha (80CCC) :-", 5.0f, field("frmreb88.txt80ccc"));
