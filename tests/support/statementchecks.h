@@ -1,7 +1,7 @@
 #pragma once
 
 // Checks of a statement played on a RecordingPrinter against its page table: each text's
-// placing, place, font and text, the style changes and the paper.
+// placing, place, font and text, and the style changes before it.
 
 #include "print/statement.h"
 #include "recordingprinter.h"
@@ -75,32 +75,20 @@ inline void checkPageItem(const RecordingPrinter &printer, const std::vector<Pag
     QCOMPARE(got.state.fontName, std::string("Tahoma"));
     const pelmora::FontStyle style{got.state.fontSize, got.state.bold, got.state.italic, got.state.underline};
     QVERIFY(style == want.style);
+    // Since the text before it, exactly the font settings that differ were made.
+    using Op = RecordingPrinter::Operation;
+    std::size_t before = outputs[std::size_t(item)];
+    int settings = 0;
+    while (before > 0 && printer.calls[--before].operation != Op::Print)
+        settings += printer.calls[before].operation >= Op::FontName && printer.calls[before].operation <= Op::FontUnderline;
+    if (const auto &a = printer.calls[before].state, &b = got.state; printer.calls[before].operation == Op::Print)
+        QCOMPARE(settings, (a.fontSize != b.fontSize) + (a.bold != b.bold) + (a.italic != b.italic)
+                               + (a.underline != b.underline) + (a.fontName != b.fontName));
     // A right text ends exactly at its edge, measured in the font that prints it.
     const float width = RecordingPrinter::widthOf(got.text, got.state);
     QCOMPARE(got.state.x, want.kind == PageItem::Left    ? want.at
                           : want.kind == PageItem::Right ? want.at - width
                                                          : (want.at - width) / 2);
-}
-
-// Between two printed texts, exactly the font settings that differ are made.
-inline void checkStyleChangesAreMinimal(const RecordingPrinter &printer)
-{
-    using Op = RecordingPrinter::Operation;
-    const RecordingPrinter::State *previous = nullptr;
-    int settings = 0;
-    for (const auto &call : printer.calls) {
-        if (call.operation >= Op::FontName && call.operation <= Op::FontUnderline) {
-            ++settings;
-        } else if (call.operation == Op::Print) {
-            if (previous) {
-                const auto &a = *previous, &b = call.state;
-                QCOMPARE(settings, (a.fontSize != b.fontSize) + (a.bold != b.bold) + (a.italic != b.italic)
-                                       + (a.underline != b.underline) + (a.fontName != b.fontName));
-            }
-            previous = &call.state;
-            settings = 0;
-        }
-    }
 }
 
 // The texts printed in the places of the page's sums.
