@@ -91,17 +91,6 @@ inline void checkPageItem(const RecordingPrinter &printer, const std::vector<Pag
                                                          : (want.at - width) / 2);
 }
 
-// The texts printed in the places of the page's sums.
-inline QStringList printedSums(const RecordingPrinter &printer, const std::vector<PageItem> &page)
-{
-    QStringList sums;
-    const std::vector<std::size_t> outputs = printer.outputs();
-    for (std::size_t i = 0; i < page.size() && i < outputs.size(); ++i)
-        if (page[i].source == PageItem::Sum)
-            sums.append(QString::fromStdString(printer.calls[outputs[i]].text));
-    return sums;
-}
-
 // Every printed text in order; and what the page prints with the named filling.
 inline QStringList printedTexts(const RecordingPrinter &printer)
 {
