@@ -59,11 +59,8 @@ private Q_SLOTS:
         d.type(d.main->txtgs, QStringLiteral("600000"));
         QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
         d.main->txtos->setText(QStringLiteral("1e400"));
-        const QMap<QString, QString> before = d.snapshot(d.main.get());
-        QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
-        QCOMPARE(d.platform.messages,
+        QCOMPARE(d.refusedCalculate(d.main->cmdcalc),
                  QStringList{QStringLiteral("A figure is too large to calculate with. Please check the amounts.")});
-        QCOMPARE(d.snapshot(d.main.get()), before);
         QVERIFY(!d.main->cmdprint->isEnabled());
     }
 

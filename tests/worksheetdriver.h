@@ -83,6 +83,14 @@ public:
         return texts;
     }
 
+    // Presses Calculate, which must refuse: the messages shown, with every field as it was.
+    QStringList refusedCalculate(QAbstractButton *calculate)
+    {
+        const QMap<QString, QString> before = snapshot(calculate->window());
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        return snapshot(calculate->window()) == before ? platform.messages : QStringList{QStringLiteral("fields changed")};
+    }
+
     // The named fields of the window whose change disables the commit button that Calculate
     // enabled, in alphabetical order. Each field is written as another window would write it.
     static QStringList fieldsDisabling(const QWidget *window, QAbstractButton *calculate, const QAbstractButton *commit)
