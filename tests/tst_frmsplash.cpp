@@ -39,32 +39,19 @@ private Q_SLOTS:
         QTest::qWait(50);
         QCOMPARE(shown, 1);
     }
-    void clicksAndKeysDoNothing_data()
-    {
-        QTest::addColumn<QString>("action");
-        QTest::newRow("mouse click") << "click";
-        QTest::newRow("Escape") << "escape";
-        QTest::newRow("Enter") << "enter";
-        QTest::newRow("request to close") << "close";
-    }
+    // Any of them that closed the splash would leave it hidden or gone.
     void clicksAndKeysDoNothing()
     {
-        QFETCH(QString, action);
         int shown = 0;
         QPointer<frmSplash> splash = new frmSplash([&] { ++shown; }, 60s);
         splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
-        if (action == QLatin1String("click"))
-            QTest::mouseClick(splash, Qt::LeftButton);
-        else if (action == QLatin1String("escape"))
-            QTest::keyClick(splash, Qt::Key_Escape);
-        else if (action == QLatin1String("enter"))
-            QTest::keyClick(splash, Qt::Key_Return);
-        else
-            splash->close();
+        QTest::mouseClick(splash, Qt::LeftButton);
+        QTest::keyClick(splash, Qt::Key_Escape);
+        QTest::keyClick(splash, Qt::Key_Return);
+        splash->close();
         QCoreApplication::processEvents();
-        QVERIFY(!splash.isNull());
-        QVERIFY(splash->isVisible());
+        QVERIFY(splash && splash->isVisible());
         QCOMPARE(shown, 0);
         delete splash;
     }
