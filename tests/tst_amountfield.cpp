@@ -1,7 +1,6 @@
 #include "app/amountfield.h"
 #include "app/commitbuttons.h"
 
-#include <QFocusEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
@@ -131,17 +130,6 @@ private Q_SLOTS:
         QCOMPARE(field->selectedText(), QStringLiteral("24540"));
         QTest::keyClicks(field, QStringLiteral("3"));
         QCOMPARE(field->text(), QStringLiteral("3"));
-    }
-    void returningToTheWindowKeepsTheCaret()
-    {
-        AmountField *field = m_host->second;
-        field->setText(QStringLiteral("24540"));
-        field->setFocus();
-        field->setCursorPosition(2);
-        QFocusEvent backFromAnotherProgram(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-        QApplication::sendEvent(field, &backFromAnotherProgram);
-        QVERIFY(!field->hasSelectedText());
-        QCOMPARE(field->cursorPosition(), 2);
     }
     void typingLimitLeavesProgramWritesWhole()
     {

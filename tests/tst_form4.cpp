@@ -90,6 +90,17 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("\"Others\" is not a number. Please enter an amount.")});
         QVERIFY(!form->cmdbk->isEnabled());
     }
+    void keyboardStaysOnTheChosenOptions()
+    {
+        // Space on an option that is not chosen would zero the let house's figures.
+        QCOMPARE(QApplication::focusWidget(), form->optrent);
+        QTest::keyClick(form->optrent, Qt::Key_Space);
+        QVERIFY(form->optrent->isChecked());
+
+        QTest::keyClick(form->optrent, Qt::Key_Left);
+        QVERIFY(form->optso->isChecked());
+        QCOMPARE(d.tabStops(form->optso, 5), d.words("optso txtintt cmdtot opta499 optso"));
+    }
 
 private:
     // Clicks each option's round button, as the user would.

@@ -1,6 +1,9 @@
 #include "amountfield.h"
 
+#include "accesskeychord.h"
+
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QValidator>
 
 namespace pelmora {
@@ -40,16 +43,32 @@ void EntryField::setTypingLimit(int characters)
 void EntryField::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    // Coming back from a menu, or to the window from another program, is no entering of the
-    // field: the caret stays where the user left it.
-    const bool returning = event->reason() == Qt::PopupFocusReason
-        || (event->reason() == Qt::ActiveWindowFocusReason && m_hadFocus);
-    m_hadFocus = true;
-    if (returning)
+    if (!m_focusEntry.entered(event))
         return;
     selectAll();
     // A click places the caret after the focus arrives; select again once the button is up.
     m_selectAllOnRelease = event->reason() == Qt::MouseFocusReason;
+}
+
+void EntryField::focusOutEvent(QFocusEvent *event)
+{
+    m_focusEntry.left(event);
+    QLineEdit::focusOutEvent(event);
+}
+
+void EntryField::hideEvent(QHideEvent *event)
+{
+    m_focusEntry.hidden();
+    QLineEdit::hideEvent(event);
+}
+
+void EntryField::keyPressEvent(QKeyEvent *event)
+{
+    if (isAccessKeyChord(event)) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void EntryField::mouseReleaseEvent(QMouseEvent *event)

@@ -3,12 +3,15 @@
 // The field kinds that every window is built from. Their change and focus behaviour is
 // written here once: a window only says which commit buttons a change disables.
 
+#include "focusentry.h"
+
 #include <QLineEdit>
 
 namespace pelmora {
 
 // An editable field. Every change of its text, typed or written by the program, emits
-// changed(); receiving the focus by any means (Tab, click, program) selects its whole text.
+// changed(); entering it by any means (Tab, click, program) selects its whole text. An Alt
+// chord that no button took types nothing into it.
 class EntryField : public QLineEdit
 {
     Q_OBJECT
@@ -24,11 +27,14 @@ Q_SIGNALS:
 protected:
     virtual void afterChange() {}
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    FocusEntry m_focusEntry;
     bool m_selectAllOnRelease = false;
-    bool m_hadFocus = false;
 };
 
 // The employee's name: left-aligned, initially empty, and an emptied name stays empty.

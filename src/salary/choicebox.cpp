@@ -1,5 +1,7 @@
 #include "choicebox.h"
 
+#include "app/accesskeychord.h"
+
 #include <QCompleter>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -32,15 +34,31 @@ void ChoiceBox::setSelectAllOnFocus(bool selectAll)
 void ChoiceBox::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
-    if (!m_selectAllOnFocus || event->reason() == Qt::PopupFocusReason)
+    if (!m_focusEntry.entered(event) || !m_selectAllOnFocus)
         return;
     lineEdit()->selectAll();
     // A click places the caret after the focus arrives; select again once the button is up.
     m_selectAllOnRelease = event->reason() == Qt::MouseFocusReason;
 }
 
+void ChoiceBox::focusOutEvent(QFocusEvent *event)
+{
+    m_focusEntry.left(event);
+    QComboBox::focusOutEvent(event);
+}
+
+void ChoiceBox::hideEvent(QHideEvent *event)
+{
+    m_focusEntry.hidden();
+    QComboBox::hideEvent(event);
+}
+
 void ChoiceBox::keyPressEvent(QKeyEvent *event)
 {
+    if (isAccessKeyChord(event)) {
+        event->ignore();
+        return;
+    }
     QComboBox::keyPressEvent(event);
     // Leave Enter to the window, which presses its default button.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)

@@ -4,6 +4,8 @@
 // list. The text is taken as it stands (a typed text never becomes a list entry and is never
 // corrected to one), and Enter in the box presses the window's default button.
 
+#include "app/focusentry.h"
+
 #include <QComboBox>
 
 namespace pelmora {
@@ -23,10 +25,13 @@ Q_SIGNALS:
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    FocusEntry m_focusEntry;
     bool m_selectAllOnFocus = false;
     bool m_selectAllOnRelease = false;
 };

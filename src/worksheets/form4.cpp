@@ -1,6 +1,7 @@
 #include "form4.h"
 
 #include "houseproperty.h"
+#include "optiongroup.h"
 
 #include "app/amountfield.h"
 #include "app/controlplacement.h"
@@ -8,7 +9,6 @@
 #include "app/frmmain.h"
 #include "app/platform.h"
 
-#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -76,9 +76,9 @@ void Form4::buildPropertyFigures()
     optso = option(frmask, "optso", QStringLiteral("Self Occupied"), {120, 270, 2040, 285});
     optrent = option(frmask, "optrent", QStringLiteral("Rented Out"), {2400, 270, 2040, 285});
     optrent->setChecked(true);
-    m_kind = new QButtonGroup(this);
-    m_kind->addButton(optso);
-    m_kind->addButton(optrent);
+    m_kind = new OptionGroup(this);
+    m_kind->addOption(optso);
+    m_kind->addOption(optrent);
 
     lblrent = label(this, "lblrent", QStringLiteral("Annual Rental Value "), labelX, rowY(0));
     txtarv = field<AmountField>(this, "txtarv", outerColumnX, rowY(0));
@@ -100,9 +100,9 @@ void Form4::buildDeductions()
     optb499 = option(framintt, "optb499", QStringLiteral("Before 1-4-99"), {120, 270, 2040, 285});
     opta499 = option(framintt, "opta499", QStringLiteral("After 1-4-99"), {2400, 270, 2040, 285});
     opta499->setChecked(true);
-    m_loan = new QButtonGroup(this);
-    m_loan->addButton(optb499);
-    m_loan->addButton(opta499);
+    m_loan = new OptionGroup(this);
+    m_loan->addOption(optb499);
+    m_loan->addOption(opta499);
     for (QWidget *control : {static_cast<QWidget *>(framintt), static_cast<QWidget *>(optb499),
                              static_cast<QWidget *>(opta499)})
         control->setEnabled(false);
