@@ -81,20 +81,20 @@ void Form4::buildPropertyFigures()
     m_kind->addOption(optrent);
 
     lblrent = label(this, "lblrent", QStringLiteral("Annual Rental Value "), labelX, rowY(0));
-    txtarv = field<AmountField>(this, "txtarv", outerColumnX, rowY(0));
+    txtarv = labelledField<AmountField>(lblrent, "txtarv", outerColumnX, rowY(0));
     lblptax = label(this, "lblptax", QStringLiteral("Less:- Property Taxes"), labelX, rowY(1));
-    txtptax = field<AmountField>(this, "txtptax", outerColumnX, rowY(1));
+    txtptax = labelledField<AmountField>(lblptax, "txtptax", outerColumnX, rowY(1));
     lblghi = label(this, "lblghi", QStringLiteral("Gross Income"), labelX, rowY(2));
-    txtghi = field<ResultField>(this, "txtghi", outerColumnX, rowY(2));
+    txtghi = labelledField<ResultField>(lblghi, "txtghi", outerColumnX, rowY(2));
 }
 
 void Form4::buildDeductions()
 {
     using namespace placement;
     lbldeduction = label(this, "lbldeduction", QStringLiteral("Less Deductions u/s 24 : -"), labelX, rowY(3));
-    // A plain-text label without a buddy shows its "&" as it stands.
+    // The "&" of this caption keeps the label from being the field's buddy.
     lblrep = label(this, "lblrep", QStringLiteral("Repairs & Maintainance"), indentedLabelX, rowY(4));
-    txtrep = field<ResultField>(this, "txtrep", innerColumnX, rowY(4));
+    txtrep = labelledField<ResultField>(lblrep, "txtrep", innerColumnX, rowY(4));
 
     framintt = frame(this, "framintt", QStringLiteral("Date of Housing Loan"), {indentedLabelX, loanFrameY, 4575, 615});
     optb499 = option(framintt, "optb499", QStringLiteral("Before 1-4-99"), {120, 270, 2040, 285});
@@ -108,12 +108,13 @@ void Form4::buildDeductions()
         control->setEnabled(false);
 
     lblintt = label(this, "lblintt", QStringLiteral("Interest on Borrowed Capital"), indentedLabelX, rowBelowFrame(0));
-    txtintt = field<AmountField>(this, "txtintt", innerColumnX, rowBelowFrame(0));
+    txtintt = labelledField<AmountField>(lblintt, "txtintt", innerColumnX, rowBelowFrame(0));
     lbloth = label(this, "lbloth", QStringLiteral("Others"), indentedLabelX, rowBelowFrame(1));
-    txtoth = field<AmountField>(this, "txtoth", innerColumnX, rowBelowFrame(1));
+    txtoth = labelledField<AmountField>(lbloth, "txtoth", innerColumnX, rowBelowFrame(1));
     txttd = field<ResultField>(this, "txttd", outerColumnX, rowBelowFrame(1));
+    nameAsTotal(txttd, lbldeduction->text());
     lblihp = label(this, "lblihp", QStringLiteral("Income from House Property"), labelX, rowBelowFrame(2));
-    txtihp = field<ResultField>(this, "txtihp", outerColumnX, rowBelowFrame(2));
+    txtihp = labelledField<ResultField>(lblihp, "txtihp", outerColumnX, rowBelowFrame(2));
 }
 
 QList<QWidget *> Form4::rentedOutControls() const
