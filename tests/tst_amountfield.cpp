@@ -1,6 +1,7 @@
 #include "app/amountfield.h"
 #include "app/commitbuttons.h"
 
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -45,7 +46,7 @@ private Q_SLOTS:
     void focusSelectsWholeText_data();
     void focusSelectsWholeText();
     void returningToTheWindowKeepsTheCaret();
-    void typingLimitLeavesProgramWritesWhole();
+    void typingLimitKeepsTheFirstCharactersTypedOrPasted();
 
 private:
     FieldHost *m_host = nullptr;
@@ -176,17 +177,29 @@ void TestAmountField::returningToTheWindowKeepsTheCaret()
     QCOMPARE(field->cursorPosition(), 2);
 }
 
-void TestAmountField::typingLimitLeavesProgramWritesWhole()
+void TestAmountField::typingLimitKeepsTheFirstCharactersTypedOrPasted()
 {
     AmountField *field = m_host->first;
     field->setTypingLimit(10);
-    field->setText(QStringLiteral("1.23456789012346E+15"));
-    QCOMPARE(field->text(), QStringLiteral("1.23456789012346E+15"));
-
     m_host->second->setFocus();
     field->setFocus();
     QTest::keyClicks(field, QStringLiteral("123456789012"));
     QCOMPARE(field->text(), QStringLiteral("1234567890"));
+
+    // Over a selection in the middle, the paste keeps as much of its beginning as fits.
+    QGuiApplication::clipboard()->setText(QStringLiteral("abcdefgh"));
+    field->setSelection(2, 3);
+    field->paste();
+    QCOMPARE(field->text(), QStringLiteral("12abc67890"));
+    QSignalSpy changed(field, &EntryField::changed);
+    QTest::keyClick(field, Qt::Key_9);
+    QCOMPARE(changed.count(), 0);
+
+    field->setText(QStringLiteral("1.23456789012346E+15"));
+    QCOMPARE(field->text(), QStringLiteral("1.23456789012346E+15"));
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QCOMPARE(field->text(), QStringLiteral("1.23456789012346E+1"));
 }
 
 QTEST_MAIN(TestAmountField)
