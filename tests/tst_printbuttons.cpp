@@ -182,7 +182,7 @@ private Q_SLOTS:
         PdfOnlyPlatform platform(folder.path());
         QWidget window;
         for (int i = 0; i < 2; ++i)
-            printAndReport(platform, &window, QStringLiteral("Tax computation 2013-14"), taxStatement({}));
+            printAndReport(platform, &window, QStringLiteral("Tax computation 2013-14"), built(taxStatement({})));
         QCOMPARE(platform.messages.size(), 2);
         const QString saved = QDir::toNativeSeparators(folder.filePath(QStringLiteral("Tax computation 2013-14")));
         QVERIFY(platform.messages.at(0).endsWith(saved + QStringLiteral(".pdf")));

@@ -12,6 +12,12 @@
 
 #include <algorithm>
 
+// The statement of texts whose sums fit a double.
+inline pelmora::Statement built(const pelmora::Calculation<pelmora::Statement> &outcome)
+{
+    return std::get<pelmora::Statement>(outcome);
+}
+
 inline RecordingPrinter played(const pelmora::Statement &statement)
 {
     RecordingPrinter printer;
@@ -112,6 +118,13 @@ inline QStringList printedSums(const RecordingPrinter &printer, const std::vecto
         if (page[i].source == PageItem::Sum)
             sums.append(QString::fromStdString(printer.calls[outputs[i]].text));
     return sums;
+}
+// Or, for a refused statement, the message the user is shown instead.
+inline QStringList printedSums(const pelmora::Calculation<pelmora::Statement> &outcome, const std::vector<PageItem> &page)
+{
+    if (const auto *refusal = std::get_if<pelmora::CalculationError>(&outcome))
+        return {QString::fromStdString(refusal->message())};
+    return printedSums(played(built(outcome)), page);
 }
 
 // Every printed text in order; and what the page prints with the named filling.
