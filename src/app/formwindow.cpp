@@ -28,6 +28,15 @@ FormWindow::FormWindow(const QString &title, QSize clientSize, QWidget *parent) 
     setAutoFillBackground(true);
 }
 
+FormWindow::~FormWindow()
+{
+    // The window built on this one is gone already, but QWidget's destructor has yet to close
+    // the window, and the focus leaving a control makes it signal (a combo box's "activated"):
+    // nothing may reach what is left of the window.
+    for (QObject *control : findChildren<QObject *>())
+        control->blockSignals(true);
+}
+
 void FormWindow::setDefaultButton(QPushButton *button)
 {
     if (m_defaultButton)
