@@ -17,6 +17,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
 using namespace pelmora;
 
 namespace {
@@ -159,6 +165,26 @@ private Q_SLOTS:
         QVERIFY(QString::fromStdString(outcome.notice).contains(QDir::toNativeSeparators(folder)));
         QCOMPARE(QDir(base.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("not a folder")});
+    }
+
+    // A file cut short, as on a full disk (here by a limit on the size of files), is refused
+    // with the cause named, and leaves nothing behind.
+    void aFileCutShortIsRefusedWithItsCause()
+    {
+        QTemporaryDir folder;
+        rlimit limit{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const rlimit before = limit;
+        limit.rlim_cur = 4096;
+        std::signal(SIGXFSZ, SIG_IGN); // the write fails rather than ending the test
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const JobOutcome outcome
+            = printStatement(built(taxStatement(taxTexts())), *openPdfFilePrinter(folder.path(), taxName));
+        setrlimit(RLIMIT_FSIZE, &before);
+        QVERIFY(!outcome.accepted);
+        const QString cause = QStringLiteral("(%1).").arg(QString::fromLocal8Bit(std::strerror(EFBIG)));
+        QVERIFY2(QString::fromStdString(outcome.notice).endsWith(cause), outcome.notice.c_str());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
     }
 };
 
