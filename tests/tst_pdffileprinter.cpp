@@ -160,7 +160,8 @@ private Q_SLOTS:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         const QString folder = blocker.fileName() + QStringLiteral("/Documents");
-        const JobOutcome outcome = printStatement(built(taxStatement(taxTexts())), *openPdfFilePrinter(folder, taxName));
+        const JobOutcome outcome
+            = printStatement(built(taxStatement(taxTexts())), *openPdfFilePrinter(folder, taxName));
         QVERIFY(!outcome.accepted);
         QVERIFY(QString::fromStdString(outcome.notice).contains(QDir::toNativeSeparators(folder)));
         QCOMPARE(QDir(base.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
