@@ -80,11 +80,11 @@ PELMORA_BENCHMARK("print")
     const QString salaryName = QString::fromUtf8(pelmora::salaryStatementName);
     const auto printTax = [&] {
         const auto printer = pelmora::openPdfFilePrinter(folder.path(), taxName);
-        pelmora::printStatement(pelmora::taxStatement(taxTexts()), *printer);
+        pelmora::printStatement(std::get<pelmora::Statement>(pelmora::taxStatement(taxTexts())), *printer);
     };
     const auto printSalary = [&] {
         const auto printer = pelmora::openPdfFilePrinter(folder.path(), salaryName);
-        pelmora::printStatement(pelmora::salaryStatement(salaryTexts()), *printer);
+        pelmora::printStatement(std::get<pelmora::Statement>(pelmora::salaryStatement(salaryTexts())), *printer);
     };
     // The first statement of a run also loads and embeds the font.
     QElapsedTimer first;

@@ -1,7 +1,9 @@
 #include "app/amountfield.h"
 #include "app/commitbuttons.h"
 
+#include <QClipboard>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -131,17 +133,30 @@ private Q_SLOTS:
         QTest::keyClicks(field, QStringLiteral("3"));
         QCOMPARE(field->text(), QStringLiteral("3"));
     }
-    void typingLimitLeavesProgramWritesWhole()
+    void typingLimitKeepsTheFirstCharactersTypedOrPasted()
     {
         AmountField *field = m_host->first;
         field->setTypingLimit(10);
-        field->setText(QStringLiteral("1.23456789012346E+15"));
-        QCOMPARE(field->text(), QStringLiteral("1.23456789012346E+15"));
-
         m_host->second->setFocus();
         field->setFocus();
         QTest::keyClicks(field, QStringLiteral("123456789012"));
         QCOMPARE(field->text(), QStringLiteral("1234567890"));
+
+        // Over a selection in the middle, the paste keeps as much of its beginning as fits.
+        QGuiApplication::clipboard()->setText(QStringLiteral("abcdefgh"));
+        field->setSelection(2, 3);
+        field->paste();
+        QCOMPARE(field->text(), QStringLiteral("12abc67890"));
+        QSignalSpy changed(field, &EntryField::changed);
+        QTest::keyClick(field, Qt::Key_9);
+        QCOMPARE(changed.count(), 0);
+
+        // A longer figure the program writes arrives whole, and may still be shortened.
+        field->setText(QStringLiteral("1.23456789012346E+15"));
+        QCOMPARE(field->text(), QStringLiteral("1.23456789012346E+15"));
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QCOMPARE(field->text(), QStringLiteral("1.23456789012346E+1"));
     }
 
 private:

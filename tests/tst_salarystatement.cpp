@@ -17,17 +17,24 @@ private Q_SLOTS:
     void printsEveryItemInItsPlace()
     {
         QFETCH(bool, blank);
-        checkPageItem(played(salaryStatement(blank ? SalaryStatementTexts{} : namedSalaryTexts())), salaryPage());
+        checkPageItem(played(built(salaryStatement(blank ? SalaryStatementTexts{} : namedSalaryTexts()))), salaryPage());
     }
 
     void opensWithItsSettings()
     {
-        const Statement statement = salaryStatement(namedSalaryTexts());
+        const Statement statement = built(salaryStatement(namedSalaryTexts()));
         QCOMPARE(Statement(statement.begin(), statement.begin() + 8),
                  (Statement{ScaleModeSetting{ScaleMode::Inches}, FontNameSetting{"Tahoma"}, FontBoldSetting{true},
                             FontUnderlineSetting{true}, FontItalicSetting{false}, FontSizeSetting{10},
                             OrientationSetting{Orientation::Landscape},
                             CentredText{10.0f, 1.0f, "DETAILS OF SALARY RECEIVED FOR THE YEAR 2013 - 2014"}}));
+    }
+
+    void refusesASumBeyondADouble()
+    {
+        SalaryStatementTexts texts = namedSalaryTexts();
+        texts.txtda[0] = texts.txtda[1] = "1e308"; // the arrears add up beyond a double
+        QCOMPARE(refusal(salaryStatement(texts)), tooLarge);
     }
 };
 

@@ -17,18 +17,25 @@ private Q_SLOTS:
     void printsEveryItemInItsPlace()
     {
         QFETCH(bool, blank);
-        checkPageItem(played(taxStatement(blank ? TaxStatementTexts{} : namedTaxTexts())), taxPage());
+        checkPageItem(played(built(taxStatement(blank ? TaxStatementTexts{} : namedTaxTexts()))), taxPage());
     }
 
     // Portrait is set every time: a salary statement printed before may have left landscape.
     void opensWithItsSettings()
     {
-        const Statement statement = taxStatement(namedTaxTexts());
+        const Statement statement = built(taxStatement(namedTaxTexts()));
         QCOMPARE(Statement(statement.begin(), statement.begin() + 8),
                  (Statement{ScaleModeSetting{ScaleMode::Inches}, FontNameSetting{"Tahoma"}, FontSizeSetting{12},
                             FontBoldSetting{true}, FontUnderlineSetting{true}, FontItalicSetting{false},
                             OrientationSetting{Orientation::Portrait},
                             LeftText{1.0f, 0.40f, "CALCULATION OF INCOME TAX FOR THE YEAR 2013-14"}}));
+    }
+
+    void refusesASumBeyondADouble()
+    {
+        TaxStatementTexts texts = namedTaxTexts();
+        texts.frmreb88.txt80ccdgc = "1e400"; // never calculated, so never checked
+        QCOMPARE(refusal(taxStatement(texts)), tooLarge);
     }
 };
 

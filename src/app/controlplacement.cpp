@@ -1,5 +1,6 @@
 #include "controlplacement.h"
 
+#include "flatbuttonstyle.h"
 #include "fonts.h"
 
 #include <QGroupBox>
@@ -54,6 +55,7 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
     created->setGeometry(pixels);
     created->setFont(font);
     created->setAutoDefault(false);
+    created->setStyle(flatButtonStyle());
     return created;
 }
 

@@ -41,7 +41,8 @@ Field *field(QWidget *parent, const QString &name, QRect pixels)
     return created;
 }
 
-// A push button; Enter reaches it through its window, never as a dialog's auto-default.
+// A push button, drawn flat in the window's colour; Enter reaches it through its window, never as
+// a dialog's auto-default.
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QFont &font, QRect pixels);
 
 // Positions in twips.

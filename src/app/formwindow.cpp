@@ -14,6 +14,29 @@ QColor windowColour()
     return {0, 192, 192};
 }
 
+namespace {
+
+const QColor navy(0, 0, 128);
+const QColor disabledGrey(80, 80, 80);
+
+// Every colour role in every state, so that nothing of the desktop's theme (a dark one, say)
+// shows through: black text on white fields and on the teal, raised edges in the teal's own
+// shades, navy for a selection and for the keyboard focus, and greys for disabled texts that
+// stay readable on white and on teal.
+QPalette windowPalette()
+{
+    const QColor teal = windowColour();
+    QPalette palette(Qt::black, teal, teal.lighter(150), teal.darker(200), teal.darker(150), Qt::black, Qt::white,
+                     Qt::white, teal);
+    palette.setColor(QPalette::Highlight, navy);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabledGrey);
+    return palette;
+}
+
+} // namespace
+
 FormWindow::FormWindow(const QString &title, QSize clientSize, QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(title);
@@ -21,11 +44,17 @@ FormWindow::FormWindow(const QString &title, QSize clientSize, QWidget *parent) 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(clientSize);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, windowColour());
-    palette.setColor(QPalette::Button, windowColour());
-    setPalette(palette);
+    setPalette(windowPalette());
     setAutoFillBackground(true);
+}
+
+FormWindow::~FormWindow()
+{
+    // The window built on this one is gone already, but QWidget's destructor has yet to close
+    // the window, and the focus leaving a control makes it signal (a combo box's "activated"):
+    // nothing may reach what is left of the window.
+    for (QObject *control : findChildren<QObject *>())
+        control->blockSignals(true);
 }
 
 void FormWindow::setDefaultButton(QPushButton *button)

@@ -15,6 +15,7 @@ class FormWindow : public QWidget
     Q_OBJECT
 public:
     FormWindow(const QString &title, QSize clientSize, QWidget *parent = nullptr);
+    ~FormWindow() override;
 
     void setDefaultButton(QPushButton *button);
     QPushButton *defaultButton() const { return m_defaultButton; }

@@ -48,8 +48,12 @@ JobOutcome PdfFileTarget::deliver(bool painted)
 {
     if (!m_problem.isEmpty())
         return refused(m_problem);
-    if (!painted || m_file.error() != QFileDevice::NoError || !m_file.flush())
+    if (!painted || m_file.error() != QFileDevice::NoError || !m_file.flush()) {
+        // A write cut short (the disk filled up during it) fails without a cause; writing the
+        // rest once more fails with it: "No space left on device".
+        m_file.flush();
         return refused(m_file.errorString());
+    }
 
     const QDir folder(m_folder);
     for (int copy = 1; copy <= mostCopies; ++copy) {

@@ -104,14 +104,16 @@ TaxStatementTexts taxStatementTexts(const frmmain &m, const Form4 &h, const frmr
 
 void printTaxStatement(frmmain &main)
 {
-    const Statement statement = taxStatement(taxStatementTexts(main, *main.form4.window(), *main.reb88.window()));
-    printAndReport(main.platform(), &main, QString::fromUtf8(taxStatementName), statement);
+    const auto outcome = taxStatement(taxStatementTexts(main, *main.form4.window(), *main.reb88.window()));
+    if (const Statement *statement = resultsOrMessage(outcome, main.platform(), &main))
+        printAndReport(main.platform(), &main, QString::fromUtf8(taxStatementName), *statement);
 }
 
 void printSalaryStatement(Form1 &salary, Platform &platform)
 {
-    const Statement statement = salaryStatement(salaryStatementTexts(salary));
-    printAndReport(platform, &salary, QString::fromUtf8(salaryStatementName), statement);
+    const auto outcome = salaryStatement(salaryStatementTexts(salary));
+    if (const Statement *statement = resultsOrMessage(outcome, platform, &salary))
+        printAndReport(platform, &salary, QString::fromUtf8(salaryStatementName), *statement);
 }
 
 } // namespace pelmora

@@ -1,7 +1,8 @@
 #pragma once
 
 // What the Print buttons do: the main window's prints the tax computation statement, the
-// salary window's the salary statement. Each reads the fields as they stand and changes none.
+// salary window's the salary statement. Each reads the fields as they stand and changes none;
+// a statement with a sum too large to work out is not printed, and the user is told why.
 
 namespace pelmora {
 

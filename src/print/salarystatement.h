@@ -27,7 +27,8 @@ struct SalaryStatementTexts {
 inline constexpr const char *salaryStatementName = "Salary statement 2013-14";
 
 // Every heading, row, rule and figure of the statement, in print order. Rows 0 and 1 appear
-// only in the arrears row, whose four figures are the only ones worked out.
-Statement salaryStatement(const SalaryStatementTexts &texts);
+// only in the arrears row, whose four figures are the only ones worked out; the statement is
+// refused when one of them is too large.
+Calculation<Statement> salaryStatement(const SalaryStatementTexts &texts);
 
 } // namespace pelmora

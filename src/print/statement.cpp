@@ -2,7 +2,7 @@
 
 #include "placement.h"
 
-#include "app/figures.h"
+#include "app/calculation.h"
 
 namespace pelmora {
 
@@ -39,8 +39,8 @@ std::string printedSum(std::initializer_list<std::string_view> texts)
 {
     double sum = 0;
     for (std::string_view text : texts)
-        sum += readLenient(text);
-    return decimalText(sum);
+        sum += lenientFigure(text);
+    return figureText(sum);
 }
 
 StatementWriter::StatementWriter(Statement opening, FontStyle current)

@@ -6,6 +6,8 @@
 
 #include "printer.h"
 
+#include "app/calculation.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -83,7 +85,8 @@ using Statement = std::vector<StatementItem>;
 JobOutcome printStatement(const Statement &statement, Printer &printer);
 
 // A figure worked out while printing: the lenient readings of the texts added up, written as
-// shortest decimal text, fractions kept ("0" for blank texts).
+// shortest decimal text, fractions kept ("0" for blank texts). Throws CalculationError for a
+// figure beyond the range of a double, so that the statement built with it is refused.
 std::string printedSum(std::initializer_list<std::string_view> texts);
 
 // The font style of a run of text.

@@ -29,7 +29,7 @@ inline constexpr const char *taxStatementName = "Tax computation 2013-14";
 
 // Every label, figure and rule of the statement, in print order. Figures are the fields'
 // texts as they stand; the only figure worked out is the pension scheme's two contributions
-// added up.
-Statement taxStatement(const TaxStatementTexts &texts);
+// added up, and the statement is refused when that figure is too large.
+Calculation<Statement> taxStatement(const TaxStatementTexts &texts);
 
 } // namespace pelmora

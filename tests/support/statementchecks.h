@@ -12,6 +12,21 @@
 
 #include <algorithm>
 
+// The statement of texts whose sums fit a double.
+inline pelmora::Statement built(const pelmora::Calculation<pelmora::Statement> &outcome)
+{
+    return std::get<pelmora::Statement>(outcome);
+}
+
+// The message for texts whose printed sum goes beyond a double; "" when the statement was built.
+inline QString refusal(const pelmora::Calculation<pelmora::Statement> &outcome)
+{
+    const auto *error = std::get_if<pelmora::CalculationError>(&outcome);
+    return error ? QString::fromStdString(error->message()) : QString();
+}
+
+inline const QString tooLarge = QStringLiteral("A figure is too large to calculate with. Please check the amounts.");
+
 inline RecordingPrinter played(const pelmora::Statement &statement)
 {
     RecordingPrinter printer;
