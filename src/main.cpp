@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/fonts.h"
 #include "app/frmmain.h"
 #include "app/frmsplash.h"
@@ -9,6 +10,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitStatus = pelmora::answerCommandLine(argc, argv))
+        return *exitStatus;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmora"));
     pelmora::fonts::installSubstitutes();
