@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/credits.h"
 #include "app/fonts.h"
 #include "app/frmmain.h"
 #include "app/frmsplash.h"
@@ -15,6 +16,8 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmora"));
+    // The desktop matches the windows to the installed desktop entry, and shows its icon.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(pelmora::credits::desktopId));
     pelmora::fonts::installSubstitutes();
 
     pelmora::QtPlatform platform;
