@@ -11,148 +11,124 @@ class TestFigures : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void lenientReading_data();
-    void lenientReading();
-    void lenientReadingBeyondDouble();
-    void strictReading_data();
-    void strictReading();
-    void decimalText_data();
-    void decimalText();
-    void roundHalfEven_data();
-    void roundHalfEven();
+    void lenientReading_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+
+        QTest::newRow("comma stops the number") << "1,500" << 1.0;
+        QTest::newRow("blank between digits is ignored") << "1 500" << 1500.0;
+        QTest::newRow("tab and line feed are ignored") << "\t1\n2" << 12.0;
+        QTest::newRow("leading point") << ".5" << 0.5;
+        QTest::newRow("negative with letters after") << "-12.5abc" << -12.5;
+        QTest::newRow("plus sign") << "+7" << 7.0;
+        QTest::newRow("currency prefix reads 0") << "Rs.500" << 0.0;
+        QTest::newRow("second point stops") << "2.5.1" << 2.5;
+        QTest::newRow("exponent") << "1e3" << 1000.0;
+        QTest::newRow("exponent with sign, capital E") << "25E-1" << 2.5;
+        QTest::newRow("incomplete exponent is left off") << "4e" << 4.0;
+        QTest::newRow("exponent sign without digits is left off") << "4e+" << 4.0;
+        QTest::newRow("hexadecimal") << "&H10" << 16.0;
+        QTest::newRow("hexadecimal lower case") << "&hff" << 255.0;
+        QTest::newRow("octal") << "&O17" << 15.0;
+        QTest::newRow("empty text") << "" << 0.0;
+        QTest::newRow("lone blank") << " " << 0.0;
+        QTest::newRow("lone minus sign") << "-" << 0.0;
+        QTest::newRow("lone point") << "." << 0.0;
+        QTest::newRow("sign after blanks") << "  - 3" << -3.0;
+    }
+    void lenientReading()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(readLenient(text.toStdString()), value);
+    }
+    void lenientReadingBeyondDouble()
+    {
+        QVERIFY(std::isinf(readLenient("1e400")));
+        QCOMPARE(readLenient("1e-400"), 0.0);
+        QVERIFY(std::signbit(readLenient("-0")));
+    }
+    void strictReading_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("readable");
+        QTest::addColumn<double>("value");
+
+        QTest::newRow("comma groups") << "1,500" << true << 1500.0;
+        QTest::newRow("several comma groups") << "1,00,000" << true << 100000.0;
+        QTest::newRow("blanks around") << "  250 " << true << 250.0;
+        QTest::newRow("negative fraction") << "-1234.5" << true << -1234.5;
+        QTest::newRow("leading point") << ".5" << true << 0.5;
+        QTest::newRow("exponent") << "1E+15" << true << 1e15;
+        QTest::newRow("empty text") << "" << false << 0.0;
+        QTest::newRow("blanks only") << "   " << false << 0.0;
+        QTest::newRow("lone minus sign") << "-" << false << 0.0;
+        QTest::newRow("letters after digits") << "12abc" << false << 0.0;
+        QTest::newRow("blank between digits") << "1 500" << false << 0.0;
+        QTest::newRow("leading comma") << ",500" << false << 0.0;
+        QTest::newRow("trailing comma") << "500," << false << 0.0;
+        QTest::newRow("comma in the fraction") << "1.5,0" << false << 0.0;
+        QTest::newRow("incomplete exponent") << "4e" << false << 0.0;
+    }
+    void strictReading()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, readable);
+        QFETCH(double, value);
+        const auto reading = readStrict(text.toStdString());
+        QCOMPARE(reading.has_value(), readable);
+        if (readable)
+            QCOMPARE(*reading, value);
+    }
+    void decimalText_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("whole number") << 1000000.0 << "1000000";
+        QTest::newRow("negative whole number") << -16784.0 << "-16784";
+        QTest::newRow("fraction") << 1234.5 << "1234.5";
+        QTest::newRow("zero") << 0.0 << "0";
+        QTest::newRow("negative zero") << -0.0 << "0";
+        QTest::newRow("0.1 + 0.2 at 15 digits") << (0.1 + 0.2) << "0.3";
+        QTest::newRow("15 significant digits") << 123456789.123456789 << "123456789.123457";
+        QTest::newRow("largest plain number") << 999999999999999.0 << "999999999999999";
+        QTest::newRow("rounds up into the exponent form") << 999999999999999.5 << "1E+15";
+        QTest::newRow("1E+15") << 1e15 << "1E+15";
+        QTest::newRow("exponent form with digits") << 1234567890123456.0 << "1.23456789012346E+15";
+        QTest::newRow("smallest plain number") << 0.0001 << "0.0001";
+        QTest::newRow("below 0.0001") << 0.00001 << "1E-05";
+        QTest::newRow("negative exponent form") << -2.5e-7 << "-2.5E-07";
+        QTest::newRow("three exponent digits") << 1e300 << "1E+300";
+    }
+    void decimalText()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(QString::fromStdString(pelmora::decimalText(value)), text);
+    }
+    void roundHalfEven_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("rounded");
+
+        QTest::newRow("half goes to even: 0.5") << 0.5 << 0.0;
+        QTest::newRow("half goes to even: 1.5") << 1.5 << 2.0;
+        QTest::newRow("half goes to even: 2.5") << 2.5 << 2.0;
+        QTest::newRow("half goes to even: -2.5") << -2.5 << -2.0;
+        QTest::newRow("half goes to even: 34567.5") << 34567.5 << 34568.0;
+        QTest::newRow("150 x 0.03 is exactly 4.5") << 150 * 0.03 << 4.0;
+        QTest::newRow("just above a half") << 2.5000001 << 3.0;
+        QTest::newRow("cess 900.06 rounds down") << 30002 * 0.03 << 900.0;
+    }
+    void roundHalfEven()
+    {
+        QFETCH(double, value);
+        QFETCH(double, rounded);
+        QCOMPARE(pelmora::roundHalfEven(value), rounded);
+    }
 };
-
-void TestFigures::lenientReading_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
-
-    QTest::newRow("plain amount") << "24540" << 24540.0;
-    QTest::newRow("comma stops the number") << "1,500" << 1.0;
-    QTest::newRow("blank between digits is ignored") << "1 500" << 1500.0;
-    QTest::newRow("tab and line feed are ignored") << "\t1\n2" << 12.0;
-    QTest::newRow("leading point") << ".5" << 0.5;
-    QTest::newRow("negative with letters after") << "-12.5abc" << -12.5;
-    QTest::newRow("plus sign") << "+7" << 7.0;
-    QTest::newRow("letters after digits") << "12abc" << 12.0;
-    QTest::newRow("currency prefix reads 0") << "Rs.500" << 0.0;
-    QTest::newRow("second point stops") << "2.5.1" << 2.5;
-    QTest::newRow("exponent") << "1e3" << 1000.0;
-    QTest::newRow("exponent with sign, capital E") << "25E-1" << 2.5;
-    QTest::newRow("incomplete exponent is left off") << "4e" << 4.0;
-    QTest::newRow("exponent sign without digits is left off") << "4e+" << 4.0;
-    QTest::newRow("hexadecimal") << "&H10" << 16.0;
-    QTest::newRow("hexadecimal lower case") << "&hff" << 255.0;
-    QTest::newRow("octal") << "&O17" << 15.0;
-    QTest::newRow("empty text") << "" << 0.0;
-    QTest::newRow("lone blank") << " " << 0.0;
-    QTest::newRow("lone minus sign") << "-" << 0.0;
-    QTest::newRow("lone point") << "." << 0.0;
-    QTest::newRow("sign after blanks") << "  - 3" << -3.0;
-    QTest::newRow("decimal comma of other locales is no separator") << "2,5" << 2.0;
-}
-
-void TestFigures::lenientReading()
-{
-    QFETCH(QString, text);
-    QFETCH(double, value);
-    QCOMPARE(readLenient(text.toStdString()), value);
-}
-
-void TestFigures::lenientReadingBeyondDouble()
-{
-    QVERIFY(std::isinf(readLenient("1e400")));
-    QCOMPARE(readLenient("1e-400"), 0.0);
-    QVERIFY(std::signbit(readLenient("-0")));
-}
-
-void TestFigures::strictReading_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("readable");
-    QTest::addColumn<double>("value");
-
-    QTest::newRow("comma groups") << "1,500" << true << 1500.0;
-    QTest::newRow("several comma groups") << "1,00,000" << true << 100000.0;
-    QTest::newRow("blanks around") << "  250 " << true << 250.0;
-    QTest::newRow("negative fraction") << "-1234.5" << true << -1234.5;
-    QTest::newRow("leading point") << ".5" << true << 0.5;
-    QTest::newRow("exponent") << "1E+15" << true << 1e15;
-    QTest::newRow("empty text") << "" << false << 0.0;
-    QTest::newRow("blanks only") << "   " << false << 0.0;
-    QTest::newRow("lone minus sign") << "-" << false << 0.0;
-    QTest::newRow("letters after digits") << "12abc" << false << 0.0;
-    QTest::newRow("letter inside") << "12a" << false << 0.0;
-    QTest::newRow("blank between digits") << "1 500" << false << 0.0;
-    QTest::newRow("leading comma") << ",500" << false << 0.0;
-    QTest::newRow("trailing comma") << "500," << false << 0.0;
-    QTest::newRow("comma in the fraction") << "1.5,0" << false << 0.0;
-    QTest::newRow("incomplete exponent") << "4e" << false << 0.0;
-}
-
-void TestFigures::strictReading()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, readable);
-    QFETCH(double, value);
-    const auto reading = readStrict(text.toStdString());
-    QCOMPARE(reading.has_value(), readable);
-    if (readable)
-        QCOMPARE(*reading, value);
-}
-
-void TestFigures::decimalText_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("whole number") << 1000000.0 << "1000000";
-    QTest::newRow("negative whole number") << -16784.0 << "-16784";
-    QTest::newRow("fraction") << 1234.5 << "1234.5";
-    QTest::newRow("negative half") << -0.5 << "-0.5";
-    QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("negative zero") << -0.0 << "0";
-    QTest::newRow("0.1 + 0.2 at 15 digits") << (0.1 + 0.2) << "0.3";
-    QTest::newRow("15 significant digits") << 123456789.123456789 << "123456789.123457";
-    QTest::newRow("largest plain number") << 999999999999999.0 << "999999999999999";
-    QTest::newRow("rounds up into the exponent form") << 999999999999999.5 << "1E+15";
-    QTest::newRow("1E+15") << 1e15 << "1E+15";
-    QTest::newRow("exponent form with digits") << 1234567890123456.0 << "1.23456789012346E+15";
-    QTest::newRow("smallest plain number") << 0.0001 << "0.0001";
-    QTest::newRow("below 0.0001") << 0.00001 << "1E-05";
-    QTest::newRow("negative exponent form") << -2.5e-7 << "-2.5E-07";
-    QTest::newRow("three exponent digits") << 1e300 << "1E+300";
-}
-
-void TestFigures::decimalText()
-{
-    QFETCH(double, value);
-    QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(pelmora::decimalText(value)), text);
-}
-
-void TestFigures::roundHalfEven_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("rounded");
-
-    QTest::newRow("half goes to even: 0.5") << 0.5 << 0.0;
-    QTest::newRow("half goes to even: 1.5") << 1.5 << 2.0;
-    QTest::newRow("half goes to even: 2.5") << 2.5 << 2.0;
-    QTest::newRow("half goes to even: -2.5") << -2.5 << -2.0;
-    QTest::newRow("half goes to even: 1234.5") << 1234.5 << 1234.0;
-    QTest::newRow("half goes to even: 34567.5") << 34567.5 << 34568.0;
-    QTest::newRow("150 x 0.03 is exactly 4.5") << 150 * 0.03 << 4.0;
-    QTest::newRow("just above a half") << 2.5000001 << 3.0;
-    QTest::newRow("cess 900.06 rounds down") << 30002 * 0.03 << 900.0;
-}
-
-void TestFigures::roundHalfEven()
-{
-    QFETCH(double, value);
-    QFETCH(double, rounded);
-    QCOMPARE(pelmora::roundHalfEven(value), rounded);
-}
 
 QTEST_APPLESS_MAIN(TestFigures)
 #include "tst_figures.moc"

@@ -3,6 +3,7 @@
 // arithmetic is the salary computation's test; here each field must show the rules' result.
 
 #include "app/calculation.h"
+#include "app/fieldtexts.h"
 #include "salary/choicebox.h"
 #include "salary/form1.h"
 #include "salary/salarycomputation.h"
@@ -16,7 +17,6 @@ using namespace pelmora;
 namespace {
 
 QString q(const std::string &text) { return QString::fromStdString(text); }
-std::string s(const QLineEdit *field) { return field->text().toStdString(); }
 
 // "25000*8 26000*6": eight times 25000, then six times 26000.
 QStringList runs(const char *repeats)
@@ -29,12 +29,13 @@ QStringList runs(const char *repeats)
     return texts;
 }
 
-// The texts of a field array, "txtbp(0)" on.
+// The texts of a field array by index; an array may start after 0 ("txthra(2)").
 QStringList columnTexts(const QWidget *form, const QString &name)
 {
     QStringList texts;
-    while (const auto *field = form->findChild<QLineEdit *>(QStringLiteral("%1(%2)").arg(name).arg(texts.size())))
-        texts.append(field->text());
+    for (int i = 0; i < Form1::monthRows; ++i)
+        if (const auto *field = form->findChild<QLineEdit *>(QStringLiteral("%1(%2)").arg(name).arg(i)))
+            texts.append(field->text());
     return texts;
 }
 
@@ -45,47 +46,41 @@ void apply(const QWidget *form, const QString &edits)
         WorksheetDriver::type(form->findChild<QWidget *>(edit.section(u':', 0, 0)), edit.section(u':', 1));
 }
 
-QStringList totals(const Form1 *form)
-{
-    return WorksheetDriver::texts({form->txtbpt, form->txtgpt, form->txtdat, form->txthrat, form->txttpat,
-                                   form->txtmgct, form->txtttlt, form->txtgtotal});
-}
-
 salary::SalarySheet sheetOf(const Form1 *form)
 {
-    salary::SalarySheet sheet;
-    sheet.cbonps = form->cbonps->currentText().toStdString();
-    sheet.cboclass1 = form->cboclass1->currentText().toStdString();
-    sheet.cboclass3 = form->cboclass3->currentText().toStdString();
-    sheet.chkinc = form->chkinc->isChecked();
-    for (int row = 0; row < Form1::monthRows; ++row) {
-        sheet.txtbp[row] = s(form->txtbp[row]);
-        sheet.txtgp[row] = s(form->txtgp[row]);
-    }
-    for (int i = 0; i < Form1::extras; ++i)
-        sheet.txtoth[i] = s(form->txtoth[i]);
-    return sheet;
+    return {.txtbp = textsOf(form->txtbp), .txtgp = textsOf(form->txtgp),
+            .cbonps = form->cbonps->currentText().toStdString(),
+            .cboclass1 = form->cboclass1->currentText().toStdString(),
+            .cboclass3 = form->cboclass3->currentText().toStdString(), .chkinc = form->chkinc->isChecked(),
+            .txtoth = textsOf(form->txtoth)};
 }
 
 // Every field shows what the rules work out from the sheet as it was: the July pay filled
-// down, each month row's results in its own row, and the totals.
+// down, each column's results in its own rows (the HRA from Mar 13), and the totals.
 void expectRulesResults(const Form1 *form, const salary::SalarySheet &sheet)
 {
     const auto outcome = salary::computeSalary(sheet);
     QVERIFY(std::holds_alternative<salary::SalaryResults>(outcome));
     const auto &r = std::get<salary::SalaryResults>(outcome);
-    for (int row = 0; row < Form1::monthRows; ++row) {
-        const std::string &pay = row >= salary::julyRow && r.julyBasicPay ? *r.julyBasicPay : sheet.txtbp[row];
-        const QString rules = QStringList{q(pay), q(r.txtda[row]), q(r.txthra[row]), q(r.txttpa2[row]),
-                                          q(r.txtmgc[row]), q(r.txtttl[row])}.join(u' ');
-        const QString shown = QStringList{form->txtbp[row]->text(), form->txtda[row]->text(),
-                                          form->txthra[row] ? form->txthra[row]->text() : QString(),
-                                          form->txttpa2[row]->text(), form->txtmgc[row]->text(),
-                                          form->txtttl[row]->text()}.join(u' ');
-        QVERIFY2(shown == rules, qPrintable(QStringLiteral("row %1 shows %2, not %3").arg(row).arg(shown, rules)));
-    }
-    QCOMPARE(totals(form), (QStringList{q(r.txtbpt), q(r.txtgpt), q(r.txtdat), q(r.txthrat), q(r.txttpat),
-                                        q(r.txtmgct), q(r.txtttlt), q(r.txtgtotal)}));
+    const auto column = [](const salary::MonthTexts &texts, int from = 0) {
+        QStringList list;
+        for (auto text = texts.begin() + from; text != texts.end(); ++text)
+            list.append(q(*text));
+        return list;
+    };
+    salary::MonthTexts pay = sheet.txtbp;
+    if (r.julyBasicPay)
+        std::fill(pay.begin() + salary::julyRow, pay.end(), *r.julyBasicPay);
+    QCOMPARE(columnTexts(form, QStringLiteral("txtbp")), column(pay));
+    QCOMPARE(columnTexts(form, QStringLiteral("txtda")), column(r.txtda));
+    QCOMPARE(columnTexts(form, QStringLiteral("txthra")), column(r.txthra, salary::firstYearRow));
+    QCOMPARE(columnTexts(form, QStringLiteral("txttpa2")), column(r.txttpa2));
+    QCOMPARE(columnTexts(form, QStringLiteral("txtmgc")), column(r.txtmgc));
+    QCOMPARE(columnTexts(form, QStringLiteral("txtttl")), column(r.txtttl));
+    QCOMPARE(WorksheetDriver::texts({form->txtbpt, form->txtgpt, form->txtdat, form->txthrat, form->txttpat,
+                                     form->txtmgct, form->txtttlt, form->txtgtotal}),
+             (QStringList{q(r.txtbpt), q(r.txtgpt), q(r.txtdat), q(r.txthrat), q(r.txttpat), q(r.txtmgct),
+                          q(r.txtttlt), q(r.txtgtotal)}));
 }
 
 } // namespace
@@ -97,17 +92,234 @@ private Q_SLOTS:
     void init() { QVERIFY(d.start()); }
     void cleanup() { d.stop(); }
 
-    void opensWithTheName();
-    void initialState();
-    void tabOrderAndChoiceBoxSelection();
-    void fillDown_data();
-    void fillDown();
-    void commitButtons_data();
-    void commitButtons();
-    void calculate_data();
-    void calculate();
-    void backHandsOverAndStaysOpen();
-    void closeBoxDiscards();
+    void opensWithTheName()
+    {
+        QTest::keyClicks(d.main->txtname, QStringLiteral("Ravi Kumar"));
+        Form1 *form = open();
+        QCOMPARE(form->windowTitle(), u"Pelmora - Income Calculator");
+        QCOMPARE(form->windowModality(), Qt::NonModal);
+        QCOMPARE(form->txtnam->text(), u"Ravi Kumar");
+        QVERIFY(form->cbonps->hasFocus());
+
+        // Not modal: the main window takes typing while the statement is open, and the next
+        // opening copies the new name into the same window, which keeps its figures.
+        d.type(form->txtbp[0], QStringLiteral("25000"));
+        QTest::keyClicks(d.main->txtname, QStringLiteral(" Rao"));
+        QCOMPARE(open(), form);
+        QCOMPARE(d.texts({form->txtnam, form->txtbp[13]}), (QStringList{QStringLiteral("Ravi Kumar Rao"), QStringLiteral("25000")}));
+
+        // The user types at most 26 characters of a name; a longer one from the main window arrives whole.
+        d.type(form->txtnam, QStringLiteral("Ravi Kumar Venkataraman Rao Iyer"));
+        QCOMPARE(form->txtnam->text(), u"Ravi Kumar Venkataraman Ra");
+        QTest::keyClicks(d.main->txtname, QStringLiteral(" Iyer"));
+        open();
+        QCOMPARE(form->txtnam->text(), u"Ravi Kumar Rao Iyer");
+    }
+    void initialState()
+    {
+        Form1 *form = open();
+        QVERIFY(form->chkinc->isChecked());
+        QCOMPARE(form->chkinc->text(), u"Calculate Increment");
+        QVERIFY(!form->cmdprn->isEnabled() && !form->cmdbak->isEnabled() && form->cmdcal->isEnabled());
+        QStringList boxes;
+        for (const QComboBox *box : {form->cbonps, form->cboclass1, form->cboclass3}) {
+            boxes.append(box->currentText() + u':');
+            for (int i = 0; i < box->count(); ++i)
+                boxes.append(box->itemText(i));
+        }
+        QCOMPARE(boxes.join(u' '), u"N: Y N X: X Y Z NA A/A-1: A/A-1 Oth. NA");
+
+        // Every amount and result shows 0 at the right; results are read-only and dark red. 14 rows
+        // of six columns, 12 HRA fields (none in the arrears rows), 7 totals, 6 extras, the grand total.
+        int figures = 0;
+        for (const QLineEdit *field : form->findChildren<QLineEdit *>()) {
+            if (field->objectName().isEmpty() || field == form->txtnam)
+                continue;
+            ++figures;
+            QVERIFY2(field->text() == u"0" && (field->alignment() & Qt::AlignRight), qPrintable(field->objectName()));
+            if (qobject_cast<const ResultField *>(field))
+                QVERIFY(field->isReadOnly() && field->palette().color(QPalette::Text) == QColor(128, 0, 0));
+        }
+        QCOMPARE(figures, 14 * 6 + 12 + 7 + 6 + 1);
+        // The arrears rows' pay fields are grey; the year rows keep the ordinary background.
+        QCOMPARE(form->txtbp[1]->palette().color(QPalette::Base), form->txtgp[0]->palette().color(QPalette::Base));
+        QVERIFY(form->txtbp[0]->palette().color(QPalette::Base) != form->txtbp[2]->palette().color(QPalette::Base));
+    }
+    void tabOrderAndChoiceBoxSelection()
+    {
+        Form1 *form = open();
+        QStringList expected = d.words("txtnam cbonps cboclass1 cboclass3");
+        for (int row = 0; row < Form1::monthRows; ++row)
+            expected << QStringLiteral("txtbp(%1)").arg(row) << QStringLiteral("txtgp(%1)").arg(row);
+        for (int i = 0; i < Form1::extras; ++i)
+            expected << QStringLiteral("txtoth(%1)").arg(i);
+        form->cmdcal->click(); // Print and Back are Tab stops once enabled
+        QCOMPARE(d.tabStops(form->txtnam, expected.size() + 4), expected + d.words("cmdcal cmdprn cmdbak chkinc"));
+
+        // A box selects its text when entered by Tab or by the program; typing replaces it.
+        d.tabStops(form->txtnam, 3);
+        QCOMPARE(form->cboclass1->lineEdit()->selectedText(), u"X");
+        form->cboclass1->lineEdit()->deselect();
+        form->cboclass3->setFocus();
+        QCOMPARE(form->cboclass3->lineEdit()->selectedText(), u"A/A-1");
+        form->cboclass1->setFocus();
+        QCOMPARE(form->cboclass1->lineEdit()->selectedText(), u"X");
+        QTest::keyClicks(form->cboclass1, QStringLiteral("Z"));
+        QCOMPARE(form->cboclass1->currentText(), u"Z");
+    }
+    void fillDown_data()
+    {
+        QTest::addColumn<QString>("column");
+        QTest::addColumn<QString>("edits"); // typed over, in this order
+        QTest::addColumn<QStringList>("expected");
+
+        const auto row = [](const char *tag, const char *column, const char *edits, const char *expected) {
+            QTest::newRow(tag) << QString::fromUtf8(column) << QString::fromUtf8(edits) << runs(expected);
+        };
+        row("25000 typed into Jan 13 fills every row", "txtbp", "txtbp(0):25000", "25000*14");
+        row("26000 typed into Sep 13 afterwards changes Sep 13 to Feb 14 only", "txtbp",
+            "txtbp(0):25000 txtbp(8):26000", "25000*8 26000*6");
+        row("emptying G.PAY of Jun 13 leaves 0 from Jun 13 on", "txtgp", "txtgp(0):4600 txtgp(5):", "4600*5 0*9");
+        row("emptying Feb 14 changes no other row", "txtbp", "txtbp(0):25000 txtbp(13):", "25000*13 0");
+        row("emptying Jan 13 sets the whole column to 0", "txtbp", "txtbp(0):25000 txtbp(6):26000 txtbp(0):", "0*14");
+        // Single keystrokes, so that the row's new text arrives whole.
+        row("the next row already holds the typed text while later rows differ", "txtbp",
+            "txtbp(0):1 txtbp(2):5 txtbp(4):7 txtbp(1):5", "1 5*13");
+        row("the same in the grade-pay column", "txtgp", "txtgp(3):4 txtgp(9):6 txtgp(2):4", "0*2 4*12");
+        row("text that is no figure is copied as it stands", "txtbp", "txtbp(11):12abc", "0*11 12abc*3");
+        row("annual extras do not fill down; an emptied one becomes 0", "txtoth",
+            "txtoth(0):500 txtoth(3):700 txtoth(3):", "500 0*5");
+    }
+    void fillDown()
+    {
+        QFETCH(QString, column);
+        QFETCH(QString, edits);
+        Form1 *form = open();
+        apply(form, edits);
+        QTEST(columnTexts(form, column), "expected");
+    }
+    void commitButtons_data()
+    {
+        QTest::addColumn<QString>("action"); // "name:text" typed over, or one of those below
+        QTest::addColumn<bool>("enabledAfter");
+
+        QTest::newRow("typing into B.PAY of Mar 13 disables") << "txtbp(2):1" << false;
+        QTest::newRow("emptying the bonus disables") << "txtoth(1):" << false;
+        QTest::newRow("typing into the HRA class disables") << "cboclass1:Y" << false;
+        QTest::newRow("choosing Oth. from the TPA class list disables") << "choose Oth." << false;
+        QTest::newRow("choosing the shown entry N from the scheme list disables") << "choose N" << false;
+        QTest::newRow("unticking the increment disables") << "untick" << false;
+        QTest::newRow("typing a new name leaves them enabled") << "txtnam:Ravi" << true;
+        QTest::newRow("moving the focus and the caret leaves them enabled") << "move" << true;
+    }
+    void commitButtons()
+    {
+        QFETCH(QString, action);
+        Form1 *form = open();
+        form->cmdcal->click();
+        QVERIFY(form->cmdprn->isEnabled() && form->cmdbak->isEnabled());
+        if (action == u"choose Oth.") {
+            QTest::keyClick(form->cboclass3, Qt::Key_Down);
+        } else if (action == u"choose N") {
+            form->cbonps->showPopup();
+            QTest::keyClick(form->cbonps->view(), Qt::Key_Return);
+        } else if (action == u"untick") {
+            QTest::mouseClick(form->chkinc, Qt::LeftButton);
+        } else if (action == u"move") {
+            form->txtbp[4]->setFocus();
+            QTest::keyClick(form->txtbp[4], Qt::Key_Left);
+            QTest::keyClick(form->txtbp[4], Qt::Key_Tab);
+            form->cboclass1->setFocus();
+        } else {
+            apply(form, action);
+        }
+        QTEST(form->cmdprn->isEnabled(), "enabledAfter");
+        QTEST(form->cmdbak->isEnabled(), "enabledAfter");
+    }
+    void calculate_data()
+    {
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<QString>("edits"); // typed after a first Calculate of the worked example
+        QTest::addColumn<QString>("message"); // empty: worked out
+
+        const QString none;
+        QTest::newRow("worked example, a click on Calculate") << "click" << none << none;
+        QTest::newRow("worked example, Enter in G.PAY of Jan 13") << "txtgp(0)" << none << none;
+        QTest::newRow("worked example, Enter in the HRA class box") << "cboclass1" << none << none;
+        QTest::newRow("worked example, Alt+C") << "alt+c" << none << none;
+        // July already holds the figure Calculate writes again, yet the later rows must follow it.
+        QTest::newRow("a promotion typed into Oct 13 gives way to the increment") << "click" << "txtbp(9):40000" << none;
+        // The arrears rows then fit no transport tier and show 0, not the last Calculate's figures.
+        QTest::newRow("pay from Mar 13 on only") << "click" << "txtbp(0):0 txtgp(0):0 txtbp(2):25000" << none;
+        QTest::newRow("HRA class typed as a lower-case x, Enter in the box")
+            << "cboclass1" << "cboclass1:x" << "\"HRA class\" must be one of \"X\", \"Y\", \"Z\" or \"NA\".";
+    }
+    void calculate()
+    {
+        QFETCH(QString, trigger);
+        QFETCH(QString, edits);
+        QFETCH(QString, message);
+        Form1 *form = openWorkedExample();
+        if (!edits.isEmpty()) {
+            form->cmdcal->click();
+            apply(form, edits);
+        }
+        const salary::SalarySheet sheet = sheetOf(form);
+        const QMap<QString, QString> before = d.snapshot(form);
+        if (trigger == u"click")
+            QTest::mouseClick(form->cmdcal, Qt::LeftButton);
+        else if (trigger == u"alt+c")
+            QVERIFY(d.pressAccessKey(form->cmdcal, Qt::Key_C));
+        else
+            QTest::keyClick(form->findChild<QWidget *>(trigger), Qt::Key_Return);
+
+        // A box keeps the text typed into it: Enter neither corrects it nor adds it to the list.
+        QCOMPARE(form->cboclass1->count() + form->cboclass3->count() + form->cbonps->count(), 9);
+        QCOMPARE(d.platform.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(form->cmdprn->isEnabled() && form->cmdbak->isEnabled(), message.isEmpty());
+        if (!message.isEmpty())
+            QCOMPARE(d.snapshot(form), before);
+        else
+            expectRulesResults(form, sheet);
+    }
+    void backHandsOverAndStaysOpen()
+    {
+        QTest::keyClicks(d.main->txtname, QStringLiteral("Ravi"));
+        d.main->cmdcalc->click();
+        QVERIFY(d.main->cmdprint->isEnabled());
+
+        Form1 *form = openWorkedExample();
+        form->cmdcal->click();
+        QVERIFY(d.pressAccessKey(form->cmdbak, Qt::Key_B));
+        QCOMPARE(d.texts({d.main->txtgs, d.main->txttp, d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa,
+                          d.main->txtmgc}),
+                 d.words("894226 9600 307120 318984 108696 55200 68130"));
+        // New figures in the main window: its Print waits for its own Calculate.
+        QVERIFY(!d.main->cmdprint->isEnabled());
+        QVERIFY(QTest::qWaitForWindowActive(d.main.get()));
+        QVERIFY(d.main->cmdcalhr->hasFocus());
+
+        // The statement stays open behind, with its figures, and Back stays usable.
+        QVERIFY(form->isVisible() && form->cmdbak->isEnabled());
+        QCOMPARE(open(), form);
+        QCOMPARE(d.texts({form->txtttlt, form->txtgtotal}), d.words("894226 894226"));
+    }
+    void closeBoxDiscards()
+    {
+        Form1 *form = openWorkedExample();
+        QTest::mouseClick(form->chkinc, Qt::LeftButton);
+        form->cmdcal->click();
+        QVERIFY(form->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!d.main->form1.exists());
+
+        QTest::keyClicks(d.main->txtname, QStringLiteral("Ravi"));
+        form = open();
+        QCOMPARE(d.texts({form->txtnam, form->txtbp[0], form->txtgtotal}), d.words("Ravi 0 0"));
+        QCOMPARE(form->cbonps->currentText(), u"N");
+        QVERIFY(form->chkinc->isChecked());
+        QVERIFY(!form->cmdprn->isEnabled() && !form->cmdbak->isEnabled());
+    }
 
 private:
     Form1 *open() { return d.open(d.main->cmdcalgs, d.main->form1); }
@@ -122,256 +334,6 @@ private:
 
     WorksheetDriver d;
 };
-
-void tst_Form1::opensWithTheName()
-{
-    QTest::keyClicks(d.main->txtname, QStringLiteral("Ravi Kumar"));
-    Form1 *form = open();
-    QCOMPARE(form->windowTitle(), u"Pelmora - Income Calculator");
-    QCOMPARE(form->windowModality(), Qt::NonModal);
-    QCOMPARE(form->txtnam->text(), u"Ravi Kumar");
-    QVERIFY(form->cbonps->hasFocus());
-
-    // Not modal: the main window takes typing while the statement is open, and the next
-    // opening copies the new name into the same window, which keeps its figures.
-    d.type(form->txtbp[0], QStringLiteral("25000"));
-    QTest::keyClicks(d.main->txtname, QStringLiteral(" Rao"));
-    QCOMPARE(open(), form);
-    QCOMPARE(d.texts({form->txtnam, form->txtbp[13]}), (QStringList{QStringLiteral("Ravi Kumar Rao"), QStringLiteral("25000")}));
-
-    // The user types at most 26 characters of a name; a longer one from the main window arrives whole.
-    d.type(form->txtnam, QStringLiteral("Ravi Kumar Venkataraman Rao Iyer"));
-    QCOMPARE(form->txtnam->text(), u"Ravi Kumar Venkataraman Ra");
-    QTest::keyClicks(d.main->txtname, QStringLiteral(" Iyer"));
-    open();
-    QCOMPARE(form->txtnam->text(), u"Ravi Kumar Rao Iyer");
-}
-
-void tst_Form1::initialState()
-{
-    Form1 *form = open();
-    QVERIFY(form->chkinc->isChecked());
-    QCOMPARE(form->chkinc->text(), u"Calculate Increment");
-    QVERIFY(!form->cmdprn->isEnabled() && !form->cmdbak->isEnabled() && form->cmdcal->isEnabled());
-    QStringList boxes;
-    for (const QComboBox *box : {form->cbonps, form->cboclass1, form->cboclass3}) {
-        boxes.append(box->currentText() + u':');
-        for (int i = 0; i < box->count(); ++i)
-            boxes.append(box->itemText(i));
-    }
-    QCOMPARE(boxes.join(u' '), u"N: Y N X: X Y Z NA A/A-1: A/A-1 Oth. NA");
-
-    // Every amount and result shows 0 at the right; results are read-only and dark red. 14 rows
-    // of six columns, 12 HRA fields (none in the arrears rows), 7 totals, 6 extras, the grand total.
-    int figures = 0;
-    for (const QLineEdit *field : form->findChildren<QLineEdit *>()) {
-        if (field->objectName().isEmpty() || field == form->txtnam)
-            continue;
-        ++figures;
-        QVERIFY2(field->text() == u"0" && (field->alignment() & Qt::AlignRight), qPrintable(field->objectName()));
-        if (qobject_cast<const ResultField *>(field))
-            QVERIFY(field->isReadOnly() && field->palette().color(QPalette::Text) == QColor(128, 0, 0));
-    }
-    QCOMPARE(figures, 14 * 6 + 12 + 7 + 6 + 1);
-    QVERIFY(form->findChild<QLineEdit *>(QStringLiteral("txthra(2)")));
-    QVERIFY(!form->findChild<QLineEdit *>(QStringLiteral("txthra(1)")));
-    QCOMPARE(form->txtnam->text(), QString());
-    // The arrears rows' pay fields are grey; the year rows keep the ordinary background.
-    QCOMPARE(form->txtbp[1]->palette().color(QPalette::Base), form->txtgp[0]->palette().color(QPalette::Base));
-    QVERIFY(form->txtbp[0]->palette().color(QPalette::Base) != form->txtbp[2]->palette().color(QPalette::Base));
-}
-
-void tst_Form1::tabOrderAndChoiceBoxSelection()
-{
-    Form1 *form = open();
-    QStringList expected = d.words("txtnam cbonps cboclass1 cboclass3");
-    for (int row = 0; row < Form1::monthRows; ++row)
-        expected << QStringLiteral("txtbp(%1)").arg(row) << QStringLiteral("txtgp(%1)").arg(row);
-    for (int i = 0; i < Form1::extras; ++i)
-        expected << QStringLiteral("txtoth(%1)").arg(i);
-    form->cmdcal->click(); // Print and Back are Tab stops once enabled
-    QCOMPARE(d.tabStops(form->txtnam, expected.size() + 4), expected + d.words("cmdcal cmdprn cmdbak chkinc"));
-
-    // A box selects its text when entered by Tab or by the program; typing replaces it.
-    d.tabStops(form->txtnam, 3);
-    QCOMPARE(form->cboclass1->lineEdit()->selectedText(), u"X");
-    form->cboclass1->lineEdit()->deselect();
-    form->cboclass3->setFocus();
-    QCOMPARE(form->cboclass3->lineEdit()->selectedText(), u"A/A-1");
-    form->cboclass1->setFocus();
-    QCOMPARE(form->cboclass1->lineEdit()->selectedText(), u"X");
-    QTest::keyClicks(form->cboclass1, QStringLiteral("Z"));
-    QCOMPARE(form->cboclass1->currentText(), u"Z");
-}
-
-void tst_Form1::fillDown_data()
-{
-    QTest::addColumn<QString>("column");
-    QTest::addColumn<QString>("edits"); // typed over, in this order
-    QTest::addColumn<QStringList>("expected");
-
-    const auto row = [](const char *tag, const char *column, const char *edits, const char *expected) {
-        QTest::newRow(tag) << QString::fromUtf8(column) << QString::fromUtf8(edits) << runs(expected);
-    };
-    row("25000 typed into Jan 13 fills every row", "txtbp", "txtbp(0):25000", "25000*14");
-    row("26000 typed into Sep 13 afterwards changes Sep 13 to Feb 14 only", "txtbp",
-        "txtbp(0):25000 txtbp(8):26000", "25000*8 26000*6");
-    row("emptying G.PAY of Jun 13 leaves 0 from Jun 13 on", "txtgp", "txtgp(0):4600 txtgp(5):", "4600*5 0*9");
-    row("emptying Feb 14 changes no other row", "txtbp", "txtbp(0):25000 txtbp(13):", "25000*13 0");
-    row("emptying Jan 13 sets the whole column to 0", "txtbp", "txtbp(0):25000 txtbp(6):26000 txtbp(0):", "0*14");
-    // Single keystrokes, so that the row's new text arrives whole.
-    row("the next row already holds the typed text while later rows differ", "txtbp",
-        "txtbp(0):1 txtbp(2):5 txtbp(4):7 txtbp(1):5", "1 5*13");
-    row("the same in the grade-pay column", "txtgp", "txtgp(3):4 txtgp(9):6 txtgp(2):4", "0*2 4*12");
-    row("text that is no figure is copied as it stands", "txtbp", "txtbp(11):12abc", "0*11 12abc*3");
-    row("annual extras do not fill down; an emptied one becomes 0", "txtoth",
-        "txtoth(0):500 txtoth(3):700 txtoth(3):", "500 0*5");
-}
-
-void tst_Form1::fillDown()
-{
-    QFETCH(QString, column);
-    QFETCH(QString, edits);
-    Form1 *form = open();
-    apply(form, edits);
-    QTEST(columnTexts(form, column), "expected");
-}
-
-void tst_Form1::commitButtons_data()
-{
-    QTest::addColumn<QString>("action"); // "name:text" typed over, or one of those below
-    QTest::addColumn<bool>("enabledAfter");
-
-    QTest::newRow("typing into B.PAY of Mar 13 disables") << "txtbp(2):1" << false;
-    QTest::newRow("emptying the bonus disables") << "txtoth(1):" << false;
-    QTest::newRow("typing into the HRA class disables") << "cboclass1:Y" << false;
-    QTest::newRow("choosing Oth. from the TPA class list disables") << "choose Oth." << false;
-    QTest::newRow("choosing the shown entry N from the scheme list disables") << "choose N" << false;
-    QTest::newRow("unticking the increment disables") << "untick" << false;
-    QTest::newRow("typing a new name leaves them enabled") << "txtnam:Ravi" << true;
-    QTest::newRow("moving the focus and the caret leaves them enabled") << "move" << true;
-}
-
-void tst_Form1::commitButtons()
-{
-    QFETCH(QString, action);
-    Form1 *form = open();
-    form->cmdcal->click();
-    QVERIFY(form->cmdprn->isEnabled() && form->cmdbak->isEnabled());
-    if (action == u"choose Oth.") {
-        QTest::keyClick(form->cboclass3, Qt::Key_Down);
-    } else if (action == u"choose N") {
-        form->cbonps->showPopup();
-        QTest::keyClick(form->cbonps->view(), Qt::Key_Return);
-    } else if (action == u"untick") {
-        QTest::mouseClick(form->chkinc, Qt::LeftButton);
-    } else if (action == u"move") {
-        form->txtbp[4]->setFocus();
-        QTest::keyClick(form->txtbp[4], Qt::Key_Left);
-        QTest::keyClick(form->txtbp[4], Qt::Key_Tab);
-        form->cboclass1->setFocus();
-    } else {
-        apply(form, action);
-    }
-    QTEST(form->cmdprn->isEnabled(), "enabledAfter");
-    QTEST(form->cmdbak->isEnabled(), "enabledAfter");
-}
-
-void tst_Form1::calculate_data()
-{
-    QTest::addColumn<QString>("trigger");
-    QTest::addColumn<QString>("edits"); // typed after a first Calculate of the worked example
-    QTest::addColumn<QString>("message"); // empty: worked out
-
-    const QString none;
-    QTest::newRow("worked example, a click on Calculate") << "click" << none << none;
-    QTest::newRow("worked example, Enter in G.PAY of Jan 13") << "txtgp(0)" << none << none;
-    QTest::newRow("worked example, Enter in the HRA class box") << "cboclass1" << none << none;
-    QTest::newRow("worked example, Alt+C") << "alt+c" << none << none;
-    // July already holds the figure Calculate writes again, yet the later rows must follow it.
-    QTest::newRow("a promotion typed into Oct 13 gives way to the increment") << "click" << "txtbp(9):40000" << none;
-    // The arrears rows then fit no transport tier and show 0, not the last Calculate's figures.
-    QTest::newRow("pay from Mar 13 on only") << "click" << "txtbp(0):0 txtgp(0):0 txtbp(2):25000" << none;
-    QTest::newRow("HRA class typed as a lower-case x, Enter in the box")
-        << "cboclass1" << "cboclass1:x" << "\"HRA class\" must be one of \"X\", \"Y\", \"Z\" or \"NA\".";
-    QTest::newRow("scheme typed as Yes, Enter in the box")
-        << "cbonps" << "cbonps:Yes" << "\"New Pen. Sch.\" must be one of \"Y\" or \"N\".";
-    QTest::newRow("basic pay of Feb 13 that is not a number")
-        << "alt+c" << "txtbp(1):25000x" << "\"Feb 13 B.PAY\" is not a number. Please enter an amount.";
-    QTest::newRow("a bonus too large for a double")
-        << "alt+c" << "txtoth(1):1e400" << q(CalculationError::figureTooLarge().message());
-}
-
-void tst_Form1::calculate()
-{
-    QFETCH(QString, trigger);
-    QFETCH(QString, edits);
-    QFETCH(QString, message);
-    Form1 *form = openWorkedExample();
-    if (!edits.isEmpty()) {
-        form->cmdcal->click();
-        apply(form, edits);
-    }
-    const salary::SalarySheet sheet = sheetOf(form);
-    const QMap<QString, QString> before = d.snapshot(form);
-    if (trigger == u"click")
-        QTest::mouseClick(form->cmdcal, Qt::LeftButton);
-    else if (trigger == u"alt+c")
-        QVERIFY(d.pressAccessKey(form->cmdcal, Qt::Key_C));
-    else
-        QTest::keyClick(form->findChild<QWidget *>(trigger), Qt::Key_Return);
-
-    // A box keeps the text typed into it: Enter neither corrects it nor adds it to the list.
-    QCOMPARE(form->cboclass1->count() + form->cboclass3->count() + form->cbonps->count(), 9);
-    QCOMPARE(d.platform.messages, message.isEmpty() ? QStringList() : QStringList{message});
-    QCOMPARE(form->cmdprn->isEnabled() && form->cmdbak->isEnabled(), message.isEmpty());
-    if (!message.isEmpty())
-        QCOMPARE(d.snapshot(form), before);
-    else
-        expectRulesResults(form, sheet);
-    if (edits.isEmpty())
-        QCOMPARE(totals(form).join(u' '), u"307120 55200 318984 108696 36096 68130 894226 894226");
-}
-
-void tst_Form1::backHandsOverAndStaysOpen()
-{
-    QTest::keyClicks(d.main->txtname, QStringLiteral("Ravi"));
-    d.main->cmdcalc->click();
-    QVERIFY(d.main->cmdprint->isEnabled());
-
-    Form1 *form = openWorkedExample();
-    form->cmdcal->click();
-    QVERIFY(d.pressAccessKey(form->cmdbak, Qt::Key_B));
-    QCOMPARE(d.texts({d.main->txtgs, d.main->txttp, d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa,
-                      d.main->txtmgc}),
-             d.words("894226 9600 307120 318984 108696 55200 68130"));
-    // New figures in the main window: its Print waits for its own Calculate.
-    QVERIFY(!d.main->cmdprint->isEnabled());
-    QVERIFY(QTest::qWaitForWindowActive(d.main.get()));
-    QVERIFY(d.main->cmdcalhr->hasFocus());
-
-    // The statement stays open behind, with its figures, and Back stays usable.
-    QVERIFY(form->isVisible() && form->cmdbak->isEnabled());
-    QCOMPARE(open(), form);
-    QCOMPARE(d.texts({form->txtttlt, form->txtgtotal}), d.words("894226 894226"));
-}
-
-void tst_Form1::closeBoxDiscards()
-{
-    Form1 *form = openWorkedExample();
-    QTest::mouseClick(form->chkinc, Qt::LeftButton);
-    form->cmdcal->click();
-    QVERIFY(form->close());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!d.main->form1.exists());
-
-    QTest::keyClicks(d.main->txtname, QStringLiteral("Ravi"));
-    form = open();
-    QCOMPARE(d.texts({form->txtnam, form->txtbp[0], form->txtgtotal}), d.words("Ravi 0 0"));
-    QCOMPARE(form->cbonps->currentText(), u"N");
-    QVERIFY(form->chkinc->isChecked());
-    QVERIFY(!form->cmdprn->isEnabled() && !form->cmdbak->isEnabled());
-}
 
 QTEST_MAIN(tst_Form1)
 #include "tst_form1.moc"

@@ -10,13 +10,63 @@ private Q_SLOTS:
     void init() { QVERIFY(d.start()); }
     void cleanup() { d.stop(); }
 
-    void opensWithThePayFilledIn_data();
-    void opensWithThePayFilledIn();
-    void changeDisablesBack_data();
-    void changeDisablesBack();
-    void typingLimitAndTabOrder();
-    void refusals();
-    void unreadableCarrierOpensNothing();
+    void opensWithThePayFilledIn_data()
+    {
+        QTest::addColumn<QString>("carriers");
+        QTest::addColumn<QString>("fields"); // txtbp, txtnpa, txtda, txthra
+
+        QTest::newRow("before the salary statement: all 0") << "0 0 0 0" << "0 0 0 0";
+        QTest::newRow("after the salary statement: its totals, longer than typing allows")
+            << "12345678901.5 180000 60000 54000" << "12345678901.5 54000 180000 60000";
+    }
+    void opensWithThePayFilledIn()
+    {
+        QFETCH(QString, carriers);
+        Form2 *form = open();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Pelmora - HRA Exemption"));
+        d.type(form->txtbp, QStringLiteral("999")); // every opening overwrites the pay
+        QTest::mouseClick(form->cmdcal, Qt::LeftButton);
+
+        QCOMPARE(open(carriers.toUtf8().constData()), form);
+        QTEST(d.texts({form->txtbp, form->txtnpa, form->txtda, form->txthra}).join(u' '), "fields");
+        QVERIFY(form->txtRP->hasFocus());
+        QCOMPARE(form->txtRP->selectedText(), QStringLiteral("0"));
+        QVERIFY(!form->cmdback->isEnabled());
+    }
+
+    void changeDisablesBack()
+    {
+        Form2 *form = open();
+        QCOMPARE(d.fieldsDisabling(form, form->cmdcal, form->cmdback), d.words("txtRP txtbp txtda txthra txtnpa"));
+    }
+
+    void typingLimitAndTabOrder()
+    {
+        Form2 *form = open();
+        for (EntryField *amount : {form->txtbp, form->txtnpa, form->txtda, form->txthra, form->txtRP}) {
+            d.type(amount, QStringLiteral("123456789012"));
+            QCOMPARE(amount->text(), QStringLiteral("1234567890"));
+        }
+        QTest::mouseClick(form->cmdcal, Qt::LeftButton); // Back is a Tab stop once enabled
+        QCOMPARE(d.tabStops(form->txtbp, 7), d.words("txtbp txtda txthra txtRP cmdcal cmdback txtnpa"));
+    }
+
+    void refusals()
+    {
+        Form2 *form = open();
+        d.type(form->txtRP, QStringLiteral("20000"));
+        QTest::mouseClick(form->cmdcal, Qt::LeftButton);
+        d.type(form->txtnpa, QStringLiteral("-"));
+        QCOMPARE(d.refusedCalculate(form->cmdcal),
+                 QStringList{QStringLiteral("\"Grade Pay\" is not a number. Please enter an amount.")});
+        QVERIFY(!form->cmdback->isEnabled());
+    }
+
+    void unreadableCarrierOpensNothing()
+    {
+        QVERIFY(!open("0 0 12a 0"));
+        QCOMPARE(d.platform.messages, QStringList{QStringLiteral("\"HRA Received\" is not a number. Please enter an amount.")});
+    }
 
 private:
     // As the salary statement's Back leaves the carriers: basic pay, dearness, HRA received, grade pay.
@@ -27,92 +77,9 @@ private:
             QList<QLineEdit *>{d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa}[i]->setText(figures[i]);
         return d.open(d.main->cmdcalhr, d.main->form2);
     }
-    Form2 *openCalculated() // the worked case
-    {
-        Form2 *form = open();
-        d.type(form->txtRP, QStringLiteral("20000"));
-        QTest::mouseClick(form->cmdcal, Qt::LeftButton);
-        return form;
-    }
 
     WorksheetDriver d;
 };
-
-void TestForm2::opensWithThePayFilledIn_data()
-{
-    QTest::addColumn<QString>("carriers");
-    QTest::addColumn<QString>("fields"); // txtbp, txtnpa, txtda, txthra
-
-    QTest::newRow("before the salary statement: all 0") << "0 0 0 0" << "0 0 0 0";
-    QTest::newRow("after the salary statement: its totals, longer than typing allows")
-        << "12345678901.5 180000 60000 54000" << "12345678901.5 54000 180000 60000";
-}
-
-void TestForm2::opensWithThePayFilledIn()
-{
-    QFETCH(QString, carriers);
-    Form2 *form = open();
-    QCOMPARE(form->windowTitle(), QStringLiteral("Pelmora - HRA Exemption"));
-    d.type(form->txtbp, QStringLiteral("999")); // every opening overwrites the pay
-    QTest::mouseClick(form->cmdcal, Qt::LeftButton);
-
-    QCOMPARE(open(carriers.toUtf8().constData()), form);
-    QTEST(d.texts({form->txtbp, form->txtnpa, form->txtda, form->txthra}).join(u' '), "fields");
-    QVERIFY(form->txtRP->hasFocus());
-    QCOMPARE(form->txtRP->selectedText(), QStringLiteral("0"));
-    QVERIFY(!form->cmdback->isEnabled());
-}
-
-void TestForm2::changeDisablesBack_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("text");
-
-    for (const char *name : {"txtbp", "txtnpa", "txtda", "txthra", "txtRP"})
-        QTest::addRow("typing 5 into %s", name) << name << "5" << "5";
-    QTest::newRow("emptied Grade Pay becomes 0 at once") << "txtnpa" << "" << "0";
-}
-
-void TestForm2::changeDisablesBack()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, typed);
-    Form2 *form = openCalculated();
-    QVERIFY(form->cmdback->isEnabled());
-    auto *field = form->findChild<QLineEdit *>(name);
-    d.type(field, typed);
-    QTEST(field->text(), "text");
-    QVERIFY(!form->cmdback->isEnabled());
-}
-
-void TestForm2::typingLimitAndTabOrder()
-{
-    Form2 *form = openCalculated();
-    for (EntryField *amount : {form->txtbp, form->txtnpa, form->txtda, form->txthra, form->txtRP}) {
-        d.type(amount, QStringLiteral("123456789012"));
-        QCOMPARE(amount->text(), QStringLiteral("1234567890"));
-    }
-    QTest::mouseClick(form->cmdcal, Qt::LeftButton); // Back is a Tab stop once enabled
-    QCOMPARE(d.tabStops(form->txtbp, 7), d.words("txtbp txtda txthra txtRP cmdcal cmdback txtnpa"));
-}
-
-void TestForm2::refusals()
-{
-    Form2 *form = openCalculated();
-    d.type(form->txtnpa, QStringLiteral("-"));
-    const QMap<QString, QString> before = d.snapshot(form);
-    QTest::mouseClick(form->cmdcal, Qt::LeftButton);
-    QCOMPARE(d.platform.messages, QStringList{QStringLiteral("\"Grade Pay\" is not a number. Please enter an amount.")});
-    QCOMPARE(d.snapshot(form), before);
-    QVERIFY(!form->cmdback->isEnabled());
-}
-
-void TestForm2::unreadableCarrierOpensNothing()
-{
-    QVERIFY(!open("0 0 12a 0"));
-    QCOMPARE(d.platform.messages, QStringList{QStringLiteral("\"HRA Received\" is not a number. Please enter an amount.")});
-}
 
 QTEST_MAIN(TestForm2)
 #include "tst_form2.moc"

@@ -18,10 +18,89 @@ private Q_SLOTS:
     }
     void cleanup() { d.stop(); }
 
-    void optionGroupsEnableAndZero();
-    void choicesReachTheRulesAndDisableBack_data();
-    void choicesReachTheRulesAndDisableBack();
-    void textThatIsNotANumber();
+    void optionGroupsEnableAndZero()
+    {
+        const QList<bool> rentedOut = QList<bool>(10, true) + QList<bool>(3, false);
+        const QList<bool> selfOccupied = QList<bool>(10, false) + QList<bool>(3, true);
+        QVERIFY(form->optrent->isChecked() && form->opta499->isChecked());
+        QCOMPARE(enabled(), rentedOut);
+        QVERIFY(!form->cmdbk->isEnabled());
+        // The "&" of this caption is an ordinary character, not an access key.
+        QCOMPARE(form->lblrep->text(), QStringLiteral("Repairs & Maintainance"));
+        QVERIFY(!form->lblrep->buddy());
+
+        for (QLineEdit *field : {form->txtarv, form->txtptax, form->txtintt, form->txtoth})
+            d.type(field, QStringLiteral("1000"));
+        QTest::mouseClick(form->cmdtot, Qt::LeftButton);
+        const QStringList computed = d.texts({form->txttd, form->txtihp});
+
+        // Self Occupied zeroes the let house's fields; interest and the results stay.
+        choose(QStringLiteral("optso"));
+        QCOMPARE(enabled(), selfOccupied);
+        QCOMPARE(d.texts({form->txtarv, form->txtptax, form->txtghi, form->txtrep, form->txtoth}), d.words("0 0 0 0 0"));
+        QCOMPARE(form->txtintt->text(), QStringLiteral("1000"));
+        QCOMPARE(d.texts({form->txttd, form->txtihp}), computed);
+
+        // Rented Out again: the loan date keeps its choice.
+        choose(QStringLiteral("optb499 optrent"));
+        QCOMPARE(enabled(), rentedOut);
+        QCOMPARE(form->txtarv->text(), QStringLiteral("0"));
+        QVERIFY(form->optb499->isChecked());
+    }
+    void choicesReachTheRulesAndDisableBack_data()
+    {
+        QTest::addColumn<QString>("choices"); // before Calculate, with the interest typed
+        QTest::addColumn<QString>("interest");
+        QTest::addColumn<QString>("income");
+        QTest::addColumn<QString>("after"); // the option chosen after Calculate
+
+        QTest::newRow("self occupied, loan before 1-4-99: 30000; then After 1-4-99")
+            << "optso optb499" << "45000" << "-30000" << "opta499";
+        QTest::newRow("self occupied, loan date untouched: 150000; then Before 1-4-99")
+            << "optso" << "150001" << "-150000" << "optb499";
+        QTest::newRow("self occupied; then Rented Out") << "optso" << "150001" << "-150000" << "optrent";
+        QTest::newRow("rented out after choosing the early loan: no limit; then Self Occupied")
+            << "optso optb499 optrent" << "45000" << "-45000" << "optso";
+    }
+    void choicesReachTheRulesAndDisableBack()
+    {
+        QFETCH(QString, choices);
+        QFETCH(QString, interest);
+        QFETCH(QString, after);
+        choose(choices);
+        d.type(form->txtintt, interest);
+        QTest::mouseClick(form->cmdtot, Qt::LeftButton);
+        QTEST(form->txtihp->text(), "income");
+        QCOMPARE(form->txtintt->text(), interest); // the amount as entered stays
+        QVERIFY(form->cmdbk->isEnabled());
+
+        choose(after);
+        QVERIFY(!form->cmdbk->isEnabled());
+    }
+    void changeDisablesBack()
+    {
+        QCOMPARE(d.fieldsDisabling(form, form->cmdtot, form->cmdbk), d.words("txtarv txtintt txtoth txtptax"));
+    }
+    void textThatIsNotANumber()
+    {
+        d.type(form->txtarv, QStringLiteral("120000"));
+        QTest::mouseClick(form->cmdtot, Qt::LeftButton);
+        d.type(form->txtoth, QStringLiteral("12a"));
+        QCOMPARE(d.refusedCalculate(form->cmdtot),
+                 QStringList{QStringLiteral("\"Others\" is not a number. Please enter an amount.")});
+        QVERIFY(!form->cmdbk->isEnabled());
+    }
+    void keyboardStaysOnTheChosenOptions()
+    {
+        // Space on an option that is not chosen would zero the let house's figures.
+        QCOMPARE(QApplication::focusWidget(), form->optrent);
+        QTest::keyClick(form->optrent, Qt::Key_Space);
+        QVERIFY(form->optrent->isChecked());
+
+        QTest::keyClick(form->optrent, Qt::Key_Left);
+        QVERIFY(form->optso->isChecked());
+        QCOMPARE(d.tabStops(form->optso, 5), d.words("optso txtintt cmdtot opta499 optso"));
+    }
 
 private:
     // Clicks each option's round button, as the user would.
@@ -48,85 +127,6 @@ private:
     WorksheetDriver d;
     Form4 *form = nullptr;
 };
-
-void TestForm4::optionGroupsEnableAndZero()
-{
-    const QList<bool> rentedOut = QList<bool>(10, true) + QList<bool>(3, false);
-    const QList<bool> selfOccupied = QList<bool>(10, false) + QList<bool>(3, true);
-    QVERIFY(form->optrent->isChecked() && form->opta499->isChecked());
-    QCOMPARE(enabled(), rentedOut);
-    QVERIFY(!form->cmdbk->isEnabled());
-    // The "&" of this caption is an ordinary character, not an access key.
-    QCOMPARE(form->lblrep->text(), QStringLiteral("Repairs & Maintainance"));
-    QVERIFY(!form->lblrep->buddy());
-
-    for (QLineEdit *field : {form->txtarv, form->txtptax, form->txtintt, form->txtoth})
-        d.type(field, QStringLiteral("1000"));
-    QTest::mouseClick(form->cmdtot, Qt::LeftButton);
-    const QStringList computed = d.texts({form->txttd, form->txtihp});
-
-    // Self Occupied zeroes the let house's fields; interest and the results stay.
-    choose(QStringLiteral("optso"));
-    QCOMPARE(enabled(), selfOccupied);
-    QCOMPARE(d.texts({form->txtarv, form->txtptax, form->txtghi, form->txtrep, form->txtoth}), d.words("0 0 0 0 0"));
-    QCOMPARE(form->txtintt->text(), QStringLiteral("1000"));
-    QCOMPARE(d.texts({form->txttd, form->txtihp}), computed);
-
-    // Rented Out again: the loan date keeps its choice.
-    choose(QStringLiteral("optb499 optrent"));
-    QCOMPARE(enabled(), rentedOut);
-    QCOMPARE(form->txtarv->text(), QStringLiteral("0"));
-    QVERIFY(form->optb499->isChecked());
-}
-
-void TestForm4::choicesReachTheRulesAndDisableBack_data()
-{
-    QTest::addColumn<QString>("choices"); // before Calculate, with the interest typed
-    QTest::addColumn<QString>("interest");
-    QTest::addColumn<QString>("income");
-    QTest::addColumn<QString>("after"); // the option chosen or field typed into after Calculate
-
-    QTest::newRow("self occupied, loan before 1-4-99: 30000; then After 1-4-99")
-        << "optso optb499" << "45000" << "-30000" << "opta499";
-    QTest::newRow("self occupied, loan date untouched: 150000; then Before 1-4-99")
-        << "optso" << "150001" << "-150000" << "optb499";
-    QTest::newRow("self occupied; then Rented Out") << "optso" << "150001" << "-150000" << "optrent";
-    QTest::newRow("rented out after choosing the early loan: no limit; then Self Occupied")
-        << "optso optb499 optrent" << "45000" << "-45000" << "optso";
-    for (const char *name : {"txtarv", "txtptax", "txtintt", "txtoth"})
-        QTest::addRow("rented out: no limit; then typing into %s", name) << "" << "45000" << "-45000" << name;
-}
-
-void TestForm4::choicesReachTheRulesAndDisableBack()
-{
-    QFETCH(QString, choices);
-    QFETCH(QString, interest);
-    QFETCH(QString, after);
-    choose(choices);
-    d.type(form->txtintt, interest);
-    QTest::mouseClick(form->cmdtot, Qt::LeftButton);
-    QTEST(form->txtihp->text(), "income");
-    QCOMPARE(form->txtintt->text(), interest); // the amount as entered stays
-    QVERIFY(form->cmdbk->isEnabled());
-
-    if (auto *field = form->findChild<QLineEdit *>(after))
-        d.type(field, QStringLiteral("5"));
-    else
-        choose(after);
-    QVERIFY(!form->cmdbk->isEnabled());
-}
-
-void TestForm4::textThatIsNotANumber()
-{
-    d.type(form->txtarv, QStringLiteral("120000"));
-    QTest::mouseClick(form->cmdtot, Qt::LeftButton);
-    d.type(form->txtoth, QStringLiteral("12a"));
-    const QMap<QString, QString> before = d.snapshot(form);
-    QTest::mouseClick(form->cmdtot, Qt::LeftButton);
-    QCOMPARE(d.platform.messages, QStringList{QStringLiteral("\"Others\" is not a number. Please enter an amount.")});
-    QCOMPARE(d.snapshot(form), before);
-    QVERIFY(!form->cmdbk->isEnabled());
-}
 
 QTEST_MAIN(TestForm4)
 #include "tst_form4.moc"

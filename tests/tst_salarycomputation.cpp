@@ -71,203 +71,148 @@ class tst_SalaryComputation : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Each table lists a sheet and "name=text" results: the columns da, hra, tpa, mgc and ttl
-    // with rows as the sheet's, "july" (empty: no increment written) and the totals.
-    void workedExample_data();
-    void workedExample() { checkResults(); }
-    void roundingHalves_data();
-    void roundingHalves() { checkResults(); }
-    void increment_data();
-    void increment() { checkResults(); }
-    void transportTiers_data();
-    void transportTiers() { checkResults(); }
-    void noneChoices_data();
-    void noneChoices() { checkResults(); }
-    void lenientReadings_data();
-    void lenientReadings() { checkResults(); }
-    void refusals_data();
-    void refusals();
-    void handOver_data();
-    void handOver();
-
-private:
-    static void columns()
+    // A sheet and "name=text" results: the columns da, hra, tpa, mgc and ttl with rows as the
+    // sheet's, "july" (empty: no increment written) and the totals.
+    void results_data()
     {
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<QString>("results");
-    }
-    static void checkResults();
-};
 
-void tst_SalaryComputation::checkResults()
-{
-    QFETCH(QString, sheet);
-    QFETCH(QString, results);
-    const auto outcome = computeSalary(::sheet(sheet));
-    QCOMPARE(refusal(outcome), QString());
-    const SalaryResults &r = std::get<SalaryResults>(outcome);
-    const std::map<QString, const MonthTexts *> columns{
-        {u"da"_s, &r.txtda}, {u"hra"_s, &r.txthra}, {u"tpa"_s, &r.txttpa2}, {u"mgc"_s, &r.txtmgc}, {u"ttl"_s, &r.txtttl}};
-    const std::map<QString, std::string> single{
-        {u"july"_s, r.julyBasicPay.value_or("")}, {u"bpt"_s, r.txtbpt}, {u"gpt"_s, r.txtgpt}, {u"dat"_s, r.txtdat},
-        {u"hrat"_s, r.txthrat}, {u"tpat"_s, r.txttpat}, {u"mgct"_s, r.txtmgct}, {u"ttlt"_s, r.txtttlt},
-        {u"gtotal"_s, r.txtgtotal}};
-    for (const QString &result : results.split(u';')) {
-        const QString expected = result.section(u'=', 1);
-        const auto [name, rows] = rowsOf(result.section(u'=', 0, 0), monthRows);
-        for (int row = rows.first; row <= rows.second; ++row) {
-            const QString where = single.contains(name) ? name : name + QString::number(row);
-            const QString shown = q(single.contains(name) ? single.at(name) : columns.at(name)->at(row));
-            QVERIFY2(shown == expected, qPrintable(where + u" is "_s + shown + u", not "_s + expected));
+        QTest::newRow("worked example: Jan 13 and Feb 13, arrears of DA 80% less 72%, no HRA")
+            << worked << "da0-1=2368;hra0-1=;tpa0-1=128;mgc0-1=237;ttl0-1=2733";
+        QTest::newRow("worked example: Mar 13 to Jun 13 at DA 80%")
+            << worked << "da2-5=23680;hra2-5=8880;tpa2-5=2880;mgc2-5=5328;ttl2-5=70368";
+        QTest::newRow("worked example: Jul 13 to Feb 14 at DA 90% on the raised pay")
+            << worked << "da6-13=27441;hra6-13=9147;tpa6-13=3040;mgc6-13=5793;ttl6-13=75911";
+        QTest::newRow("worked example: totals")
+            << worked << "july=25890;bpt=307120;gpt=55200;dat=318984;hrat=108696;tpat=36096;mgct=68130;"
+                         "ttlt=894226;gtotal=894226";
+
+        QTest::newRow("DA 90% of 29605 is 26644.5, goes to 26644") << "bp*=29605;inc=0" << "da6=26644";
+        QTest::newRow("HRA X 30% of 29605 is 8881.5, goes to 8882") << "bp*=29605;inc=0" << "hra6=8882";
+        QTest::newRow("HRA Z 10% of 29605 is 2960.5, goes to 2960") << "bp*=29605;inc=0;hra=Z" << "hra6=2960";
+
+        QTest::newRow("increment on 29604: 888.12 rounds to 888, raised to 890") << "bp*=29604" << "july=30494;bpt=362368";
+        QTest::newRow("increment on 29667: 890.01 rounds to 890, already a multiple of 10")
+            << "bp*=25067;gp*=4600" << "july=25957;bpt=307924";
+        QTest::newRow("increment on 29500: 885, its tens 88.5 round to even 88, raised to 890")
+            << "bp*=29500" << "july=30390;bpt=361120";
+        QTest::newRow("increment on 29166.67: 875, its tens 87.5 round to even 88, so 880")
+            << "bp*=29166.67" << "july=30046.67;bpt=357040.04";
+        QTest::newRow("June pay 0 gives no rise") << "" << "july=0;bpt=0";
+        QTest::newRow("unchecked: the typed July pay stays") << "bp*=25000;gp*=4600;inc=0" << "july=;bpt=300000";
+        QTest::newRow("a promotion typed from Oct 13 on gives way to the July pay filled down")
+            << worked + u";bp9-13=40000"_s << "july=25890;da13=27441;bpt=307120";
+
+        // Arrears rows, "Mar 13" to "Jun 13", "Jul 13" to "Feb 14".
+        const auto tiers = [](const char *tag, const char *sheet, const char *arrears, const char *spring, const char *autumn) {
+            QTest::newRow(tag) << QString::fromUtf8(sheet) + u";inc=0"_s
+                               << u"tpa0-1=%1;tpa2-5=%2;tpa6-13=%3"_s.arg(QLatin1String(arrears), QLatin1String(spring), QLatin1String(autumn));
+        };
+        tiers("A/A-1 grade pay 5400 is the higher tier", "bp*=20000;gp*=5400", "256", "5760", "6080");
+        tiers("A/A-1 grade pay 5399 is the middle tier", "bp*=20000;gp*=5399", "128", "2880", "3040");
+        tiers("A/A-1 grade pay 4200 is the middle tier", "bp*=5000;gp*=4200", "128", "2880", "3040");
+        tiers("A/A-1 basic pay 7440 at grade pay 2800 is the middle tier", "bp*=7440;gp*=2800", "128", "2880", "3040");
+        tiers("A/A-1 basic pay 7439 at grade pay 2800 is the lower tier", "bp*=7439;gp*=2800", "48", "1080", "1140");
+        tiers("A/A-1 basic pay 0.4 is above 0: lower tier", "bp*=0.4", "48", "1080", "1140");
+        tiers("A/A-1 basic pay 0 fits no tier: 0", "gp*=2400", "0", "0", "0");
+        tiers("Oth. grade pay 5400 is the higher tier", "tpa=Oth.;bp*=20000;gp*=5400", "128", "2880", "3040");
+        tiers("Oth. basic pay 7440 is the middle tier", "tpa=Oth.;bp*=7440;gp*=2800", "64", "1440", "1520");
+        tiers("Oth. basic pay 7439 is the lower tier", "tpa=Oth.;bp*=7439;gp*=2800", "32", "720", "760");
+        tiers("Oth. basic pay 1.5 rounds to 2: lower tier", "tpa=Oth.;bp*=1.5", "32", "720", "760");
+        tiers("Oth. basic pay 0.5 rounds to even 0: no tier", "tpa=Oth.;bp*=0.5", "0", "0", "0");
+        tiers("NA: no transport allowance at any pay", "tpa=NA;bp*=20000;gp*=5400", "0", "0", "0");
+
+        QTest::newRow("HRA class NA: every HRA 0") << worked + u";hra=NA"_s << "hra2-13=0;dat=318984";
+        QTest::newRow("scheme N: every MGC 0") << worked + u";nps=N"_s << "mgc*=0;dat=318984";
+
+        QTest::newRow("comma-grouped 25,000 in Jan 13 reads 25000") << "bp*=25000;gp*=4600;bp0=25,000" << "da0=2368";
+        QTest::newRow("the arrears grade pay is read leniently: 4600abc") << "bp*=25000;gp*=4600;gp1=4600abc" << "da1=2368";
+        QTest::newRow("annual extras 2500.5, abc and -100 read leniently")
+            << worked + u";oth0=1000;oth1=2500.5;oth3=abc;oth4=-100;oth5=7"_s << "gtotal=897633.5";
+    }
+    void results()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, results);
+        const auto outcome = computeSalary(::sheet(sheet));
+        QCOMPARE(refusal(outcome), QString());
+        const SalaryResults &r = std::get<SalaryResults>(outcome);
+        const std::map<QString, const MonthTexts *> columns{
+            {u"da"_s, &r.txtda}, {u"hra"_s, &r.txthra}, {u"tpa"_s, &r.txttpa2}, {u"mgc"_s, &r.txtmgc}, {u"ttl"_s, &r.txtttl}};
+        const std::map<QString, std::string> single{
+            {u"july"_s, r.julyBasicPay.value_or("")}, {u"bpt"_s, r.txtbpt}, {u"gpt"_s, r.txtgpt}, {u"dat"_s, r.txtdat},
+            {u"hrat"_s, r.txthrat}, {u"tpat"_s, r.txttpat}, {u"mgct"_s, r.txtmgct}, {u"ttlt"_s, r.txtttlt},
+            {u"gtotal"_s, r.txtgtotal}};
+        for (const QString &result : results.split(u';')) {
+            const QString expected = result.section(u'=', 1);
+            const auto [name, rows] = rowsOf(result.section(u'=', 0, 0), monthRows);
+            for (int row = rows.first; row <= rows.second; ++row) {
+                const QString where = single.contains(name) ? name : name + QString::number(row);
+                const QString shown = q(single.contains(name) ? single.at(name) : columns.at(name)->at(row));
+                QVERIFY2(shown == expected, qPrintable(where + u" is "_s + shown + u", not "_s + expected));
+            }
         }
     }
-}
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("message");
 
-void tst_SalaryComputation::workedExample_data()
-{
-    columns();
-    QTest::newRow("Jan 13 and Feb 13: arrears of DA 80% less 72%, no HRA")
-        << worked << "da0-1=2368;hra0-1=;tpa0-1=128;mgc0-1=237;ttl0-1=2733";
-    QTest::newRow("Mar 13 to Jun 13 at DA 80%") << worked << "da2-5=23680;hra2-5=8880;tpa2-5=2880;mgc2-5=5328;ttl2-5=70368";
-    QTest::newRow("Jul 13 to Feb 14 at DA 90% on the raised pay")
-        << worked << "da6-13=27441;hra6-13=9147;tpa6-13=3040;mgc6-13=5793;ttl6-13=75911";
-    QTest::newRow("totals") << worked
-                            << "july=25890;bpt=307120;gpt=55200;dat=318984;hrat=108696;tpat=36096;mgct=68130;"
-                               "ttlt=894226;gtotal=894226";
-}
+        const QString hra = QStringLiteral("\"HRA class\" must be one of \"X\", \"Y\", \"Z\" or \"NA\".");
+        const QString tpa = QStringLiteral("\"TPA class\" must be one of \"A/A-1\", \"Oth.\" or \"NA\".");
+        const QString nps = QStringLiteral("\"New Pen. Sch.\" must be one of \"Y\" or \"N\".");
+        QTest::newRow("HRA class typed as a lower-case x") << worked + u";hra=x"_s << hra;
+        QTest::newRow("HRA class with a trailing blank") << worked + u";hra=X "_s << hra;
+        QTest::newRow("transport class Oth without its point") << worked + u";tpa=Oth"_s << tpa;
+        QTest::newRow("scheme typed as a lower-case y") << worked + u";nps=y"_s << nps;
+        QTest::newRow("Jan 13 pay 12abc is not a number") << "bp*=25000;gp*=4600;bp0=12abc" << notANumber.arg(u"Jan 13 B.PAY");
+        QTest::newRow("Feb 13 pay 12abc is not a number") << "bp*=25000;gp*=4600;bp1=12abc" << notANumber.arg(u"Feb 13 B.PAY");
+        QTest::newRow("basic pay 1e400") << "bp*=1e400;gp*=4600" << tooLarge;
+        QTest::newRow("basic and grade pay 1e308 add up beyond a double") << "bp*=1e308;gp*=1e308" << tooLarge;
+    }
+    void refusals()
+    {
+        QFETCH(QString, sheet);
+        QTEST(refusal(computeSalary(::sheet(sheet))), "message");
+    }
+    void handOver_data()
+    {
+        QTest::addColumn<QStringList>("allowances"); // of the arrears rows, "Mar 13".."Jun 13", "Jul 13".."Feb 14"
+        QTest::addColumn<QString>("grandTotal");
+        QTest::addColumn<QString>("handedOver"); // or the message
 
-void tst_SalaryComputation::roundingHalves_data()
-{
-    columns();
-    QTest::newRow("DA 90% of 29605 is 26644.5, goes to 26644") << "bp*=29605;inc=0" << "da6=26644";
-    QTest::newRow("HRA X 30% of 29605 is 8881.5, goes to 8882") << "bp*=29605;inc=0" << "hra6=8882";
-    QTest::newRow("HRA Z 10% of 29605 is 2960.5, goes to 2960") << "bp*=29605;inc=0;hra=Z" << "hra6=2960";
-}
-
-void tst_SalaryComputation::increment_data()
-{
-    columns();
-    QTest::newRow("pay 29604: 888.12 rounds to 888, raised to 890") << "bp*=29604" << "july=30494;bpt=362368";
-    QTest::newRow("pay 29667: 890.01 rounds to 890, already a multiple of 10")
-        << "bp*=25067;gp*=4600" << "july=25957;bpt=307924";
-    QTest::newRow("pay 30000: 900 stays") << "bp*=30000" << "july=30900;bpt=367200";
-    QTest::newRow("pay 29500: 885, its tens 88.5 round to even 88, raised to 890") << "bp*=29500" << "july=30390;bpt=361120";
-    QTest::newRow("pay 29166.67: 875, its tens 87.5 round to even 88, so 880")
-        << "bp*=29166.67" << "july=30046.67;bpt=357040.04";
-    QTest::newRow("June pay 0 gives no rise") << "" << "july=0;bpt=0";
-    QTest::newRow("unchecked: the typed July pay stays") << "bp*=25000;gp*=4600;inc=0" << "july=;bpt=300000";
-    QTest::newRow("a promotion typed from Oct 13 on gives way to the July pay filled down")
-        << worked + u";bp9-13=40000"_s << "july=25890;da13=27441;bpt=307120";
-}
-
-void tst_SalaryComputation::transportTiers_data()
-{
-    columns();
-    // Arrears rows, "Mar 13" to "Jun 13", "Jul 13" to "Feb 14".
-    const auto row = [](const char *tag, const char *sheet, const char *arrears, const char *spring, const char *autumn) {
-        QTest::newRow(tag) << QString::fromUtf8(sheet) + u";inc=0"_s
-                           << QStringLiteral("tpa0-1=%1;tpa2-5=%2;tpa6-13=%3").arg(QLatin1String(arrears), QLatin1String(spring), QLatin1String(autumn));
-    };
-    row("A/A-1 grade pay 5400 is the higher tier", "bp*=20000;gp*=5400", "256", "5760", "6080");
-    row("A/A-1 grade pay 5399 is the middle tier", "bp*=20000;gp*=5399", "128", "2880", "3040");
-    row("A/A-1 grade pay 4200 is the middle tier", "bp*=5000;gp*=4200", "128", "2880", "3040");
-    row("A/A-1 basic pay 7440 at grade pay 2800 is the middle tier", "bp*=7440;gp*=2800", "128", "2880", "3040");
-    row("A/A-1 basic pay 7439 at grade pay 2800 is the lower tier", "bp*=7439;gp*=2800", "48", "1080", "1140");
-    row("A/A-1 basic pay 0.4 is above 0: lower tier", "bp*=0.4", "48", "1080", "1140");
-    row("A/A-1 basic pay 0 fits no tier: 0", "gp*=2400", "0", "0", "0");
-    row("Oth. grade pay 5400 is the higher tier", "tpa=Oth.;bp*=20000;gp*=5400", "128", "2880", "3040");
-    row("Oth. basic pay 7440 is the middle tier", "tpa=Oth.;bp*=7440;gp*=2800", "64", "1440", "1520");
-    row("Oth. basic pay 7439 is the lower tier", "tpa=Oth.;bp*=7439;gp*=2800", "32", "720", "760");
-    row("Oth. basic pay 1.5 rounds to 2: lower tier", "tpa=Oth.;bp*=1.5", "32", "720", "760");
-    row("Oth. basic pay 0.5 rounds to even 0: no tier", "tpa=Oth.;bp*=0.5", "0", "0", "0");
-    row("NA: no transport allowance at any pay", "tpa=NA;bp*=20000;gp*=5400", "0", "0", "0");
-}
-
-void tst_SalaryComputation::noneChoices_data()
-{
-    columns();
-    QTest::newRow("HRA class NA: every HRA 0") << worked + u";hra=NA"_s << "hra2-13=0;dat=318984";
-    QTest::newRow("transport class NA: every TPA 0") << worked + u";tpa=NA"_s << "tpa*=0;dat=318984";
-    QTest::newRow("scheme N: every MGC 0") << worked + u";nps=N"_s << "mgc*=0;dat=318984";
-}
-
-void tst_SalaryComputation::lenientReadings_data()
-{
-    columns();
-    QTest::newRow("comma-grouped 25,000 in Jan 13 reads 25000") << "bp*=25000;gp*=4600;bp0=25,000" << "da0=2368";
-    QTest::newRow("the arrears grade pay is read leniently: 4600abc") << "bp*=25000;gp*=4600;gp1=4600abc" << "da1=2368";
-    QTest::newRow("annual extras 2500.5, abc and -100 read leniently")
-        << worked + u";oth0=1000;oth1=2500.5;oth3=abc;oth4=-100;oth5=7"_s << "gtotal=897633.5";
-}
-
-void tst_SalaryComputation::refusals_data()
-{
-    QTest::addColumn<QString>("sheet");
-    QTest::addColumn<QString>("message");
-
-    const QString hra = QStringLiteral("\"HRA class\" must be one of \"X\", \"Y\", \"Z\" or \"NA\".");
-    const QString tpa = QStringLiteral("\"TPA class\" must be one of \"A/A-1\", \"Oth.\" or \"NA\".");
-    const QString nps = QStringLiteral("\"New Pen. Sch.\" must be one of \"Y\" or \"N\".");
-    QTest::newRow("HRA class typed as a lower-case x") << worked + u";hra=x"_s << hra;
-    QTest::newRow("HRA class with a trailing blank") << worked + u";hra=X "_s << hra;
-    QTest::newRow("transport class Oth without its point") << worked + u";tpa=Oth"_s << tpa;
-    QTest::newRow("empty transport class") << worked + u";tpa="_s << tpa;
-    QTest::newRow("scheme typed as a lower-case y") << worked + u";nps=y"_s << nps;
-    QTest::newRow("scheme Yes, with both classes NA") << worked + u";nps=Yes;hra=NA;tpa=NA"_s << nps;
-    QTest::newRow("Jan 13 pay 12abc is not a number") << "bp*=25000;gp*=4600;bp0=12abc" << notANumber.arg(u"Jan 13 B.PAY");
-    QTest::newRow("Feb 13 pay 12abc is not a number") << "bp*=25000;gp*=4600;bp1=12abc" << notANumber.arg(u"Feb 13 B.PAY");
-    QTest::newRow("a lone blank in Jan 13 is not a number") << "bp*=25000;gp*=4600;bp0= " << notANumber.arg(u"Jan 13 B.PAY");
-    QTest::newRow("basic pay 1e400") << "bp*=1e400;gp*=4600" << tooLarge;
-    QTest::newRow("grade pay 1e400") << "bp*=25000;gp*=1e400" << tooLarge;
-    QTest::newRow("basic and grade pay 1e308 add up beyond a double") << "bp*=1e308;gp*=1e308" << tooLarge;
-    QTest::newRow("an annual extra 1e400") << "bp*=25000;gp*=4600;oth*=1e400" << tooLarge;
-    QTest::newRow("annual extras 1.7e308 add up beyond a double") << "bp*=25000;gp*=4600;oth*=1.7e308" << tooLarge;
-}
-
-void tst_SalaryComputation::refusals()
-{
-    QFETCH(QString, sheet);
-    QTEST(refusal(computeSalary(::sheet(sheet))), "message");
-}
-
-void tst_SalaryComputation::handOver_data()
-{
-    QTest::addColumn<QStringList>("allowances"); // of the arrears rows, "Mar 13".."Jun 13", "Jul 13".."Feb 14"
-    QTest::addColumn<QString>("grandTotal");
-    QTest::addColumn<QString>("handedOver"); // or the message
-
-    // The other totals are the worked example's, handed over as they stand.
-    const auto row = [](const char *tag, const char *allowances, const char *grandTotal, const char *grossAndTransport) {
-        QTest::newRow(tag) << QString::fromUtf8(allowances).split(u' ') << QString::fromUtf8(grandTotal)
-                           << QString::fromUtf8(grossAndTransport) + u" 307120 318984 108696 55200 68130"_s;
-    };
-    row("the worked example: 2880 then 3040, 800 of each", "128 2880 3040", "894226", "894226 9600");
-    row("an exponent total reads strictly", "128 2880 3040", "1E+15", "1E+15 9600");
-    row("3040 a month: 800 of each", "128 3040 3040", "894226", "894226 9600");
-    row("exactly 800 a month", "0 800 800", "894226", "894226 9600");
-    row("720 a month, all of it", "0 720 720", "894226", "894226 8640");
-    row("the arrears rows do not count", "5000 0 0", "894226", "894226 0");
-    row("allowances read leniently: 700abc is 700", "0 700abc 700abc", "894226", "894226 8400");
-    QTest::newRow("a total that is not a number is refused")
-        << QStringList{u"0"_s, u"0"_s, u"0"_s} << "894226abc" << notANumber.arg(u"G.Total");
-}
-
-void tst_SalaryComputation::handOver()
-{
-    QFETCH(QStringList, allowances);
-    QFETCH(QString, grandTotal);
-    const auto results = std::get<SalaryResults>(computeSalary(sheet(worked)));
-    HandOverSource source{.txtbpt = results.txtbpt, .txtdat = results.txtdat, .txtgtotal = grandTotal.toStdString(),
-                          .txthrat = results.txthrat, .txtgpt = results.txtgpt, .txtmgct = results.txtmgct, .txttpa2 = {}};
-    for (int row = 0; row < monthRows; ++row)
-        source.txttpa2[row] = allowances[row < firstYearRow ? 0 : row < julyRow ? 1 : 2].toStdString();
-    const auto outcome = computeHandOver(source);
-    const auto *h = std::get_if<HandOver>(&outcome);
-    const QString shown = h ? QStringList{q(h->txtgs), q(h->txttp), q(h->txtbp), q(h->txtda), q(h->txthrr),
-                                          q(h->txtnpa), q(h->txtmgc)}.join(u' ')
-                            : refusal(outcome);
-    QTEST(shown, "handedOver");
-}
+        // The other totals are the worked example's, handed over as they stand.
+        const auto row = [](const char *tag, const char *allowances, const char *grandTotal, const char *grossAndTransport) {
+            QTest::newRow(tag) << QString::fromUtf8(allowances).split(u' ') << QString::fromUtf8(grandTotal)
+                               << QString::fromUtf8(grossAndTransport) + u" 307120 318984 108696 55200 68130"_s;
+        };
+        row("the worked example: 2880 then 3040, 800 of each", "128 2880 3040", "894226", "894226 9600");
+        row("an exponent total reads strictly", "128 2880 3040", "1E+15", "1E+15 9600");
+        row("exactly 800 a month", "0 800 800", "894226", "894226 9600");
+        row("720 a month, all of it", "0 720 720", "894226", "894226 8640");
+        row("the arrears rows do not count", "5000 0 0", "894226", "894226 0");
+        row("allowances read leniently: 700abc is 700", "0 700abc 700abc", "894226", "894226 8400");
+        QTest::newRow("a total that is not a number is refused")
+            << QStringList{u"0"_s, u"0"_s, u"0"_s} << "894226abc" << notANumber.arg(u"G.Total");
+    }
+    void handOver()
+    {
+        QFETCH(QStringList, allowances);
+        QFETCH(QString, grandTotal);
+        const auto results = std::get<SalaryResults>(computeSalary(sheet(worked)));
+        HandOverSource source{.txtbpt = results.txtbpt, .txtdat = results.txtdat, .txtgtotal = grandTotal.toStdString(),
+                              .txthrat = results.txthrat, .txtgpt = results.txtgpt, .txtmgct = results.txtmgct, .txttpa2 = {}};
+        for (int row = 0; row < monthRows; ++row)
+            source.txttpa2[row] = allowances[row < firstYearRow ? 0 : row < julyRow ? 1 : 2].toStdString();
+        const auto outcome = computeHandOver(source);
+        const auto *h = std::get_if<HandOver>(&outcome);
+        const QString shown = h ? QStringList{q(h->txtgs), q(h->txttp), q(h->txtbp), q(h->txtda), q(h->txthrr),
+                                              q(h->txtnpa), q(h->txtmgc)}.join(u' ')
+                                : refusal(outcome);
+        QTEST(shown, "handedOver");
+    }
+};
 
 QTEST_APPLESS_MAIN(tst_SalaryComputation)
 #include "tst_salarycomputation.moc"

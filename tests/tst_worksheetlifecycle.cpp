@@ -13,8 +13,83 @@ private Q_SLOTS:
     void init() { QVERIFY(d.start()); }
     void cleanup() { d.stop(); }
 
-    void lifecycle_data();
-    void lifecycle();
+    void lifecycle_data()
+    {
+        QTest::addColumn<QString>("calcButton");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("typed"); // "name:text"; Enter in the last field
+        QTest::addColumn<QStringList>("results"); // "name:text"
+        QTest::addColumn<QStringList>("names"); // Calculate, Back, the main window's field it writes, the next focus
+        QTest::addColumn<QString>("handedBack");
+
+        QTest::newRow("HRA exemption") << "cmdcalhr" << "Pelmora - HRA Exemption" << d.words("txtRP:20000")
+                                       << d.words("txtns:12345 txthrx:18766") << d.words("cmdcal cmdback txthra txtos")
+                                       << "18766";
+        QTest::newRow("house property") << "cmdcalhp" << "Pelmora - Income from House Property"
+                                        << d.words("txtarv:120000 txtptax:12000 txtintt:200000")
+                                        << d.words("txtghi:108000 txtrep:32400 txttd:232400 txtihp:-124400")
+                                        << d.words("cmdtot cmdbk txthp cmdcalded80") << "-124400";
+        QTest::newRow("section 80") << "cmdcalded80" << "Pelmora - Deductions Under Section 80"
+                                    << d.words("txtgpf:100000 txt80ccf:20000 txt80d:30000 txt80g:5000")
+                                    << d.words("txt80c:100000 txttot1:110000 txtgt80:165000")
+                                    << d.words("cmdtot cmdbk txtded80 txtrel89") << "165000";
+    }
+    void lifecycle()
+    {
+        QFETCH(QString, calcButton);
+        QFETCH(QString, title);
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, results);
+        QFETCH(QStringList, names);
+        QFETCH(QString, handedBack);
+        // As the salary statement's Back leaves the carriers.
+        for (const auto &[carrier, figure] : {std::pair{d.main->txtbp, "10000"}, {d.main->txtda, "0"},
+                                              {d.main->txthrr, "50000"}, {d.main->txtnpa, "2345"}, {d.main->txtmgc, "10000"}})
+            carrier->setText(QString::fromUtf8(figure));
+        QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
+        QVERIFY(d.main->cmdprint->isEnabled());
+        auto *target = d.main->findChild<QLineEdit *>(names[2]);
+
+        QPointer<QWidget> worksheet = open(calcButton, title);
+        QVERIFY(worksheet);
+        const auto field = [&](const QString &nameAndText) {
+            return worksheet->findChild<QLineEdit *>(nameAndText.section(u':', 0, 0));
+        };
+        const auto click = [&](const QString &button) {
+            QTest::mouseClick(worksheet->findChild<QPushButton *>(button), Qt::LeftButton);
+        };
+        for (const QString &edit : typed)
+            d.type(field(edit), edit.section(u':', 1));
+        QTest::keyClick(field(typed.last()), Qt::Key_Return);
+        for (const QString &result : results)
+            QCOMPARE(field(result)->text(), result.section(u':', 1));
+
+        click(names[1]);
+        QVERIFY(!worksheet->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(d.main.get()));
+        QCOMPARE(target->text(), handedBack);
+        QVERIFY(d.main->findChild<QWidget *>(names[3])->hasFocus());
+        QVERIFY(!d.main->cmdprint->isEnabled());
+        QVERIFY(d.platform.messages.isEmpty());
+
+        QLineEdit *amount = field(typed.first());
+        QCOMPARE(open(calcButton, title), worksheet.data());
+        QCOMPARE(amount->text(), typed.first().section(u':', 1));
+        QTest::keyClick(amount, Qt::Key_Escape);
+        QTest::keyClick(worksheet, Qt::Key_Escape);
+        QVERIFY(worksheet->isVisible());
+
+        d.type(amount, QStringLiteral("5"));
+        click(names[0]);
+        QVERIFY(worksheet->close());
+        QTRY_VERIFY(worksheet.isNull());
+        QCOMPARE(target->text(), handedBack);
+
+        QWidget *fresh = open(calcButton, title);
+        QVERIFY(fresh);
+        QCOMPARE(fresh->findChild<QLineEdit *>(typed.first().section(u':', 0, 0))->text(), QStringLiteral("0"));
+        QVERIFY(!fresh->findChild<QPushButton *>(names[1])->isEnabled());
+    }
 
 private:
     // The worksheet the Calc. button shows, found by its title.
@@ -30,85 +105,6 @@ private:
 
     WorksheetDriver d;
 };
-
-void TestWorksheetLifecycle::lifecycle_data()
-{
-    QTest::addColumn<QString>("calcButton");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QStringList>("typed"); // "name:text"; Enter in the last field
-    QTest::addColumn<QStringList>("results"); // "name:text"
-    QTest::addColumn<QStringList>("names"); // Calculate, Back, the main window's field it writes, the next focus
-    QTest::addColumn<QString>("handedBack");
-
-    QTest::newRow("HRA exemption") << "cmdcalhr" << "Pelmora - HRA Exemption" << d.words("txtRP:20000")
-                                   << d.words("txtns:12345 txthrx:18766") << d.words("cmdcal cmdback txthra txtos")
-                                   << "18766";
-    QTest::newRow("house property") << "cmdcalhp" << "Pelmora - Income from House Property"
-                                    << d.words("txtarv:120000 txtptax:12000 txtintt:200000")
-                                    << d.words("txtghi:108000 txtrep:32400 txttd:232400 txtihp:-124400")
-                                    << d.words("cmdtot cmdbk txthp cmdcalded80") << "-124400";
-    QTest::newRow("section 80") << "cmdcalded80" << "Pelmora - Deductions Under Section 80"
-                                << d.words("txtgpf:100000 txt80ccf:20000 txt80d:30000 txt80g:5000")
-                                << d.words("txt80c:100000 txttot1:110000 txtgt80:165000")
-                                << d.words("cmdtot cmdbk txtded80 txtrel89") << "165000";
-}
-
-void TestWorksheetLifecycle::lifecycle()
-{
-    QFETCH(QString, calcButton);
-    QFETCH(QString, title);
-    QFETCH(QStringList, typed);
-    QFETCH(QStringList, results);
-    QFETCH(QStringList, names);
-    QFETCH(QString, handedBack);
-    // As the salary statement's Back leaves the carriers.
-    for (const auto &[carrier, figure] : {std::pair{d.main->txtbp, "10000"}, {d.main->txtda, "0"},
-                                          {d.main->txthrr, "50000"}, {d.main->txtnpa, "2345"}, {d.main->txtmgc, "10000"}})
-        carrier->setText(QString::fromUtf8(figure));
-    QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
-    QVERIFY(d.main->cmdprint->isEnabled());
-    auto *target = d.main->findChild<QLineEdit *>(names[2]);
-
-    QPointer<QWidget> worksheet = open(calcButton, title);
-    QVERIFY(worksheet);
-    const auto field = [&](const QString &nameAndText) {
-        return worksheet->findChild<QLineEdit *>(nameAndText.section(u':', 0, 0));
-    };
-    const auto click = [&](const QString &button) {
-        QTest::mouseClick(worksheet->findChild<QPushButton *>(button), Qt::LeftButton);
-    };
-    for (const QString &edit : typed)
-        d.type(field(edit), edit.section(u':', 1));
-    QTest::keyClick(field(typed.last()), Qt::Key_Return);
-    for (const QString &result : results)
-        QCOMPARE(field(result)->text(), result.section(u':', 1));
-
-    click(names[1]);
-    QVERIFY(!worksheet->isVisible());
-    QVERIFY(QTest::qWaitForWindowActive(d.main.get()));
-    QCOMPARE(target->text(), handedBack);
-    QVERIFY(d.main->findChild<QWidget *>(names[3])->hasFocus());
-    QVERIFY(!d.main->cmdprint->isEnabled());
-    QVERIFY(d.platform.messages.isEmpty());
-
-    QLineEdit *amount = field(typed.first());
-    QCOMPARE(open(calcButton, title), worksheet.data());
-    QCOMPARE(amount->text(), typed.first().section(u':', 1));
-    QTest::keyClick(amount, Qt::Key_Escape);
-    QTest::keyClick(worksheet, Qt::Key_Escape);
-    QVERIFY(worksheet->isVisible());
-
-    d.type(amount, QStringLiteral("5"));
-    click(names[0]);
-    QVERIFY(worksheet->close());
-    QTRY_VERIFY(worksheet.isNull());
-    QCOMPARE(target->text(), handedBack);
-
-    QWidget *fresh = open(calcButton, title);
-    QVERIFY(fresh);
-    QCOMPARE(fresh->findChild<QLineEdit *>(typed.first().section(u':', 0, 0))->text(), QStringLiteral("0"));
-    QVERIFY(!fresh->findChild<QPushButton *>(names[1])->isEnabled());
-}
 
 QTEST_MAIN(TestWorksheetLifecycle)
 #include "tst_worksheetlifecycle.moc"

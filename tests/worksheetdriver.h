@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -80,6 +81,31 @@ public:
             texts.insert(box->objectName(), box->currentText());
         texts.remove(QString());
         return texts;
+    }
+
+    // Presses Calculate, which must refuse: the messages shown, with every field as it was.
+    QStringList refusedCalculate(QAbstractButton *calculate)
+    {
+        const QMap<QString, QString> before = snapshot(calculate->window());
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        return snapshot(calculate->window()) == before ? platform.messages : QStringList{QStringLiteral("fields changed")};
+    }
+
+    // The named fields of the window whose change disables the commit button that Calculate
+    // enabled, in alphabetical order. Each field is written as another window would write it.
+    static QStringList fieldsDisabling(const QWidget *window, QAbstractButton *calculate, const QAbstractButton *commit)
+    {
+        QStringList disabling;
+        for (QLineEdit *field : window->findChildren<QLineEdit *>(QRegularExpression(QStringLiteral(".")))) {
+            calculate->click();
+            if (!commit->isEnabled())
+                return {QStringLiteral("Calculate left the commit button disabled")};
+            field->setText(field->text() + u'5');
+            if (!commit->isEnabled())
+                disabling.append(field->objectName());
+        }
+        disabling.sort();
+        return disabling;
     }
 
     // The object names of the controls the Tab key visits, starting at the given one.

@@ -1,5 +1,7 @@
 #include "amountfield.h"
 
+#include "keyboardentry.h"
+
 #include <QFocusEvent>
 #include <QValidator>
 
@@ -24,7 +26,7 @@ private:
 
 } // namespace
 
-EntryField::EntryField(QWidget *parent) : QLineEdit(parent)
+EntryField::EntryField(QWidget *parent) : QLineEdit(parent), m_keyboard(new KeyboardEntry(this))
 {
     connect(this, &QLineEdit::textChanged, this, [this] {
         Q_EMIT changed();
@@ -40,12 +42,7 @@ void EntryField::setTypingLimit(int characters)
 void EntryField::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    // Coming back from a menu, or to the window from another program, is no entering of the
-    // field: the caret stays where the user left it.
-    const bool returning = event->reason() == Qt::PopupFocusReason
-        || (event->reason() == Qt::ActiveWindowFocusReason && m_hadFocus);
-    m_hadFocus = true;
-    if (returning)
+    if (!m_keyboard->entered(event))
         return;
     selectAll();
     // A click places the caret after the focus arrives; select again once the button is up.

@@ -7,8 +7,11 @@
 
 namespace pelmora {
 
+class KeyboardEntry;
+
 // An editable field. Every change of its text, typed or written by the program, emits
-// changed(); receiving the focus by any means (Tab, click, program) selects its whole text.
+// changed(); entering it by any means (Tab, click, program) selects its whole text. An Alt
+// chord that no button took types nothing into it.
 class EntryField : public QLineEdit
 {
     Q_OBJECT
@@ -27,8 +30,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    KeyboardEntry *m_keyboard;
     bool m_selectAllOnRelease = false;
-    bool m_hadFocus = false;
 };
 
 // The employee's name: left-aligned, initially empty, and an emptied name stays empty.

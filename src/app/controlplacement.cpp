@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace pelmora::placement {
 
@@ -86,6 +87,29 @@ QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption,
     created->setObjectName(QString::fromLatin1(name));
     created->setGeometry(pixelsOf(twips));
     return created;
+}
+
+QString spokenCaption(const QString &caption)
+{
+    static const QRegularExpression marks(QStringLiteral(":\\s?-"));
+    return QString(caption).remove(marks).simplified();
+}
+
+void captionField(QLabel *label, QWidget *field)
+{
+    field->setAccessibleName(spokenCaption(label->text()));
+    if (!label->text().contains(u'&'))
+        label->setBuddy(field);
+}
+
+void nameUnder(QWidget *field, const QString &heading, const QString &item)
+{
+    field->setAccessibleName(spokenCaption(heading) + QStringLiteral(", ") + spokenCaption(item));
+}
+
+void nameAsTotal(QWidget *field, const QString &heading)
+{
+    nameUnder(field, heading, QStringLiteral("total"));
 }
 
 } // namespace pelmora::placement

@@ -3,14 +3,15 @@
 // Places the controls of the program's windows in its faces and colours: labels in bold dark
 // blue Arial, fields and buttons in MS Sans Serif. Each control is named as the window calls it.
 // The first group takes positions in pixels; the second, in twips, serves the windows whose
-// layouts were drawn in twips with fields and buttons of the standard sizes.
+// layouts were drawn in twips with fields and buttons of the standard sizes. The last group names
+// the fields for screen readers in the words of their captions.
 
 #include "formwindow.h"
 
+#include <QLabel>
 #include <QString>
 
 class QGroupBox;
-class QLabel;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -60,5 +61,37 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, i
 // A frame with a caption, holding option buttons.
 QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, QRect twips);
 QRadioButton *option(QGroupBox *frame, const char *name, const QString &caption, QRect twips);
+
+// Names for screen readers.
+
+// A caption as it is spoken: without its ":-" marks ("Arrears:-" is "Arrears").
+QString spokenCaption(const QString &caption);
+
+// The label becomes the caption of the field: the field is named by the caption's words and the
+// label is its buddy. A caption holding an "&" gets no buddy, which would hide the "&" as an
+// access-key marker.
+void captionField(QLabel *label, QWidget *field);
+
+// A field named by the heading it stands under and its own item or row: "B.PAY, Jul 13".
+void nameUnder(QWidget *field, const QString &heading, const QString &item);
+// The total of the fields under or beside a heading: "B.PAY, total".
+void nameAsTotal(QWidget *field, const QString &heading);
+
+// A field to the right of its label, captioned by it; positions in twips.
+template <typename Field>
+Field *labelledField(QLabel *label, const char *name, int x, int y, int width = fieldWidth)
+{
+    auto *created = field<Field>(label->parentWidget(), name, x, y, width);
+    captionField(label, created);
+    return created;
+}
+
+// A row of a label at labelX and its field at fieldX, the label captioning the field.
+template <typename Field>
+Field *labelledRow(QWidget *parent, const char *labelName, const QString &caption, int labelX, const char *fieldName,
+                   int fieldX, int y, int width = fieldWidth)
+{
+    return labelledField<Field>(label(parent, labelName, caption, labelX, y), fieldName, fieldX, y, width);
+}
 
 } // namespace pelmora::placement

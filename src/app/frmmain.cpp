@@ -80,10 +80,15 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
 
 frmmain::~frmmain() = default;
 
-static QPushButton *placeCalcButton(QWidget *window, const char *name, int x, int y)
+// A Calc. button says to a screen reader which figure it works out and which window it opens.
+static QPushButton *placeCalcButton(QWidget *window, const char *name, int x, int y, const QString &figure,
+                                    const QString &worksheet)
 {
-    return placement::button(window, QString::fromLatin1(name), QStringLiteral("Calc."), fonts::msSansSerif(8.25),
-                             FormWindow::twipsRect(x, y, 495, 255));
+    QPushButton *button = placement::button(window, QString::fromLatin1(name), QStringLiteral("Calc."),
+                                            fonts::msSansSerif(8.25), FormWindow::twipsRect(x, y, 495, 255));
+    button->setAccessibleName(button->text() + u' ' + figure);
+    button->setAccessibleDescription(button->accessibleName() + QStringLiteral(": opens the ") + worksheet);
+    return button;
 }
 
 // The hint and the credit: bold italic dark green.
@@ -98,72 +103,76 @@ static QLabel *placeNote(QWidget *window, const char *name, const QString &capti
 
 void frmmain::buildLeftColumn()
 {
-    placement::label(this, "lblname", QStringLiteral("Name"), leftLabelX, rowY[0]);
-    txtname = placement::field<NameField>(this, "txtname", mainColumnX + placement::fieldWidth - nameFieldWidth, rowY[0], nameFieldWidth);
+    using namespace placement;
+    txtname = labelledRow<NameField>(this, "lblname", QStringLiteral("Name"), leftLabelX, "txtname",
+                                     mainColumnX + fieldWidth - nameFieldWidth, rowY[0], nameFieldWidth);
 
-    placement::label(this, "lblgsal", QStringLiteral("Gross Salary"), leftLabelX, rowY[1]);
-    cmdcalgs = placeCalcButton(this, "cmdcalgs", calcButtonX, rowY[1]);
-    txtgs = placement::field<AmountField>(this, "txtgs", mainColumnX, rowY[1]);
+    txtgs = labelledRow<AmountField>(this, "lblgsal", QStringLiteral("Gross Salary"), leftLabelX, "txtgs", mainColumnX, rowY[1]);
+    cmdcalgs = placeCalcButton(this, "cmdcalgs", calcButtonX, rowY[1], QStringLiteral("gross salary"),
+                               QStringLiteral("salary statement"));
 
-    placement::label(this, "lblexall", QStringLiteral("Less:- Allowances Exempt u/s 10 :-"), leftLabelX, rowY[2]);
-    placement::label(this, "lbltpa", QStringLiteral("Transport Allowance"), indentedLabelX, rowY[3]);
-    txttp = placement::field<AmountField>(this, "txttp", middleColumnX, rowY[3]);
+    const QLabel *exempt = label(this, "lblexall", QStringLiteral("Less:- Allowances Exempt u/s 10 :-"), leftLabelX, rowY[2]);
+    txttp = labelledRow<AmountField>(this, "lbltpa", QStringLiteral("Transport Allowance"), indentedLabelX, "txttp",
+                                     middleColumnX, rowY[3]);
+    txthra = labelledRow<AmountField>(this, "lblhra", QStringLiteral("House Rent Allowance"), indentedLabelX, "txthra",
+                                      middleColumnX, rowY[4]);
+    cmdcalhr = placeCalcButton(this, "cmdcalhr", hraCalcButtonX, rowY[4], QStringLiteral("HRA exemption"),
+                               QStringLiteral("HRA exemption worksheet"));
+    txtexall = field<ResultField>(this, "txtexall", mainColumnX, rowY[4]);
+    nameAsTotal(txtexall, exempt->text());
 
-    placement::label(this, "lblhra", QStringLiteral("House Rent Allowance"), indentedLabelX, rowY[4]);
-    cmdcalhr = placeCalcButton(this, "cmdcalhr", hraCalcButtonX, rowY[4]);
-    txthra = placement::field<AmountField>(this, "txthra", middleColumnX, rowY[4]);
-    txtexall = placement::field<ResultField>(this, "txtexall", mainColumnX, rowY[4]);
+    txtnsal = labelledRow<ResultField>(this, "lblsalinc", QStringLiteral("Income from Salary"), leftLabelX, "txtnsal",
+                                       mainColumnX, rowY[5]);
+    txtos = labelledRow<AmountField>(this, "lblos", QStringLiteral("Income from Other Sources"), leftLabelX, "txtos",
+                                     mainColumnX, rowY[6]);
 
-    placement::label(this, "lblsalinc", QStringLiteral("Income from Salary"), leftLabelX, rowY[5]);
-    txtnsal = placement::field<ResultField>(this, "txtnsal", mainColumnX, rowY[5]);
-
-    placement::label(this, "lblos", QStringLiteral("Income from Other Sources"), leftLabelX, rowY[6]);
-    txtos = placement::field<AmountField>(this, "txtos", mainColumnX, rowY[6]);
-
-    placement::label(this, "lblhp", QStringLiteral("Income from House Property"), leftLabelX, rowY[7]);
-    cmdcalhp = placeCalcButton(this, "cmdcalhp", calcButtonX, rowY[7]);
-    txthp = placement::field<AmountField>(this, "txthp", mainColumnX, rowY[7]);
+    txthp = labelledRow<AmountField>(this, "lblhp", QStringLiteral("Income from House Property"), leftLabelX, "txthp",
+                                     mainColumnX, rowY[7]);
+    cmdcalhp = placeCalcButton(this, "cmdcalhp", calcButtonX, rowY[7], QStringLiteral("income from house property"),
+                               QStringLiteral("house property worksheet"));
     showAsResult(txthp);
 
-    placement::label(this, "lblgti", QStringLiteral("Gross Total Income"), leftLabelX, rowY[8]);
-    txtgti = placement::field<ResultField>(this, "txtgti", mainColumnX, rowY[8]);
+    txtgti = labelledRow<ResultField>(this, "lblgti", QStringLiteral("Gross Total Income"), leftLabelX, "txtgti",
+                                      mainColumnX, rowY[8]);
 
-    placement::label(this, "lblded80", QStringLiteral("Less:- Deductions u/s 80"), leftLabelX, rowY[9]);
-    cmdcalded80 = placeCalcButton(this, "cmdcalded80", calcButtonX, rowY[9]);
-    txtded80 = placement::field<ResultField>(this, "txtded80", mainColumnX, rowY[9]);
+    txtded80 = labelledRow<ResultField>(this, "lblded80", QStringLiteral("Less:- Deductions u/s 80"), leftLabelX, "txtded80",
+                                        mainColumnX, rowY[9]);
+    cmdcalded80 = placeCalcButton(this, "cmdcalded80", calcButtonX, rowY[9], QStringLiteral("deductions under section 80"),
+                                  QStringLiteral("section 80 worksheet"));
 
-    placement::label(this, "lblnti", QStringLiteral("Net Taxable Income"), leftLabelX, rowY[10]);
-    txtnti = placement::field<ResultField>(this, "txtnti", mainColumnX, rowY[10]);
+    txtnti = labelledRow<ResultField>(this, "lblnti", QStringLiteral("Net Taxable Income"), leftLabelX, "txtnti",
+                                      mainColumnX, rowY[10]);
 
-    txtbp = placement::field<CarrierField>(this, "txtbp", 0, 0);
-    txtda = placement::field<CarrierField>(this, "txtda", 0, 0);
-    txthrr = placement::field<CarrierField>(this, "txthrr", 0, 0);
-    txtnpa = placement::field<CarrierField>(this, "txtnpa", 0, 0);
-    txtmgc = placement::field<CarrierField>(this, "txtmgc", 0, 0);
+    txtbp = field<CarrierField>(this, "txtbp", 0, 0);
+    txtda = field<CarrierField>(this, "txtda", 0, 0);
+    txthrr = field<CarrierField>(this, "txthrr", 0, 0);
+    txtnpa = field<CarrierField>(this, "txtnpa", 0, 0);
+    txtmgc = field<CarrierField>(this, "txtmgc", 0, 0);
 }
 
 void frmmain::buildRightColumn()
 {
-    placement::label(this, "lblgtax", QStringLiteral("Gross Tax"), rightLabelX, rowY[1]);
-    txtgtax = placement::field<ResultField>(this, "txtgtax", rightColumnX, rowY[1]);
-    placement::label(this, "Label4", QStringLiteral("Relief u/s 87A"), rightLabelX, rowY[2]);
-    txtrel87A = placement::field<ResultField>(this, "txtrel87A", rightColumnX, rowY[2]);
-    placement::label(this, "Label1", QStringLiteral("Relief u/s 89"), rightLabelX, rowY[3]);
-    txtrel89 = placement::field<AmountField>(this, "txtrel89", rightColumnX, rowY[3]);
-    placement::label(this, "lblntax", QStringLiteral("Net Tax"), rightLabelX, rowY[4]);
-    txtntax = placement::field<ResultField>(this, "txtntax", rightColumnX, rowY[4]);
-    placement::label(this, "Label5", QStringLiteral("Education Cess"), rightLabelX, rowY[5]);
-    txtcess = placement::field<ResultField>(this, "txtcess", rightColumnX, rowY[5]);
-    placement::label(this, "Label6", QStringLiteral("Total Tax"), rightLabelX, rowY[6]);
-    txtttax = placement::field<ResultField>(this, "txtttax", rightColumnX, rowY[6]);
-    placement::label(this, "Label8", QStringLiteral("Tax Deducted"), rightLabelX, rowY[7]);
-    txtdedtax = placement::field<AmountField>(this, "txtdedtax", rightColumnX, rowY[7]);
-    placement::label(this, "Label9", QStringLiteral("Balance Tax"), rightLabelX, rowY[8]);
-    txtbaltax = placement::field<ResultField>(this, "txtbaltax", rightColumnX, rowY[8]);
+    using namespace placement;
+    txtgtax = labelledRow<ResultField>(this, "lblgtax", QStringLiteral("Gross Tax"), rightLabelX,
+                                       "txtgtax", rightColumnX, rowY[1]);
+    txtrel87A = labelledRow<ResultField>(this, "Label4", QStringLiteral("Relief u/s 87A"), rightLabelX,
+                                         "txtrel87A", rightColumnX, rowY[2]);
+    txtrel89 = labelledRow<AmountField>(this, "Label1", QStringLiteral("Relief u/s 89"), rightLabelX,
+                                        "txtrel89", rightColumnX, rowY[3]);
+    txtntax = labelledRow<ResultField>(this, "lblntax", QStringLiteral("Net Tax"), rightLabelX,
+                                       "txtntax", rightColumnX, rowY[4]);
+    txtcess = labelledRow<ResultField>(this, "Label5", QStringLiteral("Education Cess"), rightLabelX,
+                                       "txtcess", rightColumnX, rowY[5]);
+    txtttax = labelledRow<ResultField>(this, "Label6", QStringLiteral("Total Tax"), rightLabelX,
+                                       "txtttax", rightColumnX, rowY[6]);
+    txtdedtax = labelledRow<AmountField>(this, "Label8", QStringLiteral("Tax Deducted"), rightLabelX,
+                                         "txtdedtax", rightColumnX, rowY[7]);
+    txtbaltax = labelledRow<ResultField>(this, "Label9", QStringLiteral("Balance Tax"), rightLabelX,
+                                         "txtbaltax", rightColumnX, rowY[8]);
 
-    cmdcalc = placement::button(this, "cmdcalc", QStringLiteral("&Calculate"), 6360, rowY[9]);
-    cmdprint = placement::button(this, "cmdprint", QStringLiteral("&Print"), 8040, rowY[9]);
-    cmdexit = placement::button(this, "cmdexit", QStringLiteral("E&xit"), 9720, rowY[9]);
+    cmdcalc = button(this, "cmdcalc", QStringLiteral("&Calculate"), 6360, rowY[9]);
+    cmdprint = button(this, "cmdprint", QStringLiteral("&Print"), 8040, rowY[9]);
+    cmdexit = button(this, "cmdexit", QStringLiteral("E&xit"), 9720, rowY[9]);
 }
 
 void frmmain::buildFooter()

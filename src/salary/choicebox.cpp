@@ -1,5 +1,7 @@
 #include "choicebox.h"
 
+#include "app/keyboardentry.h"
+
 #include <QCompleter>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -7,7 +9,8 @@
 
 namespace pelmora {
 
-ChoiceBox::ChoiceBox(const QStringList &entries, const QString &initialText, QWidget *parent) : QComboBox(parent)
+ChoiceBox::ChoiceBox(const QStringList &entries, const QString &initialText, QWidget *parent)
+    : QComboBox(parent), m_keyboard(new KeyboardEntry(this))
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -32,7 +35,7 @@ void ChoiceBox::setSelectAllOnFocus(bool selectAll)
 void ChoiceBox::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
-    if (!m_selectAllOnFocus || event->reason() == Qt::PopupFocusReason)
+    if (!m_keyboard->entered(event) || !m_selectAllOnFocus)
         return;
     lineEdit()->selectAll();
     // A click places the caret after the focus arrives; select again once the button is up.

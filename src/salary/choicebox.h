@@ -8,6 +8,8 @@
 
 namespace pelmora {
 
+class KeyboardEntry;
+
 class ChoiceBox : public QComboBox
 {
     Q_OBJECT
@@ -27,6 +29,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    KeyboardEntry *m_keyboard;
     bool m_selectAllOnFocus = false;
     bool m_selectAllOnRelease = false;
 };

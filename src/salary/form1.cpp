@@ -55,6 +55,16 @@ constexpr int rowY(int row)
     return firstRowY + row * rowStep;
 }
 
+// The columns' headings, members of the caption array Label1.
+constexpr std::pair<int, const char *> columnHeadings[] = {
+    {14, "B.PAY"}, {15, "G.PAY"}, {17, "DA"}, {20, "HRA"}, {21, "TPA"}, {22, "MGC"}, {23, "TOTAL"},
+};
+
+QString headingOf(Column column)
+{
+    return QString::fromLatin1(columnHeadings[column].second);
+}
+
 const QColor darkGreen(0, 128, 0);
 const QColor arrearsGrey(224, 224, 224);
 
@@ -76,10 +86,14 @@ QStringList entries(const auto &list)
     return texts;
 }
 
+// A field of a month row, named by its column and month: "B.PAY, Jul 13".
 template <typename Field>
 Field *placeCell(QWidget *window, const char *name, int row, Column column)
 {
-    return placement::field<Field>(window, arrayName(name, row), QRect(columnX(column), rowY(row), columnWidth, fieldHeight));
+    auto *cell = placement::field<Field>(window, arrayName(name, row),
+                                         QRect(columnX(column), rowY(row), columnWidth, fieldHeight));
+    placement::nameUnder(cell, headingOf(column), text(salary::monthCaptions[row]));
+    return cell;
 }
 
 QLabel *placeLabel(QWidget *window, const QString &name, const QString &caption, QRect geometry)
@@ -124,22 +138,23 @@ Form1::~Form1() = default;
 
 void Form1::buildHeader()
 {
-    placeLabel(this, QStringLiteral("lblname"), QStringLiteral("Name"), QRect(monthCaptionX, 10, 48, 18));
+    QLabel *name = placeLabel(this, QStringLiteral("lblname"), QStringLiteral("Name"), QRect(monthCaptionX, 10, 48, 18));
     txtnam = placement::field<NameField>(this, QStringLiteral("txtnam"), QRect(firstColumnX, 9, 250, 20));
     txtnam->setTypingLimit(26);
+    placement::captionField(name, txtnam);
 
-    placeLabel(this, QStringLiteral("Label4"), QStringLiteral("New Pen. Sch. :-"), QRect(panelX, 10, 112, 18));
+    QLabel *pensionScheme =
+        placeLabel(this, QStringLiteral("Label4"), QStringLiteral("New Pen. Sch. :-"), QRect(panelX, 10, 112, 18));
     cbonps = new ChoiceBox(entries(salary::pensionSchemeEntries), QStringLiteral("N"), this);
     cbonps->setObjectName(QStringLiteral("cbonps"));
     cbonps->setGeometry(640, 8, 62, 22);
+    placement::captionField(pensionScheme, cbonps);
 
-    const std::pair<int, const char *> headings[] = {
-        {14, "B.PAY"}, {15, "G.PAY"}, {17, "DA"}, {20, "HRA"}, {21, "TPA"}, {22, "MGC"}, {23, "TOTAL"},
-    };
+    std::array<QLabel *, Total + 1> headings;
     for (int column = BasicPay; column <= Total; ++column) {
-        const auto &[index, caption] = headings[column];
-        placeCaption(this, index, QString::fromLatin1(caption), QRect(columnX(Column(column)), headingY, columnWidth, 16))
-            ->setAlignment(Qt::AlignHCenter);
+        headings[column] = placeCaption(this, columnHeadings[column].first, headingOf(Column(column)),
+                                        QRect(columnX(Column(column)), headingY, columnWidth, 16));
+        headings[column]->setAlignment(Qt::AlignHCenter);
     }
     // A second "DA" caption, one pixel wide: never seen.
     placeCaption(this, 18, QStringLiteral("DA"), QRect(columnX(Hra) - 1, headingY, 1, 16))->hide();
@@ -154,6 +169,12 @@ void Form1::buildHeader()
     cboclass3->setSelectAllOnFocus(true);
     for (ChoiceBox *box : {cbonps, cboclass1, cboclass3})
         box->setFont(fonts::msSansSerif(8.25));
+    // Each class box is the one control under its heading. Qt on Linux names a combo box by the
+    // label it is the buddy of; other platforms speak the accessible name.
+    placement::captionField(headings[Hra], cboclass1);
+    placement::captionField(headings[Tpa], cboclass3);
+    cboclass1->setAccessibleName(QStringLiteral("HRA class"));
+    cboclass3->setAccessibleName(QStringLiteral("Transport class"));
 }
 
 void Form1::buildMonthRows()
@@ -181,8 +202,10 @@ void Form1::buildMonthRows()
 void Form1::buildTotals()
 {
     const auto total = [this](const char *name, Column column) {
-        return placement::field<ResultField>(this, QLatin1String(name),
-                                       QRect(columnX(column), totalsRowY, columnWidth, fieldHeight));
+        auto *field = placement::field<ResultField>(this, QLatin1String(name),
+                                                    QRect(columnX(column), totalsRowY, columnWidth, fieldHeight));
+        placement::nameAsTotal(field, headingOf(column));
+        return field;
     };
     txtbpt = total("txtbpt", BasicPay);
     txtgpt = total("txtgpt", GradePay);
@@ -210,14 +233,17 @@ void Form1::buildSidePanel()
     palette.setColor(QPalette::WindowText, darkGreen);
     label2->setPalette(palette);
     label2->setGeometry(panelX, firstRowY + 24, 180, 34);
+    chkinc->setAccessibleDescription(label2->text());
 
     placeCaption(this, 24, QStringLiteral("Annual Figures :-"), QRect(panelX, extrasY - 24, 180, 18));
     // Captions Label1(30) down to Label1(25), from "Arrears:-" to "Oth.".
     const char *captions[extras] = {"Arrears:-", "Bonus", "OTA", "T.Fee", "Hon.", "Oth."};
     for (int i = 0; i < extras; ++i) {
         const int y = extrasY + i * extrasStep;
-        placeCaption(this, 30 - i, QString::fromLatin1(captions[i]), QRect(panelX, y + 1, 78, fieldHeight - 2));
+        QLabel *caption =
+            placeCaption(this, 30 - i, QString::fromLatin1(captions[i]), QRect(panelX, y + 1, 78, fieldHeight - 2));
         txtoth[i] = placement::field<AmountField>(this, arrayName("txtoth", i), QRect(extrasFieldX, y, extrasFieldWidth, fieldHeight));
+        placement::captionField(caption, txtoth[i]);
     }
 }
 
@@ -227,9 +253,10 @@ void Form1::buildButtons()
     cmdprn = placeButton(this, "cmdprn", QStringLiteral("&Print"), monthCaptionX + 92);
     cmdbak = placeButton(this, "cmdbak", QStringLiteral("&Back"), monthCaptionX + 184);
 
-    placeCaption(this, 31, QStringLiteral("G.Total"), QRect(columnX(Tpa) + 8, buttonsY + 5, 56, 18));
+    QLabel *grandTotal = placeCaption(this, 31, QStringLiteral("G.Total"), QRect(columnX(Tpa) + 8, buttonsY + 5, 56, 18));
     txtgtotal = placement::field<ResultField>(this, QStringLiteral("txtgtotal"),
-                                        QRect(columnX(Mgc), buttonsY + 4, columnWidth + columnStep, fieldHeight + 1));
+                                              QRect(columnX(Mgc), buttonsY + 4, columnWidth + columnStep, fieldHeight + 1));
+    placement::captionField(grandTotal, txtgtotal);
 }
 
 void Form1::setTabOrder()

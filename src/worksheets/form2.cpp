@@ -35,20 +35,13 @@ Form2::Form2(frmmain &main)
     setObjectName(QStringLiteral("Form2"));
     using namespace placement;
 
-    label(this, "gsallbl", QStringLiteral("Basic Pay"), labelX, rowY(0));
-    txtbp = field<AmountField>(this, "txtbp", fieldX, rowY(0));
-    label(this, "Label2", QStringLiteral("Grade Pay"), labelX, rowY(1));
-    txtnpa = field<AmountField>(this, "txtnpa", fieldX, rowY(1));
-    label(this, "lblda", QStringLiteral("Dearness Allow."), labelX, rowY(2));
-    txtda = field<AmountField>(this, "txtda", fieldX, rowY(2));
-    label(this, "lblns", QStringLiteral("Total Salary"), labelX, rowY(3));
-    txtns = field<ResultField>(this, "txtns", fieldX, rowY(3));
-    label(this, "lblhra", QStringLiteral("HRA Drawn"), labelX, rowY(4));
-    txthra = field<AmountField>(this, "txthra", fieldX, rowY(4));
-    label(this, "lblRP", QStringLiteral("Rent Paid (Annual)"), labelX, rowY(5));
-    txtRP = field<AmountField>(this, "txtRP", fieldX, rowY(5));
-    label(this, "lblhrx", QStringLiteral("HRA Exemption"), labelX, rowY(6));
-    txthrx = field<ResultField>(this, "txthrx", fieldX, rowY(6));
+    txtbp = labelledRow<AmountField>(this, "gsallbl", QStringLiteral("Basic Pay"), labelX, "txtbp", fieldX, rowY(0));
+    txtnpa = labelledRow<AmountField>(this, "Label2", QStringLiteral("Grade Pay"), labelX, "txtnpa", fieldX, rowY(1));
+    txtda = labelledRow<AmountField>(this, "lblda", QStringLiteral("Dearness Allow."), labelX, "txtda", fieldX, rowY(2));
+    txtns = labelledRow<ResultField>(this, "lblns", QStringLiteral("Total Salary"), labelX, "txtns", fieldX, rowY(3));
+    txthra = labelledRow<AmountField>(this, "lblhra", QStringLiteral("HRA Drawn"), labelX, "txthra", fieldX, rowY(4));
+    txtRP = labelledRow<AmountField>(this, "lblRP", QStringLiteral("Rent Paid (Annual)"), labelX, "txtRP", fieldX, rowY(5));
+    txthrx = labelledRow<ResultField>(this, "lblhrx", QStringLiteral("HRA Exemption"), labelX, "txthrx", fieldX, rowY(6));
 
     cmdcal = button(this, "cmdcal", QStringLiteral("&CALCULATE"), labelX, buttonsY);
     cmdback = button(this, "cmdback", QStringLiteral("&BACK"), fieldX + fieldWidth - buttonWidth, buttonsY);

@@ -1,6 +1,7 @@
 #include "form4.h"
 
 #include "houseproperty.h"
+#include "optiongroup.h"
 
 #include "app/amountfield.h"
 #include "app/controlplacement.h"
@@ -8,7 +9,6 @@
 #include "app/frmmain.h"
 #include "app/platform.h"
 
-#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -76,44 +76,45 @@ void Form4::buildPropertyFigures()
     optso = option(frmask, "optso", QStringLiteral("Self Occupied"), {120, 270, 2040, 285});
     optrent = option(frmask, "optrent", QStringLiteral("Rented Out"), {2400, 270, 2040, 285});
     optrent->setChecked(true);
-    m_kind = new QButtonGroup(this);
-    m_kind->addButton(optso);
-    m_kind->addButton(optrent);
+    m_kind = new OptionGroup(this);
+    m_kind->addOption(optso);
+    m_kind->addOption(optrent);
 
     lblrent = label(this, "lblrent", QStringLiteral("Annual Rental Value "), labelX, rowY(0));
-    txtarv = field<AmountField>(this, "txtarv", outerColumnX, rowY(0));
+    txtarv = labelledField<AmountField>(lblrent, "txtarv", outerColumnX, rowY(0));
     lblptax = label(this, "lblptax", QStringLiteral("Less:- Property Taxes"), labelX, rowY(1));
-    txtptax = field<AmountField>(this, "txtptax", outerColumnX, rowY(1));
+    txtptax = labelledField<AmountField>(lblptax, "txtptax", outerColumnX, rowY(1));
     lblghi = label(this, "lblghi", QStringLiteral("Gross Income"), labelX, rowY(2));
-    txtghi = field<ResultField>(this, "txtghi", outerColumnX, rowY(2));
+    txtghi = labelledField<ResultField>(lblghi, "txtghi", outerColumnX, rowY(2));
 }
 
 void Form4::buildDeductions()
 {
     using namespace placement;
     lbldeduction = label(this, "lbldeduction", QStringLiteral("Less Deductions u/s 24 : -"), labelX, rowY(3));
-    // A plain-text label without a buddy shows its "&" as it stands.
+    // The "&" of this caption keeps the label from being the field's buddy.
     lblrep = label(this, "lblrep", QStringLiteral("Repairs & Maintainance"), indentedLabelX, rowY(4));
-    txtrep = field<ResultField>(this, "txtrep", innerColumnX, rowY(4));
+    txtrep = labelledField<ResultField>(lblrep, "txtrep", innerColumnX, rowY(4));
 
     framintt = frame(this, "framintt", QStringLiteral("Date of Housing Loan"), {indentedLabelX, loanFrameY, 4575, 615});
     optb499 = option(framintt, "optb499", QStringLiteral("Before 1-4-99"), {120, 270, 2040, 285});
     opta499 = option(framintt, "opta499", QStringLiteral("After 1-4-99"), {2400, 270, 2040, 285});
     opta499->setChecked(true);
-    m_loan = new QButtonGroup(this);
-    m_loan->addButton(optb499);
-    m_loan->addButton(opta499);
+    m_loan = new OptionGroup(this);
+    m_loan->addOption(optb499);
+    m_loan->addOption(opta499);
     for (QWidget *control : {static_cast<QWidget *>(framintt), static_cast<QWidget *>(optb499),
                              static_cast<QWidget *>(opta499)})
         control->setEnabled(false);
 
     lblintt = label(this, "lblintt", QStringLiteral("Interest on Borrowed Capital"), indentedLabelX, rowBelowFrame(0));
-    txtintt = field<AmountField>(this, "txtintt", innerColumnX, rowBelowFrame(0));
+    txtintt = labelledField<AmountField>(lblintt, "txtintt", innerColumnX, rowBelowFrame(0));
     lbloth = label(this, "lbloth", QStringLiteral("Others"), indentedLabelX, rowBelowFrame(1));
-    txtoth = field<AmountField>(this, "txtoth", innerColumnX, rowBelowFrame(1));
+    txtoth = labelledField<AmountField>(lbloth, "txtoth", innerColumnX, rowBelowFrame(1));
     txttd = field<ResultField>(this, "txttd", outerColumnX, rowBelowFrame(1));
+    nameAsTotal(txttd, lbldeduction->text());
     lblihp = label(this, "lblihp", QStringLiteral("Income from House Property"), labelX, rowBelowFrame(2));
-    txtihp = field<ResultField>(this, "txtihp", outerColumnX, rowBelowFrame(2));
+    txtihp = labelledField<ResultField>(lblihp, "txtihp", outerColumnX, rowBelowFrame(2));
 }
 
 QList<QWidget *> Form4::rentedOutControls() const

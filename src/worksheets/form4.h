@@ -7,7 +7,6 @@
 #include "app/commitbuttons.h"
 #include "app/formwindow.h"
 
-class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -16,6 +15,7 @@ class QRadioButton;
 namespace pelmora {
 
 class AmountField;
+class OptionGroup;
 class ResultField;
 class frmmain;
 
@@ -70,8 +70,8 @@ private:
 
     frmmain &m_main;
     CommitButtons m_back;
-    QButtonGroup *m_kind;
-    QButtonGroup *m_loan;
+    OptionGroup *m_kind;
+    OptionGroup *m_loan;
 };
 
 } // namespace pelmora

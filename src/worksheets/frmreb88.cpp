@@ -61,10 +61,9 @@ void frmreb88::buildSection80C()
 {
     using namespace placement;
     const auto item = [this](const char *labelName, const char *caption, const char *fieldName, int row) {
-        label(this, labelName, QString::fromUtf8(caption), leftLabelX, rowY(row));
-        return field<AmountField>(this, fieldName, leftFieldX, rowY(row));
+        return labelledRow<AmountField>(this, labelName, QString::fromUtf8(caption), leftLabelX, fieldName, leftFieldX, rowY(row));
     };
-    label(this, "lblgrs", QStringLiteral("Section - 80C :-"), leftLabelX, rowY(0));
+    const QLabel *section = label(this, "lblgrs", QStringLiteral("Section - 80C :-"), leftLabelX, rowY(0));
     txtgpf = item("lblgpf", "GPF :-", "txtgpf", 1);
     txtgis = item("lblgis", "CGEGIS :-", "txtgis", 2);
     txthba = item("lblhba", "House Building Advance :-", "txthba", 3);
@@ -72,21 +71,23 @@ void frmreb88::buildSection80C()
     txtppf = item("lblppf", "PPF :-", "txtppf", 5);
     txtnsc = item("lblnsc", "National Savings Certificate : -", "txtnsc", 6);
     txtnsci = item("lblnsci", "Interest on NSC :-", "txtnsci", 7);
-    label(this, "lbltut", QStringLiteral("Tution Fee : -"), leftLabelX, rowY(8));
+    const QLabel *tuitionFee = label(this, "lbltut", QStringLiteral("Tution Fee : -"), leftLabelX, rowY(8));
     txttf1 = item("lblchld1", "Child I :-", "txttf1", 9);
     txttf2 = item("lblchld2", "Child II :-", "txttf2", 10);
     txtinf = item("lblinf", "Infrastructure Bonds :-", "txtinf", 11);
     txtos = item("lbloth", "Other Savings :-", "txtos", 12);
-    label(this, "lbltot1", QStringLiteral("Total :-"), leftLabelX, rowY(13));
-    txt80c = field<ResultField>(this, "txt80c", leftFieldX, rowY(13));
+    txt80c = labelledRow<ResultField>(this, "lbltot1", QStringLiteral("Total :-"), leftLabelX, "txt80c", leftFieldX, rowY(13));
+    // Alone, "Child I" and "Total" would not say what they hold.
+    for (QWidget *child : {txttf1, txttf2})
+        nameUnder(child, tuitionFee->text(), child->accessibleName());
+    nameUnder(txt80c, section->text(), txt80c->accessibleName());
 }
 
 void frmreb88::buildOtherSections()
 {
     using namespace placement;
     const auto item = [this](const char *labelName, const char *caption, const char *fieldName, int row) {
-        label(this, labelName, QString::fromUtf8(caption), rightLabelX, rowY(row));
-        return field<AmountField>(this, fieldName, rightFieldX, rowY(row));
+        return labelledRow<AmountField>(this, labelName, QString::fromUtf8(caption), rightLabelX, fieldName, rightFieldX, rowY(row));
     };
     const auto heading = [this](const char *name, const char *caption, int row) {
         label(this, name, QString::fromUtf8(caption), rightLabelX, rowY(row));
@@ -96,8 +97,8 @@ void frmreb88::buildOtherSections()
     heading("Label3", "Section - 80CCD :-", 2);
     txt80ccdec = item("Label4", "New Pen. Sch. (Emp.Cont.) :-", "txt80ccdec", 3);
     txt80ccdgc = item("Label14", "New Pen. Sch. (Gov.Cont.) :-", "txt80ccdgc", 4);
-    heading("Label5", "Total - 80C+80CCC+80CCD :-", 5);
-    txttot1 = field<ResultField>(this, "txttot1", rightFieldX, rowY(5));
+    txttot1 = labelledRow<ResultField>(this, "Label5", QStringLiteral("Total - 80C+80CCC+80CCD :-"), rightLabelX, "txttot1",
+                                       rightFieldX, rowY(5));
     heading("Label12", "Section - 80CCF :-", 6);
     txt80ccf = item("Label13", "Infra. Bonds :-", "txt80ccf", 7);
     heading("Label6", "Section - 80D :-", 8);
@@ -105,8 +106,8 @@ void frmreb88::buildOtherSections()
     heading("Label8", "Section - 80G :-", 10);
     txt80g = item("Label9", "Donations :-", "txt80g", 11);
     txtoth = item("Label10", "Other Deductions :-", "txtoth", 12);
-    heading("Label11", "GRAND TOTAL :-", 13);
-    txtgt80 = field<ResultField>(this, "txtgt80", rightFieldX, rowY(13));
+    txtgt80 = labelledRow<ResultField>(this, "Label11", QStringLiteral("GRAND TOTAL :-"), rightLabelX, "txtgt80", rightFieldX,
+                                       rowY(13));
 }
 
 void frmreb88::holdMediclaimToLimit()

@@ -27,12 +27,15 @@ public:
         return browserAvailable;
     }
     void quit() override { ++quitRequests; }
-    // Each statement is recorded on a printer of its own, kept in printJobs after the job ends.
+    // Each statement is recorded on a printer of its own, kept in printJobs when the job ends.
     std::unique_ptr<pelmora::Printer> openPrinter(const QString &documentName) override
     {
-        printJobs.push_back({documentName, std::make_shared<RecordingPrinter>()});
-        printJobs.back().printer->refuseJob = refusePrintJobs;
-        return std::make_unique<ForwardingPrinter>(printJobs.back().printer);
+        auto printer = std::make_unique<RecordingPrinter>();
+        printer->refuseJob = refusePrintJobs;
+        printer->onEndDoc = [this, documentName](const RecordingPrinter &ended) {
+            printJobs.push_back({documentName, ended});
+        };
+        return printer;
     }
 
     QStringList messages;
@@ -41,7 +44,7 @@ public:
     bool browserAvailable = true;
     struct PrintJob {
         QString documentName;
-        std::shared_ptr<RecordingPrinter> printer;
+        RecordingPrinter printer;
     };
     std::vector<PrintJob> printJobs;
     bool refusePrintJobs = false;

@@ -8,7 +8,7 @@
 
 #include <array>
 #include <cstddef>
-#include <memory>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,6 +70,8 @@ public:
     pelmora::JobOutcome endDoc() override
     {
         record(Operation::EndDoc);
+        if (onEndDoc)
+            onEndDoc(*this);
         return refuseJob ? pelmora::JobOutcome{false, "The printer refused the statement."} : pelmora::JobOutcome{};
     }
 
@@ -86,34 +88,11 @@ public:
     std::vector<Call> calls;
     State state;
     bool refuseJob = false;
+    std::function<void(const RecordingPrinter &)> onEndDoc;
 
 private:
     void record(Operation operation, std::string text = {}, float a = 0, float b = 0, float c = 0, float d = 0)
     {
         calls.push_back({operation, std::move(text), {a, b, c, d}, state});
     }
-};
-
-// Hands every operation on to a recording printer that outlives it.
-class ForwardingPrinter : public pelmora::Printer
-{
-public:
-    explicit ForwardingPrinter(std::shared_ptr<pelmora::Printer> target) : m_target(std::move(target)) {}
-
-    void setScaleMode(pelmora::ScaleMode mode) override { m_target->setScaleMode(mode); }
-    void setFontName(std::string_view name) override { m_target->setFontName(name); }
-    void setFontSize(float points) override { m_target->setFontSize(points); }
-    void setFontBold(bool on) override { m_target->setFontBold(on); }
-    void setFontItalic(bool on) override { m_target->setFontItalic(on); }
-    void setFontUnderline(bool on) override { m_target->setFontUnderline(on); }
-    void setOrientation(pelmora::Orientation orientation) override { m_target->setOrientation(orientation); }
-    void setCurrentX(float x) override { m_target->setCurrentX(x); }
-    void setCurrentY(float y) override { m_target->setCurrentY(y); }
-    float textWidth(std::string_view text) override { return m_target->textWidth(text); }
-    void print(std::string_view text) override { m_target->print(text); }
-    void line(float x1, float y1, float x2, float y2) override { m_target->line(x1, y1, x2, y2); }
-    pelmora::JobOutcome endDoc() override { return m_target->endDoc(); }
-
-private:
-    std::shared_ptr<pelmora::Printer> m_target;
 };

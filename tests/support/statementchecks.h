@@ -1,7 +1,7 @@
 #pragma once
 
 // Checks of a statement played on a RecordingPrinter against its page table: each text's
-// placing, place, font and text, the style changes and the paper.
+// placing, place, font and text, and the style changes before it.
 
 #include "print/statement.h"
 #include "recordingprinter.h"
@@ -75,43 +75,20 @@ inline void checkPageItem(const RecordingPrinter &printer, const std::vector<Pag
     QCOMPARE(got.state.fontName, std::string("Tahoma"));
     const pelmora::FontStyle style{got.state.fontSize, got.state.bold, got.state.italic, got.state.underline};
     QVERIFY(style == want.style);
+    // Since the text before it, exactly the font settings that differ were made.
+    using Op = RecordingPrinter::Operation;
+    std::size_t before = outputs[std::size_t(item)];
+    int settings = 0;
+    while (before > 0 && printer.calls[--before].operation != Op::Print)
+        settings += printer.calls[before].operation >= Op::FontName && printer.calls[before].operation <= Op::FontUnderline;
+    if (const auto &a = printer.calls[before].state, &b = got.state; printer.calls[before].operation == Op::Print)
+        QCOMPARE(settings, (a.fontSize != b.fontSize) + (a.bold != b.bold) + (a.italic != b.italic)
+                               + (a.underline != b.underline) + (a.fontName != b.fontName));
     // A right text ends exactly at its edge, measured in the font that prints it.
     const float width = RecordingPrinter::widthOf(got.text, got.state);
     QCOMPARE(got.state.x, want.kind == PageItem::Left    ? want.at
                           : want.kind == PageItem::Right ? want.at - width
                                                          : (want.at - width) / 2);
-}
-
-// Between two printed texts, exactly the font settings that differ are made.
-inline void checkStyleChangesAreMinimal(const RecordingPrinter &printer)
-{
-    using Op = RecordingPrinter::Operation;
-    const RecordingPrinter::State *previous = nullptr;
-    int settings = 0;
-    for (const auto &call : printer.calls) {
-        if (call.operation >= Op::FontName && call.operation <= Op::FontUnderline) {
-            ++settings;
-        } else if (call.operation == Op::Print) {
-            if (previous) {
-                const auto &a = *previous, &b = call.state;
-                QCOMPARE(settings, (a.fontSize != b.fontSize) + (a.bold != b.bold) + (a.italic != b.italic)
-                                       + (a.underline != b.underline) + (a.fontName != b.fontName));
-            }
-            previous = &call.state;
-            settings = 0;
-        }
-    }
-}
-
-// The texts printed in the places of the page's sums.
-inline QStringList printedSums(const RecordingPrinter &printer, const std::vector<PageItem> &page)
-{
-    QStringList sums;
-    const std::vector<std::size_t> outputs = printer.outputs();
-    for (std::size_t i = 0; i < page.size() && i < outputs.size(); ++i)
-        if (page[i].source == PageItem::Sum)
-            sums.append(QString::fromStdString(printer.calls[outputs[i]].text));
-    return sums;
 }
 
 // Every printed text in order; and what the page prints with the named filling.
@@ -130,33 +107,4 @@ inline QStringList namedTexts(const std::vector<PageItem> &page)
         if (item.kind != PageItem::Rule)
             texts.append(QString::fromStdString(item.text));
     return texts;
-}
-
-// Papers less the margins the page must keep free, the printable area starting a quarter inch
-// in from the top-left corner: the width and height left for the page, in portrait.
-inline void paperRows()
-{
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("height");
-    QTest::newRow("A4, a quarter inch margin all round") << 8.27 - 0.5 << 11.69 - 0.5;
-    QTest::newRow("Letter, a quarter inch, an eighth at the bottom") << 8.5 - 0.5 << 11.0 - 0.375;
-}
-
-// Every text (a cell 1.2 times its point size high) and rule lies inside the room the paper
-// leaves, in the page's orientation.
-inline void checkFitsPaper(const RecordingPrinter &printer, pelmora::Orientation orientation)
-{
-    QFETCH(double, width);
-    QFETCH(double, height);
-    if (orientation == pelmora::Orientation::Landscape)
-        std::swap(width, height);
-    for (const auto &call : printer.calls) {
-        const float x = call.state.x, y = call.state.y;
-        if (call.operation == RecordingPrinter::Operation::Print)
-            QVERIFY2(x >= 0 && x + RecordingPrinter::widthOf(call.text, call.state) <= width
-                         && y + 1.2 * call.state.fontSize / 72 <= height,
-                     call.text.c_str());
-        else if (call.operation == RecordingPrinter::Operation::Line)
-            QVERIFY(call.numbers[0] >= 0 && call.numbers[2] <= width && call.numbers[3] <= height);
-    }
 }

@@ -34,11 +34,13 @@ struct PageText {
 };
 
 // What the named filling puts into the field of that name ("frmmain.txtgs", "Form1.txtbp(2)").
+// The fields that are only added up hold figures that try the sums: whole, fractions, 12
+// followed by letters beside an empty field.
 inline std::string filling(const std::string &name)
 {
     static const std::map<std::string, std::string> figures = {
-        {"frmreb88.txt80ccdgc", "300"}, {"frmreb88.txt80ccdec", "65"}, {"Form1.txtda(0)", "100"},
-        {"Form1.txtda(1)", "200"}, {"Form1.txtmgc(0)", "15"}, {"Form1.txtmgc(1)", "25"}, {"Form1.txttpa2(0)", "10"},
+        {"frmreb88.txt80ccdgc", "300"}, {"frmreb88.txt80ccdec", "65.5"}, {"Form1.txtda(0)", "0.1"},
+        {"Form1.txtda(1)", "0.2"}, {"Form1.txtmgc(0)", ""}, {"Form1.txtmgc(1)", "12abc"}, {"Form1.txttpa2(0)", "10"},
         {"Form1.txttpa2(1)", "15"}};
     const auto figure = figures.find(name);
     return figure == figures.end() ? name : figure->second;
@@ -101,21 +103,17 @@ inline const std::vector<PageItem> &taxPage()
         p.line(4.00f, bold, 1.0f, "GROSS TOTAL INCOME :-", 7.0f, field("frmmain.txtgti"));
         p.left(4.30f, regular, 1.0f, "Deductions u/s 80 :-");
         p.left(4.45f, regular, 1.2f, "Section 80C :-");
-        p.line(4.60f, regular, 1.4f, "GPF -", 5.0f, field("frmreb88.txtgpf"));
-        p.line(4.75f, regular, 1.4f, "CGEGIS -", 5.0f, field("frmreb88.txtgis"));
-        p.line(4.90f, regular, 1.4f, "HBA -", 5.0f, field("frmreb88.txthba"));
-        p.line(5.05f, regular, 1.4f, "LIC -", 5.0f, field("frmreb88.txtlic"));
-        p.line(5.20f, regular, 1.4f, "PPF -", 5.0f, field("frmreb88.txtppf"));
-        p.line(5.35f, regular, 1.4f, "NSC -", 5.0f, field("frmreb88.txtnsc"));
-        p.line(5.50f, regular, 1.4f, "NSC Interest -", 5.0f, field("frmreb88.txtnsci"));
-        p.line(5.65f, regular, 1.4f, "Tuition Fee (I) -", 5.0f, field("frmreb88.txttf1"));
-        p.line(5.80f, regular, 1.4f, "Tuition Fee (II) -", 5.0f, field("frmreb88.txttf2"));
-        p.line(5.95f, regular, 1.4f, "Infrastructure Bonds -", 5.0f, field("frmreb88.txtinf"));
-        p.line(6.10f, regular, 1.4f, "Other Savings -", 5.0f, field("frmreb88.txtos"));
+        const char *const items80C[][2] = {
+            {"GPF -", "txtgpf"}, {"CGEGIS -", "txtgis"}, {"HBA -", "txthba"}, {"LIC -", "txtlic"}, {"PPF -", "txtppf"},
+            {"NSC -", "txtnsc"}, {"NSC Interest -", "txtnsci"}, {"Tuition Fee (I) -", "txttf1"},
+            {"Tuition Fee (II) -", "txttf2"}, {"Infrastructure Bonds -", "txtinf"}, {"Other Savings -", "txtos"}};
+        for (int i = 0; i < 11; ++i) // rows 0.15 apart from 4.60
+            p.line(float((460 + 15 * i) / 100.0), regular, 1.4f, items80C[i][0], 5.0f,
+                   field(std::string("frmreb88.") + items80C[i][1]));
         p.line(6.25f, regular, 1.2f, "Total (80C) -", 5.0f, field("frmreb88.txt80c"));
         p.rule(6.25f, 4.0f, 5.0f);
         p.line(6.40f, regular, 1.2f, "Jeevan Suraksha (80CCC) :-", 5.0f, field("frmreb88.txt80ccc"));
-        p.line(6.55f, regular, 1.2f, "NPS (EC + GC) (80CCD):-", 5.0f, {"365", PageItem::Sum}); // 300 + 65
+        p.line(6.55f, regular, 1.2f, "NPS (EC + GC) (80CCD):-", 5.0f, {"365.5", PageItem::Sum}); // 300 + 65.5
         p.rule(6.70f, 4.0f, 5.0f);
         p.line(6.70f, regular, 1.2f, "Total(80C+80CCC+80CCD) -", 6.0f, field("frmreb88.txttot1"));
         p.line(6.85f, regular, 1.2f, "Infrastructure Bonds (80CCF) -", 6.0f, field("frmreb88.txt80ccf"));
@@ -183,10 +181,10 @@ inline const std::vector<PageItem> &salaryPage()
         }
         p.rule(4.4f, 1.0f, 8.1f);
         p.right(4.4f, regular, 1.0f, "DA Arr.");
-        p.right(4.4f, regular, 4.0f, {"300", PageItem::Sum}); // 200 + 100
-        p.right(4.4f, regular, 6.0f, {"40", PageItem::Sum});  // 25 + 15
+        p.right(4.4f, regular, 4.0f, {"0.3", PageItem::Sum}); // 0.2 + 0.1, not 0.30000000000000004
+        p.right(4.4f, regular, 6.0f, {"12", PageItem::Sum});  // "12abc" + ""
         p.right(4.4f, regular, 7.0f, {"25", PageItem::Sum});  // 15 + 10
-        p.right(4.4f, regular, 8.0f, {"365", PageItem::Sum});
+        p.right(4.4f, regular, 8.0f, {"37.3", PageItem::Sum});
         p.right(4.6f, bold, 1.0f, "Totals");
         const char *const totals[] = {"txtbpt", "txtgpt", "txtdat", "txthrat", "txtmgct", "txttpat", "txtttlt"};
         for (int column = 0; column < 7; ++column)
