@@ -1,3 +1,5 @@
+#include "app/commandline.h"
+#include "app/credits.h"
 #include "app/fonts.h"
 #include "app/frmmain.h"
 #include "app/frmsplash.h"
@@ -9,8 +11,13 @@
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> exitStatus = pelmora::answerCommandLine(argc, argv))
+        return *exitStatus;
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmora"));
+    // The desktop matches the windows to the installed desktop entry, and shows its icon.
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(pelmora::credits::desktopId));
     pelmora::fonts::installSubstitutes();
 
     pelmora::QtPlatform platform;

@@ -19,6 +19,11 @@ private Q_SLOTS:
         QVERIFY(splash.lblCopyright->text().startsWith(QStringLiteral("By ")));
         QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
         QCOMPARE(splash.size(), QSize(324, 125));
+        // The program's picture, sharp at the test's scale of 2: drawn at 64 pixels for 32 points.
+        const QPixmap picture = splash.findChild<QLabel *>(QStringLiteral("Picture1"))->pixmap();
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(32, 32));
+        QCOMPARE(picture.devicePixelRatio(), 2.0);
+        QCOMPARE(picture.toImage().pixelColor(32, 32).alpha(), 255);
     }
     void mainWindowAfterThreeSeconds()
     {

@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <csignal>
@@ -73,6 +74,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         fonts::installSubstitutes();
+        ::umask(027); // a statement's mode is 0666 less this
         for (const char *tool : {"pdfinfo", "pdftotext"})
             QVERIFY2(!QStandardPaths::findExecutable(QString::fromUtf8(tool)).isEmpty(), "poppler-utils is needed");
     }
@@ -108,6 +110,8 @@ private Q_SLOTS:
         const QString folder = base.filePath(QStringLiteral("Documents")); // missing: created
         const QString path = printInto(folder, documentName, statement);
         QCOMPARE(path, QDir(folder).absoluteFilePath(documentName + QStringLiteral(".pdf")));
+        using P = QFileDevice;
+        QCOMPARE(QFile::permissions(path), P::ReadOwner | P::WriteOwner | P::ReadUser | P::WriteUser | P::ReadGroup);
         const QString info = run("pdfinfo", {path});
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))), qPrintable(info));
         const auto size = QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(info);

@@ -11,5 +11,7 @@ inline constexpr const char *author = "By the Pelmora team";
 inline constexpr const char *office = "Pelmora Software";
 inline constexpr const char *webAddress = "https://pelmora.example.org/";
 inline constexpr const char *contactAddress = "bugs@pelmora.example.org";
+// The name of the installed desktop entry and icon, after the web address.
+inline constexpr const char *desktopId = "org.example.pelmora.Pelmora";
 
 } // namespace pelmora::credits

@@ -58,7 +58,7 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, std::chrono::millisec
 
     auto *picture = new QLabel(panel);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(programPicture(32));
+    picture->setPixmap(programPicture(32, picture->devicePixelRatioF()));
     picture->setGeometry(FormWindow::twipsRect(3960, 240, 480, 480));
 
     const auto right = Qt::AlignRight | Qt::AlignVCenter;

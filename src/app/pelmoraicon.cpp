@@ -2,51 +2,39 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgRenderer>
 
 namespace pelmora {
 
 namespace {
-const QColor darkGreen(0, 64, 0);
-const QColor paper(250, 250, 240);
-const QColor keyColour(0, 128, 128);
+
+// The one source of the program's picture, the same SVG that is installed as its icon.
+const QString pictureSource = QStringLiteral(":/pelmora/org.example.pelmora.Pelmora.svg");
+
 } // namespace
 
-QPixmap programPicture(int size)
+QImage programImage(int pixels)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 32.0, size / 32.0);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(pictureSource);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
 
-    // The form: a sheet with ruled lines.
-    painter.setPen(QPen(darkGreen, 1));
-    painter.setBrush(paper);
-    painter.drawRoundedRect(QRectF(2.5, 1.5, 20, 27), 2, 2);
-    painter.setPen(QPen(Qt::gray, 1));
-    for (int y = 7; y <= 13; y += 3)
-        painter.drawLine(QPointF(6, y), QPointF(19, y));
-
-    // The calculator in front of it: a display and a grid of keys.
-    painter.setPen(QPen(darkGreen, 1));
-    painter.setBrush(darkGreen);
-    painter.drawRoundedRect(QRectF(13.5, 12.5, 17, 18), 2, 2);
-    painter.setBrush(QColor(200, 230, 200));
-    painter.drawRect(QRectF(15.5, 14.5, 13, 4));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(keyColour.lighter(150));
-    for (int row = 0; row < 3; ++row) {
-        for (int column = 0; column < 3; ++column)
-            painter.drawRect(QRectF(16 + column * 4.3, 20 + row * 3.3, 3, 2.3));
-    }
+QPixmap programPicture(int size, qreal devicePixelRatio)
+{
+    QPixmap pixmap = QPixmap::fromImage(programImage(qRound(size * devicePixelRatio)));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     return pixmap;
 }
 
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
-        icon.addPixmap(programPicture(size));
+    for (int size : iconSizes)
+        icon.addPixmap(QPixmap::fromImage(programImage(size)));
     return icon;
 }
 

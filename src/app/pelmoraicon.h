@@ -1,15 +1,21 @@
 #pragma once
 
-// The program's own pictures, drawn in code: its icon (a calculator on a tax form) and the
-// mouse pointer of the web link.
+// The program's own pictures: its icon (a calculator on a tax form), drawn from the SVG that is
+// also installed as the desktop's icon, and the mouse pointer of the web link.
 
 #include <QCursor>
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 namespace pelmora {
 
-QPixmap programPicture(int size);
+// The sizes, in pixels, of the icon theme's pictures; the window icon holds the same.
+inline constexpr int iconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+QImage programImage(int pixels);
+// Sharp on a screen of the given ratio of device pixels to logical ones; size is in logical pixels.
+QPixmap programPicture(int size, qreal devicePixelRatio);
 QIcon programIcon();
 QCursor linkCursor();
 

@@ -5,6 +5,8 @@
 #include <QPageLayout>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+
 namespace pelmora {
 
 namespace {
@@ -16,6 +18,15 @@ QString temporaryTemplate(const QString &folder)
 {
     // In the same folder, so the finished file is only renamed into place.
     return QDir(folder).filePath(QStringLiteral(".pelmora-XXXXXX.pdf.part"));
+}
+
+// A temporary file is readable by its owner alone; a statement is a file like any other the user
+// makes: 0666 less the umask. (The umask can only be read by setting it, and set back at once.)
+void giveNewFileMode(const QFile &file)
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(file.handle(), 0666 & ~mask);
 }
 
 } // namespace
@@ -30,6 +41,8 @@ PdfFileTarget::PdfFileTarget(const QString &folder, const QString &documentName)
         m_problem = QStringLiteral("the folder cannot be created");
     else if (!m_file.open())
         m_problem = m_file.errorString();
+    else
+        giveNewFileMode(m_file);
     m_writer.setTitle(documentName);
     m_writer.setCreator(QStringLiteral("Pelmora"));
     const QMarginsF quarterInch(0.25, 0.25, 0.25, 0.25);

@@ -3,7 +3,8 @@
 // A statement saved as a PDF file when no printer is installed: an A4 page with a quarter-inch
 // margin, in a folder of the user's, named after the statement. An earlier statement of the
 // same name is never overwritten: " (2)", " (3)" ... go before ".pdf". The page is written to
-// a temporary file first, so a refused job leaves no half-written file.
+// a temporary file first, so a refused job leaves no half-written file; the finished file has
+// the mode of any new file of the user's.
 
 #include "printtarget.h"
 
