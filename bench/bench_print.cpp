@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The printed statements: the time from Print to the finished PDF for each statement, and the
 // program's peak memory once both have been printed.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The salary statement: one computation in the rules, one Calculate through the window, and
 // one keystroke in "Jan 13" that fills the 13 rows below it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's figures: one tax computation, one Calculate click, and the time from
 // process start to the splash window's first paint.
 

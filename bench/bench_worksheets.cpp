@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One Calculate click in each of the HRA exemption, house property and section 80 worksheets,
 // opened through the main window with the figures of their worked cases.
 

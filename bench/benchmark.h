@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A small benchmark registry. Each file registers its measurements with PELMORA_BENCHMARK;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The desktop's requests answered by nobody: a benchmark shows no boxes and opens nothing.

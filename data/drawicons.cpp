@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A build tool: draws the program's picture at each size of the icon theme, as the PNG files
 // <folder>/<size>x<size>/apps/org.example.pelmora.Pelmora.png, with the very renderer the
 // program uses for its window icon.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Pelmora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Run by CPack on the staged files before it makes the Debian package: lays them out as Debian's
 # policy asks. The licence is named in the copyright file instead of copied (Debian keeps the
 # GPL's text in /usr/share/common-licenses), the changelog and manual page are compressed, the

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Pelmora team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package, made by CPack (scripts/package): the installed files, laid out as Debian's
 # policy asks by debian-layout.cmake, with dependencies computed from the binary by dpkg-shlibdeps.
 set(CPACK_GENERATOR DEB)

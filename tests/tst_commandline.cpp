@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command line, answered before any window or application object exists: --help and
 // --version on standard output, anything unknown refused on one line with status 2, and the
 // windows for no option or for Qt's own.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The salary statement window, driven through the main window as the user does: opening,
 // fill-down, the commit buttons, Calculate and its refusals, Back and the close box. The
 // arithmetic is the salary computation's test; here each field must show the rules' result.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The PDF back end, used when no printer is installed: each statement becomes a one-page PDF of
 // the right orientation whose text can be extracted, with figures ending at their column edges
 // in the real font, in a folder created when missing, never overwriting an earlier statement

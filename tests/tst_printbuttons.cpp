@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Print buttons of the main window and the salary window: which window's field each printed
 // text comes from, Print by click or Alt+P only after Calculate, worksheets never opened printed
 // hidden and left hidden, and a refused job reported once with nothing changed. The page layout

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The month-by-month salary computation and what Back hands to the main window, as texts.
 
 #include "salary/salarycomputation.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The salary statement, played on a recording printer: every heading, month row, rule and
 // figure in its order, place and style, with named and with blank fields (rows 0 and 1 appear
 // only in the arrears sums, which the filling tries); and the opening settings.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tax computation statement, played on a recording printer: every item of the page in its
 // order, place and style, with named fields (whose filling tries the pension scheme sum) and
 // with blank fields; and the opening settings.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The windows keep their own colours on any desktop theme: with a dark application palette
 // installed before they are built, each kind of control shows the colours the windows give it,
 // readable against what lies behind it, and a push button is drawn flat in the teal.

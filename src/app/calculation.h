@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // What a computation gives a window: the texts to write, or the reason it cannot go on.

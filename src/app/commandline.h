@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The command line: --help and --version, answered before any window exists, so without a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // A window's commit buttons (Print, Back): enabled by its Calculate, disabled by any change of
