@@ -10,7 +10,7 @@
 #include "print/printers.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
-#include "statementchecks.h"
+#include "statementpages.h"
 
 #include <QDir>
 #include <QFile>

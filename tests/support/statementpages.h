@@ -3,107 +3,130 @@
 
 #pragma once
 
-// The two statements' pages as tables, item by item in print order, and the "named" filling of
-// the fields that the tables expect: every field holds its own name, so the page shows where
-// each figure came from, except the figures that a statement adds up.
+// The two statements' pages as tables, one line for each text, rule or setting in print order,
+// and the "named" filling of the fields that the tables expect: every field holds its own name,
+// so the page shows where each figure came from, except the figures that a statement adds up.
 
 #include "app/credits.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
+#include "recordingprinter.h"
 
+#include <array>
 #include <map>
+#include <optional>
 #include <string>
-#include <vector>
 
-// One text or rule of a page.
-struct PageItem {
-    enum Kind : char { Left = 'L', Right = 'R', Centred = 'C', Rule = '-' } kind;
-    enum Source : char { Fixed, Field, Sum } source; // blank fields print "", blank sums "0"
-    std::string text; // the fixed text, or what the named filling prints
-    // Where a left text starts, the edge a right text ends at, the width a text is centred
-    // across, or where a rule starts; a rule ends at `to`.
-    float at;
-    float y;
-    pelmora::FontStyle style;
-    float to = 0;
+// Lines as the tables write them: "R 6 1.3 9b frmmain.txtgs" is a text that ends at the edge 6
+// (L: starts at x, C: is centred across a width) at y 1.3, in 9 points bold (i italic, u
+// underlined, ? never set); "- 4 1.9 5" a rule from x 4 to 5 at y 1.9.
+struct PageLines {
+    void text(char kind, float at, float y, const std::string &text)
+    {
+        QString style = font[0] ? QString::number(*font[0]) : QStringLiteral("?");
+        for (int i = 1; i < 4; ++i)
+            style += !font[i] ? QStringLiteral("?") : *font[i] ? QString(QLatin1Char("biu"[i - 1])) : QString();
+        lines << QStringLiteral("%1 %2 %3 %4 ").arg(QLatin1Char(kind)).arg(at).arg(y).arg(style)
+                     + QString::fromStdString(text);
+    }
+    void rule(float y, float x1, float x2) { lines << QStringLiteral("- %1 %2 %3").arg(x1).arg(y).arg(x2); }
+    QStringList lines;
+    std::array<std::optional<float>, 4> font; // size, bold, italic, underline
 };
 
-// A page's text: fixed, or what the named filling puts into a field, or a sum.
-struct PageText {
-    PageText(const char *text) : text(text) {}
-    PageText(std::string text, PageItem::Source source = PageItem::Fixed) : text(std::move(text)), source(source) {}
-    std::string text;
-    PageItem::Source source = PageItem::Fixed;
-};
-
-// What the named filling puts into the field of that name ("frmmain.txtgs", "Form1.txtbp(2)").
-// The fields that are only added up hold figures that try the sums: whole, fractions, 12
-// followed by letters beside an empty field.
-inline std::string filling(const std::string &name)
+// The statement as the tables write it, with its settings other than the font style as they
+// come. A font setting that changes nothing is a line of its own.
+inline QStringList described(const pelmora::Statement &statement)
 {
-    static const std::map<std::string, std::string> figures = {
-        {"frmreb88.txt80ccdgc", "300"}, {"frmreb88.txt80ccdec", "65.5"}, {"Form1.txtda(0)", "0.1"},
-        {"Form1.txtda(1)", "0.2"}, {"Form1.txtmgc(0)", ""}, {"Form1.txtmgc(1)", "12abc"}, {"Form1.txttpa2(0)", "10"},
-        {"Form1.txttpa2(1)", "15"}};
-    const auto figure = figures.find(name);
-    return figure == figures.end() ? name : figure->second;
+    using namespace pelmora;
+    PageLines page;
+    const auto set = [&](int property, float value) {
+        const char *const names[] = {"size", "bold", "italic", "underline"};
+        if (page.font[property] == value)
+            page.lines << QStringLiteral("again ") + QString::fromLatin1(names[property]);
+        page.font[property] = value;
+    };
+    for (const StatementItem &item : statement) {
+        std::visit([&](const auto &i) {
+            using Item = std::decay_t<decltype(i)>;
+            if constexpr (std::is_same_v<Item, ScaleModeSetting>)
+                page.lines << (i.mode == ScaleMode::Inches ? QStringLiteral("inches") : QStringLiteral("other scale"));
+            else if constexpr (std::is_same_v<Item, OrientationSetting>)
+                page.lines << (i.orientation == Orientation::Portrait ? QStringLiteral("portrait")
+                                                                      : QStringLiteral("landscape"));
+            else if constexpr (std::is_same_v<Item, FontNameSetting>)
+                page.lines << QStringLiteral("font ") + QString::fromStdString(i.name);
+            else if constexpr (std::is_same_v<Item, FontSizeSetting>)
+                set(0, i.points);
+            else if constexpr (std::is_same_v<Item, FontBoldSetting>)
+                set(1, i.on);
+            else if constexpr (std::is_same_v<Item, FontItalicSetting>)
+                set(2, i.on);
+            else if constexpr (std::is_same_v<Item, FontUnderlineSetting>)
+                set(3, i.on);
+            else if constexpr (std::is_same_v<Item, LeftText>)
+                page.text('L', i.x, i.y, i.text);
+            else if constexpr (std::is_same_v<Item, RightText>)
+                page.text('R', i.edge, i.y, i.text);
+            else if constexpr (std::is_same_v<Item, CentredText>)
+                page.text('C', i.width, i.y, i.text);
+            else
+                page.rule(i.y, i.x1, i.x2);
+        }, item);
+    }
+    return page.lines;
 }
 
-inline PageText field(const std::string &name)
-{
-    return {filling(name), PageItem::Field};
-}
-
-struct PageBuilder {
+struct PageBuilder : PageLines {
     using Style = pelmora::FontStyle;
-    void left(float y, const Style &s, float x, PageText t) { add(PageItem::Left, y, s, x, std::move(t)); }
-    void right(float y, const Style &s, float edge, PageText t) { add(PageItem::Right, y, s, edge, std::move(t)); }
-    void centred(float y, const Style &s, float w, PageText t) { add(PageItem::Centred, y, s, w, std::move(t)); }
-    void line(float y, const Style &style, float x, PageText label, float edge, PageText figure)
+    void left(float y, const Style &s, float x, const std::string &t) { add('L', y, s, x, t); }
+    void right(float y, const Style &s, float edge, const std::string &t) { add('R', y, s, edge, t); }
+    void centred(float y, const Style &s, float w, const std::string &t) { add('C', y, s, w, t); }
+    void line(float y, const Style &style, float x, const std::string &label, float edge, const std::string &figure)
     {
-        left(y, style, x, std::move(label));
-        right(y, style, edge, std::move(figure));
+        left(y, style, x, label);
+        right(y, style, edge, figure);
     }
-    void rule(float y, float x1, float x2) { items.push_back({PageItem::Rule, PageItem::Fixed, {}, x1, y, {}, x2}); }
-    void add(PageItem::Kind kind, float y, const Style &style, float at, PageText t)
+    void add(char kind, float y, const Style &s, float at, const std::string &t)
     {
-        items.push_back({kind, t.source, std::move(t.text), at, y, style});
+        font = {s.points, s.bold, s.italic, s.underline};
+        text(kind, at, y, t);
     }
-    std::vector<PageItem> items;
 };
 
-inline const std::vector<PageItem> &taxPage()
+inline const QStringList &taxPage()
 {
-    static const std::vector<PageItem> page = [] {
+    static const QStringList page = [] {
         constexpr pelmora::FontStyle title{12, true, false, true}, bold{9, true, false, false},
             regular{9, false, false, false}, footer{8, false, true, false};
         PageBuilder p;
+        p.lines << QStringLiteral("inches") << QStringLiteral("font Tahoma") << QStringLiteral("portrait");
         p.left(0.40f, title, 1.0f, "CALCULATION OF INCOME TAX FOR THE YEAR 2013-14");
-        p.left(0.60f, title, 1.0f, field("frmmain.txtname"));
+        p.left(0.60f, title, 1.0f, "frmmain.txtname");
         p.left(1.15f, bold, 1.0f, "INCOME FROM 'SALARY'");
-        p.line(1.30f, regular, 1.0f, "Gross Salary :-", 6.0f, field("frmmain.txtgs"));
+        p.line(1.30f, regular, 1.0f, "Gross Salary :-", 6.0f, "frmmain.txtgs");
         p.left(1.45f, regular, 1.0f, "Less Allowances Exempt u/s 10 :-");
-        p.line(1.60f, regular, 1.2f, "Transport Allowance :-", 5.0f, field("frmmain.txttp"));
-        p.line(1.75f, regular, 1.2f, "House Rent Allowance :-", 5.0f, field("frmmain.txthra"));
+        p.line(1.60f, regular, 1.2f, "Transport Allowance :-", 5.0f, "frmmain.txttp");
+        p.line(1.75f, regular, 1.2f, "House Rent Allowance :-", 5.0f, "frmmain.txthra");
         p.rule(1.90f, 4.0f, 5.0f);
-        p.right(1.75f, regular, 6.0f, field("frmmain.txtexall"));
+        p.right(1.75f, regular, 6.0f, "frmmain.txtexall");
         p.rule(1.90f, 5.0f, 6.0f);
-        p.right(1.90f, bold, 7.0f, field("frmmain.txtnsal"));
+        p.right(1.90f, bold, 7.0f, "frmmain.txtnsal");
         p.left(2.20f, bold, 1.0f, "INCOME FROM 'HOUSE PROPERTY'");
-        p.line(2.35f, regular, 1.0f, "Annual Rental Value", 6.0f, field("Form4.txtarv"));
-        p.line(2.50f, regular, 1.0f, "Less Property Taxes :-", 6.0f, field("Form4.txtptax"));
+        p.line(2.35f, regular, 1.0f, "Annual Rental Value", 6.0f, "Form4.txtarv");
+        p.line(2.50f, regular, 1.0f, "Less Property Taxes :-", 6.0f, "Form4.txtptax");
         p.rule(2.65f, 5.0f, 6.0f);
-        p.line(2.65f, regular, 1.0f, "Gross Income from House Property :-", 6.0f, field("Form4.txtghi"));
+        p.line(2.65f, regular, 1.0f, "Gross Income from House Property :-", 6.0f, "Form4.txtghi");
         p.left(2.80f, regular, 1.0f, "Less Deductions u/s 24 :-");
-        p.line(2.95f, regular, 1.2f, "Repairs & Maintenance :-", 5.0f, field("Form4.txtrep"));
-        p.line(3.10f, regular, 1.2f, "Interest on Borrowed Capital :-", 5.0f, field("Form4.txtintt"));
-        p.line(3.25f, regular, 1.2f, "Others :-", 5.0f, field("Form4.txtoth"));
-        p.right(3.25f, regular, 6.0f, field("Form4.txttd"));
+        p.line(2.95f, regular, 1.2f, "Repairs & Maintenance :-", 5.0f, "Form4.txtrep");
+        p.line(3.10f, regular, 1.2f, "Interest on Borrowed Capital :-", 5.0f, "Form4.txtintt");
+        p.line(3.25f, regular, 1.2f, "Others :-", 5.0f, "Form4.txtoth");
+        p.right(3.25f, regular, 6.0f, "Form4.txttd");
         p.rule(3.40f, 4.0f, 6.0f);
-        p.right(3.40f, bold, 7.0f, field("Form4.txtihp"));
-        p.line(3.70f, bold, 1.0f, "INCOME FROM 'OTHER SOURCES' :-", 7.0f, field("frmmain.txtos"));
+        p.right(3.40f, bold, 7.0f, "Form4.txtihp");
+        p.line(3.70f, bold, 1.0f, "INCOME FROM 'OTHER SOURCES' :-", 7.0f, "frmmain.txtos");
         p.rule(3.85f, 6.0f, 7.0f);
-        p.line(4.00f, bold, 1.0f, "GROSS TOTAL INCOME :-", 7.0f, field("frmmain.txtgti"));
+        p.line(4.00f, bold, 1.0f, "GROSS TOTAL INCOME :-", 7.0f, "frmmain.txtgti");
         p.left(4.30f, regular, 1.0f, "Deductions u/s 80 :-");
         p.left(4.45f, regular, 1.2f, "Section 80C :-");
         const char *const items80C[][2] = {
@@ -112,32 +135,32 @@ inline const std::vector<PageItem> &taxPage()
             {"Tuition Fee (II) -", "txttf2"}, {"Infrastructure Bonds -", "txtinf"}, {"Other Savings -", "txtos"}};
         for (int i = 0; i < 11; ++i) // rows 0.15 apart from 4.60
             p.line(float((460 + 15 * i) / 100.0), regular, 1.4f, items80C[i][0], 5.0f,
-                   field(std::string("frmreb88.") + items80C[i][1]));
-        p.line(6.25f, regular, 1.2f, "Total (80C) -", 5.0f, field("frmreb88.txt80c"));
+                   std::string("frmreb88.") + items80C[i][1]);
+        p.line(6.25f, regular, 1.2f, "Total (80C) -", 5.0f, "frmreb88.txt80c");
         p.rule(6.25f, 4.0f, 5.0f);
-        p.line(6.40f, regular, 1.2f, "Jeevan Suraksha (80CCC) :-", 5.0f, field("frmreb88.txt80ccc"));
-        p.line(6.55f, regular, 1.2f, "NPS (EC + GC) (80CCD):-", 5.0f, {"365.5", PageItem::Sum}); // 300 + 65.5
+        p.line(6.40f, regular, 1.2f, "Jeevan Suraksha (80CCC) :-", 5.0f, "frmreb88.txt80ccc");
+        p.line(6.55f, regular, 1.2f, "NPS (EC + GC) (80CCD):-", 5.0f, "365.5"); // 300 + 65.5
         p.rule(6.70f, 4.0f, 5.0f);
-        p.line(6.70f, regular, 1.2f, "Total(80C+80CCC+80CCD) -", 6.0f, field("frmreb88.txttot1"));
-        p.line(6.85f, regular, 1.2f, "Infrastructure Bonds (80CCF) -", 6.0f, field("frmreb88.txt80ccf"));
-        p.line(7.00f, regular, 1.2f, "Mediclaim/CGHS (80D) : -", 6.0f, field("frmreb88.txt80d"));
-        p.line(7.15f, regular, 1.2f, "Donations (80G) :-", 6.0f, field("frmreb88.txt80g"));
-        p.line(7.30f, regular, 1.2f, "Other Deductions :-", 6.0f, field("frmreb88.txtoth"));
-        p.line(7.45f, bold, 1.0f, "Total Deductions u/s 80 :-", 7.0f, field("frmreb88.txtgt80"));
+        p.line(6.70f, regular, 1.2f, "Total(80C+80CCC+80CCD) -", 6.0f, "frmreb88.txttot1");
+        p.line(6.85f, regular, 1.2f, "Infrastructure Bonds (80CCF) -", 6.0f, "frmreb88.txt80ccf");
+        p.line(7.00f, regular, 1.2f, "Mediclaim/CGHS (80D) : -", 6.0f, "frmreb88.txt80d");
+        p.line(7.15f, regular, 1.2f, "Donations (80G) :-", 6.0f, "frmreb88.txt80g");
+        p.line(7.30f, regular, 1.2f, "Other Deductions :-", 6.0f, "frmreb88.txtoth");
+        p.line(7.45f, bold, 1.0f, "Total Deductions u/s 80 :-", 7.0f, "frmreb88.txtgt80");
         p.rule(7.45f, 5.0f, 6.0f);
-        p.line(7.60f, bold, 1.0f, "NET TAXABLE INCOME :-", 7.0f, field("frmmain.txtnti"));
+        p.line(7.60f, bold, 1.0f, "NET TAXABLE INCOME :-", 7.0f, "frmmain.txtnti");
         p.rule(7.60f, 6.0f, 7.0f);
         p.rule(7.75f, 6.0f, 7.0f);
-        p.line(7.75f, bold, 1.0f, "GROSS TAX :-", 7.0f, field("frmmain.txtgtax"));
-        p.line(7.90f, bold, 1.0f, "Relief u/s 87A :-", 7.0f, field("frmmain.txtrel87A"));
-        p.line(8.05f, bold, 1.0f, "Relief u/s 89 :-", 7.0f, field("frmmain.txtrel89"));
+        p.line(7.75f, bold, 1.0f, "GROSS TAX :-", 7.0f, "frmmain.txtgtax");
+        p.line(7.90f, bold, 1.0f, "Relief u/s 87A :-", 7.0f, "frmmain.txtrel87A");
+        p.line(8.05f, bold, 1.0f, "Relief u/s 89 :-", 7.0f, "frmmain.txtrel89");
         p.rule(8.20f, 6.0f, 7.0f);
-        p.line(8.20f, bold, 1.0f, "NET TAX :-", 7.0f, field("frmmain.txtntax"));
-        p.line(8.35f, bold, 1.0f, "Education Cess :-", 7.0f, field("frmmain.txtcess"));
-        p.line(8.50f, bold, 1.0f, "TOTAL TAX :-", 7.0f, field("frmmain.txtttax"));
+        p.line(8.20f, bold, 1.0f, "NET TAX :-", 7.0f, "frmmain.txtntax");
+        p.line(8.35f, bold, 1.0f, "Education Cess :-", 7.0f, "frmmain.txtcess");
+        p.line(8.50f, bold, 1.0f, "TOTAL TAX :-", 7.0f, "frmmain.txtttax");
         p.rule(8.50f, 6.0f, 7.0f);
-        p.line(8.65f, bold, 1.0f, "TAX DEDUCTED :-", 7.0f, field("frmmain.txtdedtax"));
-        p.line(8.80f, bold, 1.0f, "BALANCE TAX :-", 7.0f, field("frmmain.txtbaltax"));
+        p.line(8.65f, bold, 1.0f, "TAX DEDUCTED :-", 7.0f, "frmmain.txtdedtax");
+        p.line(8.80f, bold, 1.0f, "BALANCE TAX :-", 7.0f, "frmmain.txtbaltax");
         p.rule(8.80f, 6.0f, 7.0f);
         p.rule(8.95f, 6.0f, 7.0f);
         using std::string;
@@ -145,7 +168,7 @@ inline const std::vector<PageItem> &taxPage()
         p.left(10.25f, footer, 1.0f,
                string("Generated by Pelmora :- ") + credits::author + ", free download: " + credits::webAddress);
         p.left(10.45f, footer, 1.0f, string("For suggestions/ reporting of bugs contact ") + credits::contactAddress);
-        return p.items;
+        return p.lines;
     }();
     return page;
 }
@@ -162,14 +185,15 @@ inline std::string element(const char *array, int index)
     return std::string("Form1.") + array + "(" + std::to_string(index) + ")";
 }
 
-inline const std::vector<PageItem> &salaryPage()
+inline const QStringList &salaryPage()
 {
-    static const std::vector<PageItem> page = [] {
+    static const QStringList page = [] {
         constexpr pelmora::FontStyle heading{10, true, false, true}, regular{10, false, false, false},
             bold{10, true, false, false}, footer{8, false, false, false};
         PageBuilder p;
+        p.lines << QStringLiteral("inches") << QStringLiteral("font Tahoma") << QStringLiteral("landscape");
         p.centred(1.0f, heading, 10.0f, "DETAILS OF SALARY RECEIVED FOR THE YEAR 2013 - 2014");
-        p.centred(1.2f, heading, 10.0f, field("Form1.txtnam"));
+        p.centred(1.2f, heading, 10.0f, "Form1.txtnam");
         const char *const headings[] = {"Month", "Basic", "GP", "Dearness", "HRA", "MGC", "Tpt. All.", "Total"};
         for (int column = 0; column < 8; ++column)
             p.right(1.6f, heading, 1.0f + float(column), headings[column]);
@@ -178,20 +202,20 @@ inline const std::vector<PageItem> &salaryPage()
         // Rows 0 and 1 are printed only as the arrears they add up to.
         const float rowY[] = {2.0f, 2.2f, 2.4f, 2.6f, 2.8f, 3.0f, 3.2f, 3.4f, 3.6f, 3.8f, 4.0f, 4.2f};
         for (int row = 2; row <= 13; ++row) {
-            p.right(rowY[row - 2], regular, 1.0f, {monthCaptions[row], PageItem::Field});
+            p.right(rowY[row - 2], regular, 1.0f, monthCaptions[row]);
             for (int column = 0; column < 7; ++column)
-                p.right(rowY[row - 2], regular, 2.0f + float(column), field(element(monthColumns[column], row)));
+                p.right(rowY[row - 2], regular, 2.0f + float(column), element(monthColumns[column], row));
         }
         p.rule(4.4f, 1.0f, 8.1f);
         p.right(4.4f, regular, 1.0f, "DA Arr.");
-        p.right(4.4f, regular, 4.0f, {"0.3", PageItem::Sum}); // 0.2 + 0.1, not 0.30000000000000004
-        p.right(4.4f, regular, 6.0f, {"12", PageItem::Sum});  // "12abc" + ""
-        p.right(4.4f, regular, 7.0f, {"25", PageItem::Sum});  // 15 + 10
-        p.right(4.4f, regular, 8.0f, {"37.3", PageItem::Sum});
+        p.right(4.4f, regular, 4.0f, "0.3");  // 0.2 + 0.1, not 0.30000000000000004
+        p.right(4.4f, regular, 6.0f, "12");   // "12abc" + ""
+        p.right(4.4f, regular, 7.0f, "25");   // 15 + 10
+        p.right(4.4f, regular, 8.0f, "37.3");
         p.right(4.6f, bold, 1.0f, "Totals");
         const char *const totals[] = {"txtbpt", "txtgpt", "txtdat", "txthrat", "txtmgct", "txttpat", "txtttlt"};
         for (int column = 0; column < 7; ++column)
-            p.right(4.6f, bold, 2.0f + float(column), field(std::string("Form1.") + totals[column]));
+            p.right(4.6f, bold, 2.0f + float(column), std::string("Form1.") + totals[column]);
         p.rule(4.8f, 1.0f, 8.1f);
         const char *const allowances[] = {"Other Allowances :-", "Over Time Allowance :-", "Honorarium :-",
                                           "Tuition Fee :-", "Bonus :-", "Arrears :-"};
@@ -199,22 +223,37 @@ inline const std::vector<PageItem> &salaryPage()
         const float otherY[] = {5.2f, 5.4f, 5.6f, 5.8f, 6.0f, 6.2f};
         for (int i = 0; i < 6; ++i) {
             p.right(otherY[i], regular, 7.0f, allowances[i]);
-            p.right(otherY[i], regular, 8.0f, field(element("txtoth", otherRow[i])));
+            p.right(otherY[i], regular, 8.0f, element("txtoth", otherRow[i]));
         }
         p.rule(6.4f, 7.0f, 8.1f);
         p.right(6.4f, bold, 7.0f, "GRAND TOTAL :-");
-        p.right(6.4f, bold, 8.0f, field("Form1.txtgtotal"));
+        p.right(6.4f, bold, 8.0f, "Form1.txtgtotal");
         p.rule(6.6f, 7.0f, 8.1f);
         p.left(7.0f, footer, 1.0f, "Generated by Pelmora");
-        return p.items;
+        return p.lines;
     }();
     return page;
 }
 
-// The named filling of a statement's texts. The members go in the order their structs declare.
-inline pelmora::TaxStatementTexts namedTaxTexts()
+// What the named filling puts into the field of that name ("frmmain.txtgs", "Form1.txtbp(2)").
+// The fields that are only added up hold figures that try the sums: whole, fractions, 12
+// followed by letters beside an empty field.
+inline std::string filling(const std::string &name)
 {
-    const auto in = [](std::string window) { return [=](const char *name) { return filling(window + name); }; };
+    static const std::map<std::string, std::string> figures = {
+        {"frmreb88.txt80ccdgc", "300"}, {"frmreb88.txt80ccdec", "65.5"}, {"Form1.txtda(0)", "0.1"},
+        {"Form1.txtda(1)", "0.2"}, {"Form1.txtmgc(0)", ""}, {"Form1.txtmgc(1)", "12abc"}, {"Form1.txttpa2(0)", "10"},
+        {"Form1.txttpa2(1)", "15"}};
+    const auto figure = figures.find(name);
+    return figure == figures.end() ? name : figure->second;
+}
+
+// A statement's texts filled by name, with the named filling or another. The members go in the
+// order their structs declare.
+using Filling = std::string (*)(const std::string &name);
+inline pelmora::TaxStatementTexts namedTaxTexts(Filling fill = filling)
+{
+    const auto in = [=](std::string window) { return [=](const char *name) { return fill(window + name); }; };
     const auto m = in("frmmain."), h = in("Form4."), d = in("frmreb88.");
     return {{m("txtname"), m("txtgs"), m("txttp"), m("txthra"), m("txtexall"), m("txtnsal"), m("txtos"), m("txtgti"),
              m("txtnti"), m("txtgtax"), m("txtrel87A"), m("txtrel89"), m("txtntax"), m("txtcess"), m("txtttax"),
@@ -240,4 +279,16 @@ inline pelmora::SalaryStatementTexts namedSalaryTexts()
     for (int i = 0; i < 6; ++i)
         t.txtoth[i] = filling(element("txtoth", i));
     return t;
+}
+
+// The statement of texts whose sums fit a double, and what it prints.
+inline pelmora::Statement built(const pelmora::Calculation<pelmora::Statement> &outcome)
+{
+    return std::get<pelmora::Statement>(outcome);
+}
+inline QStringList printedTexts(const pelmora::Statement &statement)
+{
+    RecordingPrinter printer;
+    pelmora::printStatement(statement, printer);
+    return printer.printed();
 }
