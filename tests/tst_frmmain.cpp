@@ -67,13 +67,6 @@ private Q_SLOTS:
         QVERIFY(!d.main->cmdprint->isEnabled());
     }
 
-    void tabOrder()
-    {
-        QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton); // so that Print is a stop too
-        QCOMPARE(d.tabStops(d.main->txtname, 15), d.words("txtname cmdcalgs txtgs txttp cmdcalhr txthra txtos cmdcalhp "
-                                                          "cmdcalded80 txtrel89 txtdedtax cmdcalc cmdprint cmdexit txtname"));
-    }
-
     void enterOnAnotherButtonPressesThatButton()
     {
         d.main->cmdexit->setFocus(Qt::TabFocusReason);
