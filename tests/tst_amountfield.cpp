@@ -45,96 +45,35 @@ private Q_SLOTS:
     }
     void cleanup() { m_host.reset(); }
 
-    void changeDisablesCommit_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("typed into an amount") << "typed";
-        QTest::newRow("written by the program") << "written";
-        QTest::newRow("typed into the name") << "name";
-    }
-    void changeDisablesCommit()
-    {
-        QFETCH(QString, how);
-        m_host->commits.enable();
-        QVERIFY(m_host->commit->isEnabled());
-        if (how == QLatin1String("typed")) {
-            m_host->first->setFocus();
-            QTest::keyClicks(m_host->first, QStringLiteral("7"));
-        } else if (how == QLatin1String("written")) {
-            m_host->second->setText(QStringLiteral("894226"));
-        } else {
-            m_host->name->setFocus();
-            QTest::keyClicks(m_host->name, QStringLiteral("A"));
-        }
-        QVERIFY(!m_host->commit->isEnabled());
-    }
+    // A change disables the commit button (which fields do is each window's test); an emptied
+    // amount becomes a selected "0", a blank is no empty text, and an emptied name stays empty.
     void emptiedAmountBecomesZero()
     {
         AmountField *field = m_host->first;
         field->setFocus();
         QTest::keyClicks(field, QStringLiteral("5"));
         m_host->commits.enable();
-        QTest::keyClick(field, Qt::Key_End);
         QTest::keyClick(field, Qt::Key_Backspace);
         QCOMPARE(field->text(), QStringLiteral("0"));
         QVERIFY(!m_host->commit->isEnabled());
-        // The "0" is selected, so the next figure replaces it rather than following it.
         QTest::keyClicks(field, QStringLiteral("7"));
         QCOMPARE(field->text(), QStringLiteral("7"));
-    }
-    void changeIsSeenBeforeTheZero()
-    {
-        QStringList seen;
-        connect(m_host->first, &EntryField::changed, this, [&] { seen.append(m_host->first->text()); });
-        m_host->first->setText(QString());
-        QCOMPARE(seen, (QStringList{QString(), QStringLiteral("0")}));
-    }
-    void blankIsNotEmpty()
-    {
-        AmountField *field = m_host->first;
-        field->setFocus();
-        QTest::keyClicks(field, QStringLiteral(" "));
+        field->setText(QStringLiteral(" "));
         QCOMPARE(field->text(), QStringLiteral(" "));
+        m_host->name->setText(QStringLiteral("Ravi"));
+        m_host->name->setText(QString());
+        QCOMPARE(m_host->name->text(), QString());
     }
-    void emptiedNameStaysEmpty()
+    // Tab and the program's focus select it too, as every window test and the desktop test show.
+    void clickSelectsWholeText()
     {
-        NameField *name = m_host->name;
-        name->setFocus();
-        QTest::keyClicks(name, QStringLiteral("Ravi"));
-        m_host->commits.enable();
-        name->selectAll();
-        QTest::keyClick(name, Qt::Key_Delete);
-        QCOMPARE(name->text(), QString());
-        QVERIFY(!m_host->commit->isEnabled());
-    }
-    void focusSelectsWholeText_data()
-    {
-        QTest::addColumn<Qt::FocusReason>("reason");
-        QTest::newRow("by the Tab key") << Qt::TabFocusReason;
-        QTest::newRow("by a mouse click") << Qt::MouseFocusReason;
-        QTest::newRow("by the program") << Qt::OtherFocusReason;
-    }
-    void focusSelectsWholeText()
-    {
-        QFETCH(Qt::FocusReason, reason);
         AmountField *field = m_host->second;
         field->setText(QStringLiteral("24540"));
         m_host->first->setFocus();
-        switch (reason) {
-        case Qt::TabFocusReason:
-            QTest::keyClick(m_host->first, Qt::Key_Tab);
-            break;
-        case Qt::MouseFocusReason:
-            // A click in the middle of the text would normally leave the caret there.
-            QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
-            break;
-        default:
-            field->setFocus();
-        }
+        // A click in the middle of the text would normally leave the caret there.
+        QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
         QVERIFY(field->hasFocus());
         QCOMPARE(field->selectedText(), QStringLiteral("24540"));
-        QTest::keyClicks(field, QStringLiteral("3"));
-        QCOMPARE(field->text(), QStringLiteral("3"));
     }
     void typingLimitKeepsTheFirstCharactersTypedOrPasted()
     {
