@@ -21,185 +21,163 @@ class TestDesktopTyping : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init();
-    void cleanup();
+    void init()
+    {
+        QVERIFY(d.start());
+        qApp->installEventFilter(this);
+        // A message shows as a real modal box over its window, which takes the activation away.
+        d.platform.onMessage = [](const QString &text) {
+            QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Pelmora"), text, QMessageBox::Ok,
+                            QApplication::activeWindow());
+            // Not isActiveWindow(): a dialog counts as active while its owner is.
+            QTimer::singleShot(0, &box, [&box] {
+                if (QTest::qWaitFor([&box] { return QApplication::activeWindow() == &box; }))
+                    box.accept();
+            });
+            box.exec();
+        };
+    }
+    void cleanup()
+    {
+        m_anotherProgram.kill();
+        m_anotherProgram.waitForFinished();
+        QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("us")});
+        d.stop();
+    }
 
-    void figuresStayAsMeant_data();
-    void figuresStayAsMeant();
+    void figuresStayAsMeant_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("Alt+P with Print disabled types nothing")
+            << "tab:txtgs type:700000 key:alt+p key:End type:1" << "txtgs" << "7000001";
+        QTest::newRow("nor does Alt+Shift+P") << "tab:txtgs type:700000 key:alt+shift+p key:End type:1" << "txtgs" << "7000001";
+        QTest::newRow("Alt+B with Back disabled fills nothing down")
+            << "click:cmdcalgs active:Form1 tab:txtbp(5) type:25000 key:alt+b key:End type:1" << "txtbp(13)" << "250001";
+        QTest::newRow("Alt+B in a choice box replaces nothing")
+            << "click:cmdcalgs active:Form1 tab:cboclass1 key:alt+b key:End type:1" << "cboclass1" << "X1";
+
+        QTest::newRow("AltGr still types the characters it is for")
+            << "layout:de tab:txtname key:ISO_Level3_Shift+q key:ISO_Level3_Shift+e" << "txtname" << "@€";
+        QTest::newRow("reopening the HRA worksheet selects the rent")
+            << "click:cmdcalhr active:Form2 type:20000 key:alt+c key:alt+b active:frmmain click:cmdcalhr active:Form2 type:25000"
+            << "txtRP" << "25000";
+        QTest::newRow("the HRA Back selects Other Sources")
+            << "tab:txtos type:5000 click:cmdcalhr active:Form2 key:alt+c key:alt+b active:frmmain type:7" << "txtos" << "7";
+        QTest::newRow("the Mediclaim message selects Donations")
+            << "click:cmdcalded80 active:frmreb88 tab:txt80g type:5000 tab:txt80d type:40000 active:frmreb88 type:7"
+            << "txt80g" << "7";
+        QTest::newRow("a refused Calculate selects the field again")
+            << "click:cmdcalhr active:Form2 type:12a key:Return active:Form2 type:7" << "txtRP" << "7";
+        QTest::newRow("the section 80 Back selects Relief u/s 89")
+            << "tab:txtrel89 type:100 click:cmdcalded80 active:frmreb88 key:alt+c key:alt+b active:frmmain type:7"
+            << "txtrel89" << "7";
+        QTest::newRow("reopening section 80 selects the field left")
+            << "click:cmdcalded80 active:frmreb88 type:5000 key:Left key:alt+c key:alt+b active:frmmain "
+               "click:cmdcalded80 active:frmreb88 type:7"
+            << "txtgpf" << "7";
+        QTest::newRow("reopening house property selects the field left")
+            << "click:cmdcalhp active:Form4 tab:txtarv type:5000 key:Left key:alt+c key:alt+b active:frmmain "
+               "click:cmdcalhp active:Form4 type:7"
+            << "txtarv" << "7";
+        QTest::newRow("coming back from another program keeps the caret")
+            << "tab:txtos type:5000 away back type:7" << "txtos" << "50007";
+    }
+    void figuresStayAsMeant()
+    {
+        QFETCH(QString, steps);
+        QFETCH(QString, field);
+        QFETCH(QString, expected);
+        for (const QString &step : steps.split(u' '))
+            QVERIFY2(run(step), qPrintable(step));
+        QTRY_COMPARE(textInActiveWindow(field), expected);
+    }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Every key pressed is offered first to the focused control as a possible shortcut.
+        if (event->type() == QEvent::ShortcutOverride && event->spontaneous() && watched->isWidgetType())
+            ++m_keysPressed;
+        return QObject::eventFilter(watched, event);
+    }
 
 private:
-    bool run(const QString &step);
-    bool send(const QStringList &arguments, int keys);
-    static bool xdotool(const QStringList &arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
-    static QWidget *window(const QString &name);
-    static QString textInActiveWindow(const QString &name);
+    bool send(const QStringList &arguments, int keys)
+    {
+        // Keys reach the program in their own time: wait until each was pressed, and until a
+        // button pressed by its access key has clicked.
+        const int expected = m_keysPressed + keys;
+        const auto settled = [&] {
+            if (m_keysPressed < expected)
+                return false;
+            for (QWidget *widget : QApplication::allWidgets()) {
+                if (const auto *button = qobject_cast<QAbstractButton *>(widget); button && button->isDown())
+                    return false;
+            }
+            return true;
+        };
+        return xdotool(arguments) && QTest::qWaitFor(settled);
+    }
+    bool run(const QString &step)
+    {
+        const QString verb = step.section(u':', 0, 0);
+        const QString what = step.section(u':', 1);
+        if (verb == QLatin1String("tab")) {
+            QWidget *control = QApplication::activeWindow()->findChild<QWidget *>(what);
+            control->setFocus(Qt::TabFocusReason);
+            return control->hasFocus();
+        }
+        if (verb == QLatin1String("layout"))
+            return QProcess::execute(QStringLiteral("setxkbmap"), {what}) == 0;
+        if (verb == QLatin1String("type"))
+            return send({QStringLiteral("type"), what}, what.size());
+        if (verb == QLatin1String("key"))
+            return send({QStringLiteral("key"), what}, what.count(u'+') + 1);
+        if (verb == QLatin1String("click")) {
+            QTest::mouseClick(d.main->findChild<QPushButton *>(what), Qt::LeftButton);
+            return true;
+        }
+        if (verb == QLatin1String("active")) {
+            QWidget *target = nullptr;
+            for (QWidget *window : QApplication::topLevelWidgets())
+                target = window->objectName() == what ? window : target;
+            return target && QTest::qWaitFor([target] { return target->isActiveWindow(); });
+        }
+        if (verb == QLatin1String("away")) {
+            m_left = QApplication::activeWindow();
+            m_anotherProgram.start(QStringLiteral("xmessage"), d.words("-name elsewhere Elsewhere"));
+            return xdotool(d.words("search --sync --classname elsewhere windowactivate --sync"))
+                && QTest::qWaitFor([] { return QApplication::activeWindow() == nullptr; });
+        }
+        if (verb == QLatin1String("back")) {
+            return xdotool(d.words("windowactivate --sync") << QString::number(m_left->winId()))
+                && QTest::qWaitFor([this] { return m_left->isActiveWindow(); });
+        }
+        return false;
+    }
+    static bool xdotool(const QStringList &arguments)
+    {
+        return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
+    }
+    static QString textInActiveWindow(const QString &name)
+    {
+        const QWidget *active = QApplication::activeWindow();
+        const QWidget *control = active ? active->findChild<QWidget *>(name) : nullptr;
+        if (const auto *box = qobject_cast<const QComboBox *>(control))
+            return box->currentText();
+        if (const auto *field = qobject_cast<const QLineEdit *>(control))
+            return field->text();
+        return QStringLiteral("(no field)");
+    }
 
     WorksheetDriver d;
     QProcess m_anotherProgram;
     QWidget *m_left = nullptr;
     int m_keysPressed = 0;
 };
-
-void TestDesktopTyping::init()
-{
-    QVERIFY(d.start());
-    qApp->installEventFilter(this);
-    // A message shows as a real modal box over its window, which takes the activation away.
-    d.platform.onMessage = [](const QString &text) {
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Pelmora"), text, QMessageBox::Ok, QApplication::activeWindow());
-        // Not isActiveWindow(): a dialog counts as active while its owner is.
-        QTimer::singleShot(0, &box, [&box] {
-            if (QTest::qWaitFor([&box] { return QApplication::activeWindow() == &box; }))
-                box.accept();
-        });
-        box.exec();
-    };
-}
-
-void TestDesktopTyping::cleanup()
-{
-    m_anotherProgram.kill();
-    m_anotherProgram.waitForFinished();
-    QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("us")});
-    d.stop();
-}
-
-void TestDesktopTyping::figuresStayAsMeant_data()
-{
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("Alt+P with Print disabled types nothing")
-        << "tab:txtgs type:700000 key:alt+p key:End type:1" << "txtgs" << "7000001";
-    QTest::newRow("nor does Alt+Shift+P") << "tab:txtgs type:700000 key:alt+shift+p key:End type:1" << "txtgs" << "7000001";
-    QTest::newRow("Alt+B with Back disabled fills nothing down")
-        << "click:cmdcalgs active:Form1 tab:txtbp(5) type:25000 key:alt+b key:End type:1" << "txtbp(13)" << "250001";
-    QTest::newRow("Alt+B in a choice box replaces nothing")
-        << "click:cmdcalgs active:Form1 tab:cboclass1 key:alt+b key:End type:1" << "cboclass1" << "X1";
-
-    QTest::newRow("AltGr still types the characters it is for")
-        << "layout:de tab:txtname key:ISO_Level3_Shift+q key:ISO_Level3_Shift+e" << "txtname" << "@€";
-    QTest::newRow("reopening the HRA worksheet selects the rent")
-        << "click:cmdcalhr active:Form2 type:20000 key:alt+c key:alt+b active:frmmain click:cmdcalhr active:Form2 type:25000"
-        << "txtRP" << "25000";
-    QTest::newRow("the HRA Back selects Other Sources")
-        << "tab:txtos type:5000 click:cmdcalhr active:Form2 key:alt+c key:alt+b active:frmmain type:7" << "txtos" << "7";
-    QTest::newRow("the Mediclaim message selects Donations")
-        << "click:cmdcalded80 active:frmreb88 tab:txt80g type:5000 tab:txt80d type:40000 active:frmreb88 type:7"
-        << "txt80g" << "7";
-    QTest::newRow("a refused Calculate selects the field again")
-        << "click:cmdcalhr active:Form2 type:12a key:Return active:Form2 type:7" << "txtRP" << "7";
-    QTest::newRow("the section 80 Back selects Relief u/s 89")
-        << "tab:txtrel89 type:100 click:cmdcalded80 active:frmreb88 key:alt+c key:alt+b active:frmmain type:7"
-        << "txtrel89" << "7";
-    QTest::newRow("reopening section 80 selects the field left")
-        << "click:cmdcalded80 active:frmreb88 type:5000 key:Left key:alt+c key:alt+b active:frmmain "
-           "click:cmdcalded80 active:frmreb88 type:7"
-        << "txtgpf" << "7";
-    QTest::newRow("reopening house property selects the field left")
-        << "click:cmdcalhp active:Form4 tab:txtarv type:5000 key:Left key:alt+c key:alt+b active:frmmain "
-           "click:cmdcalhp active:Form4 type:7"
-        << "txtarv" << "7";
-    QTest::newRow("coming back from another program keeps the caret")
-        << "tab:txtos type:5000 away back type:7" << "txtos" << "50007";
-}
-
-void TestDesktopTyping::figuresStayAsMeant()
-{
-    QFETCH(QString, steps);
-    QFETCH(QString, field);
-    QFETCH(QString, expected);
-    for (const QString &step : steps.split(u' '))
-        QVERIFY2(run(step), qPrintable(step));
-    QTRY_COMPARE(textInActiveWindow(field), expected);
-}
-
-bool TestDesktopTyping::eventFilter(QObject *watched, QEvent *event)
-{
-    // Every key pressed is offered first to the focused control as a possible shortcut.
-    if (event->type() == QEvent::ShortcutOverride && event->spontaneous() && watched->isWidgetType())
-        ++m_keysPressed;
-    return QObject::eventFilter(watched, event);
-}
-
-bool TestDesktopTyping::send(const QStringList &arguments, int keys)
-{
-    // Keys reach the program in their own time: wait until each was pressed, and until a
-    // button pressed by its access key has clicked.
-    const int expected = m_keysPressed + keys;
-    const auto settled = [&] {
-        if (m_keysPressed < expected)
-            return false;
-        for (QWidget *widget : QApplication::allWidgets()) {
-            if (const auto *button = qobject_cast<QAbstractButton *>(widget); button && button->isDown())
-                return false;
-        }
-        return true;
-    };
-    return xdotool(arguments) && QTest::qWaitFor(settled);
-}
-
-bool TestDesktopTyping::run(const QString &step)
-{
-    const QString verb = step.section(u':', 0, 0);
-    const QString what = step.section(u':', 1);
-    if (verb == QLatin1String("tab")) {
-        QWidget *control = QApplication::activeWindow()->findChild<QWidget *>(what);
-        control->setFocus(Qt::TabFocusReason);
-        return control->hasFocus();
-    }
-    if (verb == QLatin1String("layout"))
-        return QProcess::execute(QStringLiteral("setxkbmap"), {what}) == 0;
-    if (verb == QLatin1String("type"))
-        return send({QStringLiteral("type"), what}, what.size());
-    if (verb == QLatin1String("key"))
-        return send({QStringLiteral("key"), what}, what.count(u'+') + 1);
-    if (verb == QLatin1String("click")) {
-        QTest::mouseClick(d.main->findChild<QPushButton *>(what), Qt::LeftButton);
-        return true;
-    }
-    if (verb == QLatin1String("active")) {
-        QWidget *target = window(what);
-        return target && QTest::qWaitFor([target] { return target->isActiveWindow(); });
-    }
-    if (verb == QLatin1String("away")) {
-        m_left = QApplication::activeWindow();
-        m_anotherProgram.start(QStringLiteral("xmessage"), {QStringLiteral("-name"), QStringLiteral("elsewhere"),
-                                                           QStringLiteral("Another program")});
-        return xdotool({QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--classname"),
-                        QStringLiteral("elsewhere"), QStringLiteral("windowactivate"), QStringLiteral("--sync")})
-            && QTest::qWaitFor([] { return QApplication::activeWindow() == nullptr; });
-    }
-    if (verb == QLatin1String("back")) {
-        return xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), QString::number(m_left->winId())})
-            && QTest::qWaitFor([this] { return m_left->isActiveWindow(); });
-    }
-    return false;
-}
-
-QWidget *TestDesktopTyping::window(const QString &name)
-{
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name)
-            return window;
-    }
-    return nullptr;
-}
-
-QString TestDesktopTyping::textInActiveWindow(const QString &name)
-{
-    const QWidget *active = QApplication::activeWindow();
-    const QWidget *control = active ? active->findChild<QWidget *>(name) : nullptr;
-    if (const auto *box = qobject_cast<const QComboBox *>(control))
-        return box->currentText();
-    if (const auto *field = qobject_cast<const QLineEdit *>(control))
-        return field->text();
-    return QStringLiteral("(no field)");
-}
 
 QTEST_MAIN(TestDesktopTyping)
 #include "tst_desktoptyping.moc"
