@@ -25,7 +25,7 @@ double contrast(const QColor &a, const QColor &b)
     return (lighter + 0.05) / (darker + 0.05);
 }
 
-const QColor teal(0, 192, 192), white(Qt::white), black(Qt::black), any;
+const QColor teal(0, 192, 192);
 
 } // namespace
 
@@ -48,52 +48,45 @@ private Q_SLOTS:
 
     void controlsKeepTheirColours_data()
     {
-        QTest::addColumn<QString>("control"); // window.name
-        QTest::addColumn<QPalette::ColorGroup>("group");
-        QTest::addColumn<QPalette::ColorRole>("foreground");
-        QTest::addColumn<QColor>("foregroundColour"); // invalid: any colour that contrasts enough
-        QTest::addColumn<QPalette::ColorRole>("background");
-        QTest::addColumn<QColor>("backgroundColour");
-        QTest::addColumn<double>("leastContrast");
-        const auto row = [](const char *tag, const char *control, QPalette::ColorGroup group, QPalette::ColorRole fg,
-                            QColor fgColour, QPalette::ColorRole bg, QColor bgColour, double least) {
-            QTest::newRow(tag) << QString::fromLatin1(control) << group << fg << fgColour << bg << bgColour << least;
+        // The control (window.name), the colour group, the foreground role and colour, the
+        // background role and colour ("any" for any that contrasts enough), the least contrast.
+        QTest::addColumn<QStringList>("colours");
+        const auto row = [](const char *tag, const char *colours) {
+            QTest::newRow(tag) << WorksheetDriver::words(colours);
         };
-        using P = QPalette;
-        row("amount field: black on white", "frmmain.txtgs", P::Active, P::Text, black, P::Base, white, 7);
-        row("result field: dark red on white", "frmmain.txtnsal", P::Active, P::Text, QColor(128, 0, 0), P::Base, white, 7);
-        row("result field of a window behind", "Form1.txtttlt", P::Inactive, P::Text, QColor(128, 0, 0), P::Base, white, 7);
-        row("arrears field: black on grey", "Form1.txtgp(1)", P::Active, P::Text, black, P::Base, QColor(224, 224, 224), 7);
-        row("selected text in a field", "frmmain.txtgs", P::Active, P::HighlightedText, any, P::Highlight, any, 4.5);
-        row("button: black on teal", "frmmain.cmdcalc", P::Active, P::ButtonText, black, P::Button, teal, 7);
-        row("focus frame of a button against teal", "Form4.cmdtot", P::Active, P::Highlight, any, P::Button, teal, 3);
-        row("check box: black on teal", "Form1.chkinc", P::Active, P::WindowText, black, P::Window, teal, 7);
-        row("label: dark blue on teal", "frmmain.lblgsal", P::Active, P::WindowText, QColor(0, 0, 128), P::Window, teal, 4.5);
-        row("disabled button: grey on teal", "frmmain.cmdprint", P::Disabled, P::ButtonText, any, P::Button, teal, 3);
-        row("disabled label: grey on teal", "Form4.lblrent", P::Disabled, P::WindowText, any, P::Window, teal, 3);
-        row("disabled field: grey on white", "Form4.txtarv", P::Disabled, P::Text, any, P::Base, white, 4.5);
+        row("amount field: black on white", "frmmain.txtgs Active Text black Base white 7");
+        row("result field: dark red on white", "frmmain.txtnsal Active Text #800000 Base white 7");
+        row("result field of a window behind", "Form1.txtttlt Inactive Text #800000 Base white 7");
+        row("arrears field: black on grey", "Form1.txtgp(1) Active Text black Base #e0e0e0 7");
+        row("selected text in a field", "frmmain.txtgs Active HighlightedText any Highlight any 4.5");
+        row("button: black on teal", "frmmain.cmdcalc Active ButtonText black Button #00c0c0 7");
+        row("focus frame of a button against teal", "Form4.cmdtot Active Highlight any Button #00c0c0 3");
+        row("check box: black on teal", "Form1.chkinc Active WindowText black Window #00c0c0 7");
+        row("label: dark blue on teal", "frmmain.lblgsal Active WindowText #000080 Window #00c0c0 4.5");
+        row("disabled button: grey on teal", "frmmain.cmdprint Disabled ButtonText any Button #00c0c0 3");
+        row("disabled label: grey on teal", "Form4.lblrent Disabled WindowText any Window #00c0c0 3");
+        row("disabled field: grey on white", "Form4.txtarv Disabled Text any Base white 4.5");
     }
     void controlsKeepTheirColours()
     {
-        QFETCH(QString, control);
-        QFETCH(QPalette::ColorGroup, group);
-        QFETCH(QPalette::ColorRole, foreground);
-        QFETCH(QColor, foregroundColour);
-        QFETCH(QPalette::ColorRole, background);
-        QFETCH(QColor, backgroundColour);
-        QFETCH(double, leastContrast);
+        QFETCH(QStringList, colours);
         const QWidget *windows[] = {d.main.get(), d.main->form1.window(), d.main->form4.window()};
         const QWidget *widget = nullptr;
         for (const QWidget *window : windows)
-            if (window->objectName() == control.section(QLatin1Char('.'), 0, 0))
-                widget = window->findChild<QWidget *>(control.section(QLatin1Char('.'), 1));
+            if (window->objectName() == colours[0].section(u'.', 0, 0))
+                widget = window->findChild<QWidget *>(colours[0].section(u'.', 1));
         QVERIFY(widget);
-        const QColor text = widget->palette().color(group, foreground), behind = widget->palette().color(group, background);
-        if (foregroundColour.isValid())
-            QCOMPARE(text, foregroundColour);
-        if (backgroundColour.isValid())
-            QCOMPARE(behind, backgroundColour);
-        QVERIFY2(contrast(text, behind) >= leastContrast, qPrintable(QString::number(contrast(text, behind))));
+        const int group = QMetaEnum::fromType<QPalette::ColorGroup>().keyToValue(qPrintable(colours[1]));
+        const auto colour = [&](int at) {
+            const int role = QMetaEnum::fromType<QPalette::ColorRole>().keyToValue(qPrintable(colours[at]));
+            return widget->palette().color(QPalette::ColorGroup(group), QPalette::ColorRole(role));
+        };
+        const QColor text = colour(2), behind = colour(4);
+        if (colours[3] != u"any")
+            QCOMPARE(text, QColor::fromString(colours[3]));
+        if (colours[5] != u"any")
+            QCOMPARE(behind, QColor::fromString(colours[5]));
+        QVERIFY2(contrast(text, behind) >= colours[6].toDouble(), qPrintable(QString::number(contrast(text, behind))));
     }
 
     // A style such as Fusion paints a gradient lightened from the button colour.
