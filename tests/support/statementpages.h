@@ -10,6 +10,7 @@
 #include "app/credits.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
+#include "salary/salarycomputation.h"
 #include "recordingprinter.h"
 
 #include <array>
@@ -173,9 +174,6 @@ inline const QStringList &taxPage()
     return page;
 }
 
-// The month captions of rows 0 ("Jan 13") to 13 ("Feb 14").
-inline const char *const monthCaptions[] = {"Jan 13", "Feb 13", "Mar 13", "Apr 13", "May 13", "Jun 13", "Jul 13",
-                                            "Aug 13", "Sep 13", "Oct 13", "Nov 13", "Dec 13", "Jan 14", "Feb 14"};
 // The columns of a month row after its caption, left to right.
 inline const char *const monthColumns[] = {"txtbp", "txtgp", "txtda", "txthra", "txtmgc", "txttpa2", "txtttl"};
 
@@ -202,7 +200,7 @@ inline const QStringList &salaryPage()
         // Rows 0 and 1 are printed only as the arrears they add up to.
         const float rowY[] = {2.0f, 2.2f, 2.4f, 2.6f, 2.8f, 3.0f, 3.2f, 3.4f, 3.6f, 3.8f, 4.0f, 4.2f};
         for (int row = 2; row <= 13; ++row) {
-            p.right(rowY[row - 2], regular, 1.0f, monthCaptions[row]);
+            p.right(rowY[row - 2], regular, 1.0f, std::string(pelmora::salary::monthCaptions[row]));
             for (int column = 0; column < 7; ++column)
                 p.right(rowY[row - 2], regular, 2.0f + float(column), element(monthColumns[column], row));
         }
@@ -272,7 +270,7 @@ inline pelmora::SalaryStatementTexts namedSalaryTexts()
             f("txtmgct"), f("txttpat"), f("txtttlt"), {}, f("txtgtotal")};
     Texts::MonthTexts *columns[] = {&t.txtbp, &t.txtgp, &t.txtda, &t.txthra, &t.txtmgc, &t.txttpa2, &t.txtttl};
     for (int row = 0; row < 14; ++row) {
-        t.Label1[row] = monthCaptions[row];
+        t.Label1[row] = pelmora::salary::monthCaptions[row];
         for (int column = 0; column < 7; ++column)
             (*columns[column])[row] = filling(element(monthColumns[column], row));
     }
