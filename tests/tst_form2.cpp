@@ -25,12 +25,6 @@ private Q_SLOTS:
         QVERIFY(!form->cmdback->isEnabled());
     }
 
-    void changeDisablesBack()
-    {
-        Form2 *form = open();
-        QCOMPARE(d.fieldsDisabling(form, form->cmdcal, form->cmdback), d.words("txtRP txtbp txtda txthra txtnpa"));
-    }
-
     void typingLimit()
     {
         Form2 *form = open();
@@ -38,17 +32,6 @@ private Q_SLOTS:
             d.type(amount, QStringLiteral("123456789012"));
             QCOMPARE(amount->text(), QStringLiteral("1234567890"));
         }
-    }
-
-    void refusals()
-    {
-        Form2 *form = open();
-        d.type(form->txtRP, QStringLiteral("20000"));
-        QTest::mouseClick(form->cmdcal, Qt::LeftButton);
-        d.type(form->txtnpa, QStringLiteral("-"));
-        QCOMPARE(d.refusedCalculate(form->cmdcal),
-                 QStringList{QStringLiteral("\"Grade Pay\" is not a number. Please enter an amount.")});
-        QVERIFY(!form->cmdback->isEnabled());
     }
 
     void unreadableCarrierOpensNothing()

@@ -71,19 +71,6 @@ private Q_SLOTS:
         choose(after);
         QVERIFY(!form->cmdbk->isEnabled());
     }
-    void changeDisablesBack()
-    {
-        QCOMPARE(d.fieldsDisabling(form, form->cmdtot, form->cmdbk), d.words("txtarv txtintt txtoth txtptax"));
-    }
-    void textThatIsNotANumber()
-    {
-        d.type(form->txtarv, QStringLiteral("120000"));
-        QTest::mouseClick(form->cmdtot, Qt::LeftButton);
-        d.type(form->txtoth, QStringLiteral("12a"));
-        QCOMPARE(d.refusedCalculate(form->cmdtot),
-                 QStringList{QStringLiteral("\"Others\" is not a number. Please enter an amount.")});
-        QVERIFY(!form->cmdbk->isEnabled());
-    }
     void keyboardStaysOnTheChosenOptions()
     {
         // Space on an option that is not chosen would zero the let house's figures.

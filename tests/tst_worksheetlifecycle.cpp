@@ -5,10 +5,13 @@
 
 #include <QPointer>
 
+using namespace Qt::StringLiterals;
+
 // What the three worksheets that Back hides share: a worked case typed in and calculated by
 // Enter, Back handing the result to the main window, which comes forward with the focus on the
 // next field and its Print disabled; Back keeps their fields, Escape leaves them open, and the
-// close box discards them, writing nothing, so that the next opening starts afresh.
+// close box discards them, writing nothing, so that the next opening starts afresh; the fields
+// whose change disables Back, and a refused Calculate that changes nothing.
 class TestWorksheetLifecycle : public QObject
 {
     Q_OBJECT
@@ -24,18 +27,24 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("results"); // "name:text"
         QTest::addColumn<QStringList>("names"); // Calculate, Back, the main window's field it writes, the next focus
         QTest::addColumn<QString>("handedBack");
+        QTest::addColumn<QStringList>("disabling"); // the fields whose change disables Back
+        QTest::addColumn<QString>("refused"); // "name:text:caption" of a text Calculate refuses
 
         QTest::newRow("HRA exemption") << "cmdcalhr" << "Pelmora - HRA Exemption" << d.words("txtRP:20000")
                                        << d.words("txtns:12345 txthrx:18766") << d.words("cmdcal cmdback txthra txtos")
-                                       << "18766";
+                                       << "18766" << d.words("txtRP txtbp txtda txthra txtnpa") << "txtnpa:-:Grade Pay";
         QTest::newRow("house property") << "cmdcalhp" << "Pelmora - Income from House Property"
                                         << d.words("txtarv:120000 txtptax:12000 txtintt:200000")
                                         << d.words("txtghi:108000 txtrep:32400 txttd:232400 txtihp:-124400")
-                                        << d.words("cmdtot cmdbk txthp cmdcalded80") << "-124400";
+                                        << d.words("cmdtot cmdbk txthp cmdcalded80") << "-124400"
+                                        << d.words("txtarv txtintt txtoth txtptax") << "txtoth:12a:Others";
         QTest::newRow("section 80") << "cmdcalded80" << "Pelmora - Deductions Under Section 80"
                                     << d.words("txtgpf:100000 txt80ccf:20000 txt80d:30000 txt80g:5000")
                                     << d.words("txt80c:100000 txttot1:110000 txtgt80:165000")
-                                    << d.words("cmdtot cmdbk txtded80 txtrel89") << "165000";
+                                    << d.words("cmdtot cmdbk txtded80 txtrel89") << "165000"
+                                    << d.words("txt80ccc txt80ccdec txt80ccdgc txt80ccf txt80d txt80g txtgis txtgpf "
+                                               "txthba txtinf txtlic txtnsc txtnsci txtos txtoth txtppf txttf1 txttf2")
+                                    << ""; // every field is read leniently
     }
     void lifecycle()
     {
@@ -45,10 +54,11 @@ private Q_SLOTS:
         QFETCH(QStringList, results);
         QFETCH(QStringList, names);
         QFETCH(QString, handedBack);
+        QFETCH(QString, refused);
         // As the salary statement's Back leaves the carriers.
-        for (const auto &[carrier, figure] : {std::pair{d.main->txtbp, "10000"}, {d.main->txtda, "0"},
-                                              {d.main->txthrr, "50000"}, {d.main->txtnpa, "2345"}, {d.main->txtmgc, "10000"}})
-            carrier->setText(QString::fromUtf8(figure));
+        const QStringList carried = d.words("10000 0 50000 2345 10000");
+        for (int i = 0; i < 5; ++i)
+            QList{d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa, d.main->txtmgc}[i]->setText(carried[i]);
         QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
         QVERIFY(d.main->cmdprint->isEnabled());
         auto *target = d.main->findChild<QLineEdit *>(names[2]);
@@ -91,7 +101,15 @@ private Q_SLOTS:
         QWidget *fresh = open(calcButton, title);
         QVERIFY(fresh);
         QCOMPARE(fresh->findChild<QLineEdit *>(typed.first().section(u':', 0, 0))->text(), QStringLiteral("0"));
-        QVERIFY(!fresh->findChild<QPushButton *>(names[1])->isEnabled());
+        auto *calculate = fresh->findChild<QPushButton *>(names[0]), *back = fresh->findChild<QPushButton *>(names[1]);
+        QVERIFY(!back->isEnabled());
+        QTEST(d.fieldsDisabling(fresh, calculate, back), "disabling");
+        if (!refused.isEmpty()) {
+            d.type(fresh->findChild<QLineEdit *>(refused.section(u':', 0, 0)), refused.section(u':', 1, 1));
+            QCOMPARE(d.refusedCalculate(calculate),
+                     QStringList{u"\"%1\" is not a number. Please enter an amount."_s.arg(refused.section(u':', 2))});
+            QVERIFY(!back->isEnabled());
+        }
     }
 
 private:
