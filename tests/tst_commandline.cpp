@@ -17,27 +17,25 @@ class TestCommandLine : public QObject
 private Q_SLOTS:
     void answers_data()
     {
-        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("options");
         QTest::addColumn<int>("exitStatus"); // -1: no answer, the windows start
         QTest::addColumn<QString>("firstLine");
-        QTest::newRow("no option") << QStringList() << -1 << QString();
-        QTest::newRow("Qt's own option") << QStringList{QStringLiteral("-platform"), QStringLiteral("xcb")} << -1 << QString();
-        QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << 0 << QStringLiteral("Pelmora 1.0");
-        QTest::newRow("--help") << QStringList{QStringLiteral("--help")} << 0 << QStringLiteral("Usage: pelmora [options]");
-        QTest::newRow("unknown option") << QStringList{QStringLiteral("--print")} << 2
-                                        << QStringLiteral("pelmora: Unknown option 'print'.");
-        QTest::newRow("an argument") << QStringList{QStringLiteral("taxes.pdf")} << 2
-                                     << QStringLiteral("pelmora: Unexpected argument 'taxes.pdf'.");
+        QTest::newRow("no option") << "" << -1 << "";
+        QTest::newRow("Qt's own option") << "-platform xcb" << -1 << "";
+        QTest::newRow("--version") << "--version" << 0 << "Pelmora 1.0";
+        QTest::newRow("--help") << "--help" << 0 << "Usage: pelmora [options]";
+        QTest::newRow("unknown option") << "--print" << 2 << "pelmora: Unknown option 'print'.";
+        QTest::newRow("an argument") << "taxes.pdf" << 2 << "pelmora: Unexpected argument 'taxes.pdf'.";
     }
     void answers()
     {
-        QFETCH(QStringList, options);
+        QFETCH(QString, options);
         QFETCH(int, exitStatus);
-        QFETCH(QString, firstLine);
-        const auto reply = replyToCommandLine(QStringList{QStringLiteral("/usr/bin/pelmora")} + options);
+        const QString commandLine = QStringLiteral("/usr/bin/pelmora ") + options;
+        const auto reply = replyToCommandLine(commandLine.split(u' ', Qt::SkipEmptyParts));
         QCOMPARE(reply ? reply->exitStatus : -1, exitStatus);
         if (reply) {
-            QCOMPARE(reply->text.section(QLatin1Char('\n'), 0, 0), firstLine);
+            QTEST(reply->text.section(QLatin1Char('\n'), 0, 0), "firstLine");
             QVERIFY(exitStatus == 0 || reply->text.count(QLatin1Char('\n')) == 1);
         }
     }
