@@ -1,0 +1,310 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The three worksheets that Back hides, driven through the main window. What they share, as a
+// table: a worked case typed in and calculated by Enter, Back handing the result to the main
+// window, which comes forward with the focus on the next field and its Print disabled; Back
+// keeps their fields, Escape leaves them open, and the close box discards them, writing
+// nothing, so that the next opening starts afresh; the fields whose change disables Back, and a
+// refused Calculate that changes nothing. Then what each has of its own.
+
+#include "worksheetdriver.h"
+#include "worksheets/form2.h"
+#include "worksheets/form4.h"
+#include "worksheets/frmreb88.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QRadioButton>
+
+using namespace pelmora;
+using namespace Qt::StringLiterals;
+
+class TestWorksheets : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init() { QVERIFY(d.start()); }
+    void cleanup() { d.stop(); }
+
+    void lifecycle_data()
+    {
+        QTest::addColumn<QString>("calcButton");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("typed"); // "name:text"; Enter in the last field
+        QTest::addColumn<QStringList>("results"); // "name:text"
+        QTest::addColumn<QStringList>("names"); // Calculate, Back, the main window's field it writes, the next focus
+        QTest::addColumn<QString>("handedBack");
+        QTest::addColumn<QStringList>("disabling"); // the fields whose change disables Back
+        QTest::addColumn<QString>("refused"); // "name:text:caption" of a text Calculate refuses
+
+        QTest::newRow("HRA exemption") << "cmdcalhr" << "Pelmora - HRA Exemption" << d.words("txtRP:20000")
+                                       << d.words("txtns:12345 txthrx:18766") << d.words("cmdcal cmdback txthra txtos")
+                                       << "18766" << d.words("txtRP txtbp txtda txthra txtnpa") << "txtnpa:-:Grade Pay";
+        QTest::newRow("house property") << "cmdcalhp" << "Pelmora - Income from House Property"
+                                        << d.words("txtarv:120000 txtptax:12000 txtintt:200000")
+                                        << d.words("txtghi:108000 txtrep:32400 txttd:232400 txtihp:-124400")
+                                        << d.words("cmdtot cmdbk txthp cmdcalded80") << "-124400"
+                                        << d.words("txtarv txtintt txtoth txtptax") << "txtoth:12a:Others";
+        QTest::newRow("section 80") << "cmdcalded80" << "Pelmora - Deductions Under Section 80"
+                                    << d.words("txtgpf:100000 txt80ccf:20000 txt80d:30000 txt80g:5000")
+                                    << d.words("txt80c:100000 txttot1:110000 txtgt80:165000")
+                                    << d.words("cmdtot cmdbk txtded80 txtrel89") << "165000"
+                                    << d.words("txt80ccc txt80ccdec txt80ccdgc txt80ccf txt80d txt80g txtgis txtgpf "
+                                               "txthba txtinf txtlic txtnsc txtnsci txtos txtoth txtppf txttf1 txttf2")
+                                    << ""; // every field is read leniently
+    }
+    void lifecycle()
+    {
+        QFETCH(QString, calcButton);
+        QFETCH(QString, title);
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, results);
+        QFETCH(QStringList, names);
+        QFETCH(QString, handedBack);
+        QFETCH(QString, refused);
+        // As the salary statement's Back leaves the carriers.
+        const QStringList carried = d.words("10000 0 50000 2345 10000");
+        for (int i = 0; i < 5; ++i)
+            QList{d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa, d.main->txtmgc}[i]->setText(carried[i]);
+        QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
+        QVERIFY(d.main->cmdprint->isEnabled());
+        auto *target = d.main->findChild<QLineEdit *>(names[2]);
+
+        QPointer<QWidget> worksheet = open(calcButton, title);
+        QVERIFY(worksheet);
+        const auto field = [&](const QString &nameAndText) {
+            return worksheet->findChild<QLineEdit *>(nameAndText.section(u':', 0, 0));
+        };
+        const auto click = [&](const QString &button) {
+            QTest::mouseClick(worksheet->findChild<QPushButton *>(button), Qt::LeftButton);
+        };
+        for (const QString &edit : typed)
+            d.type(field(edit), edit.section(u':', 1));
+        QTest::keyClick(field(typed.last()), Qt::Key_Return);
+        for (const QString &result : results)
+            QCOMPARE(field(result)->text(), result.section(u':', 1));
+
+        click(names[1]);
+        QVERIFY(!worksheet->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(d.main.get()));
+        QCOMPARE(target->text(), handedBack);
+        QVERIFY(d.main->findChild<QWidget *>(names[3])->hasFocus());
+        QVERIFY(!d.main->cmdprint->isEnabled());
+        QVERIFY(d.platform.messages.isEmpty());
+
+        QLineEdit *amount = field(typed.first());
+        QCOMPARE(open(calcButton, title), worksheet.data());
+        QCOMPARE(amount->text(), typed.first().section(u':', 1));
+        QTest::keyClick(amount, Qt::Key_Escape);
+        QTest::keyClick(worksheet, Qt::Key_Escape);
+        QVERIFY(worksheet->isVisible());
+
+        d.type(amount, QStringLiteral("5"));
+        click(names[0]);
+        QVERIFY(worksheet->close());
+        QTRY_VERIFY(worksheet.isNull());
+        QCOMPARE(target->text(), handedBack);
+
+        QWidget *fresh = open(calcButton, title);
+        QVERIFY(fresh);
+        QCOMPARE(fresh->findChild<QLineEdit *>(typed.first().section(u':', 0, 0))->text(), QStringLiteral("0"));
+        auto *calculate = fresh->findChild<QPushButton *>(names[0]), *back = fresh->findChild<QPushButton *>(names[1]);
+        QVERIFY(!back->isEnabled());
+        QTEST(d.fieldsDisabling(fresh, calculate, back), "disabling");
+        if (!refused.isEmpty()) {
+            d.type(fresh->findChild<QLineEdit *>(refused.section(u':', 0, 0)), refused.section(u':', 1, 1));
+            QCOMPARE(d.refusedCalculate(calculate),
+                     QStringList{u"\"%1\" is not a number. Please enter an amount."_s.arg(refused.section(u':', 2))});
+            QVERIFY(!back->isEnabled());
+        }
+    }
+
+    // Every opening overwrites the pay with the salary statement's totals, longer than typing allows.
+    void hraOpensWithThePayFilledIn()
+    {
+        Form2 *form = openHra();
+        d.type(form->txtbp, QStringLiteral("999"));
+        QTest::mouseClick(form->cmdcal, Qt::LeftButton);
+        QCOMPARE(openHra("12345678901.5 180000 60000 54000"), form);
+        QCOMPARE(d.texts({form->txtbp, form->txtnpa, form->txtda, form->txthra}),
+                 d.words("12345678901.5 54000 180000 60000"));
+        QVERIFY(!form->cmdback->isEnabled());
+    }
+
+    void hraTypingLimit()
+    {
+        Form2 *form = openHra();
+        for (EntryField *amount : {form->txtbp, form->txtnpa, form->txtda, form->txthra, form->txtRP}) {
+            d.type(amount, QStringLiteral("123456789012"));
+            QCOMPARE(amount->text(), QStringLiteral("1234567890"));
+        }
+    }
+
+    void hraUnreadableCarrierOpensNothing()
+    {
+        QVERIFY(!openHra("0 0 12a 0"));
+        QCOMPARE(d.platform.messages, QStringList{u"\"HRA Received\" is not a number. Please enter an amount."_s});
+    }
+
+    // Self Occupied zeroes and disables the let house's fields and enables the loan date;
+    // interest and the results stay. Rented Out again keeps the loan date's choice.
+    void houseOptionGroupsEnableAndZero()
+    {
+        QVERIFY(openHouse());
+        const QList<bool> rentedOut = QList<bool>(10, true) + QList<bool>(3, false);
+        const QList<bool> selfOccupied = QList<bool>(10, false) + QList<bool>(3, true);
+        QVERIFY(house->optrent->isChecked() && house->opta499->isChecked());
+        QCOMPARE(enabled(), rentedOut);
+        for (QLineEdit *field : {house->txtarv, house->txtptax, house->txtintt, house->txtoth})
+            d.type(field, QStringLiteral("1000"));
+        QTest::mouseClick(house->cmdtot, Qt::LeftButton);
+        const QStringList computed = d.texts({house->txtintt, house->txttd, house->txtihp});
+        choose(QStringLiteral("optso"));
+        QCOMPARE(enabled(), selfOccupied);
+        QCOMPARE(d.texts({house->txtarv, house->txtptax, house->txtghi, house->txtrep, house->txtoth}),
+                 d.words("0 0 0 0 0"));
+        QCOMPARE(d.texts({house->txtintt, house->txttd, house->txtihp}), computed);
+        choose(QStringLiteral("optb499 optrent"));
+        QCOMPARE(enabled(), rentedOut);
+        QVERIFY(house->optb499->isChecked());
+    }
+    void houseChoicesReachTheRulesAndDisableBack_data()
+    {
+        QTest::addColumn<QString>("choices"); // before Calculate, with the interest typed
+        QTest::addColumn<QString>("interest");
+        QTest::addColumn<QString>("income");
+        QTest::addColumn<QString>("after"); // the option chosen after Calculate
+
+        QTest::newRow("self occupied, loan before 1-4-99: 30000; then After 1-4-99")
+            << "optso optb499" << "45000" << "-30000" << "opta499";
+        QTest::newRow("self occupied, loan date untouched: 150000; then Before 1-4-99")
+            << "optso" << "150001" << "-150000" << "optb499";
+        QTest::newRow("self occupied; then Rented Out") << "optso" << "150001" << "-150000" << "optrent";
+        QTest::newRow("rented out after choosing the early loan: no limit; then Self Occupied")
+            << "optso optb499 optrent" << "45000" << "-45000" << "optso";
+    }
+    void houseChoicesReachTheRulesAndDisableBack()
+    {
+        QFETCH(QString, choices);
+        QFETCH(QString, interest);
+        QFETCH(QString, after);
+        QVERIFY(openHouse());
+        choose(choices);
+        d.type(house->txtintt, interest);
+        QTest::mouseClick(house->cmdtot, Qt::LeftButton);
+        QTEST(house->txtihp->text(), "income");
+        QCOMPARE(house->txtintt->text(), interest); // the amount as entered stays
+        QVERIFY(house->cmdbk->isEnabled());
+
+        choose(after);
+        QVERIFY(!house->cmdbk->isEnabled());
+    }
+    void houseKeyboardStaysOnTheChosenOptions()
+    {
+        QVERIFY(openHouse());
+        // Space on an option that is not chosen would zero the let house's figures.
+        QCOMPARE(QApplication::focusWidget(), house->optrent);
+        QTest::keyClick(house->optrent, Qt::Key_Space);
+        QVERIFY(house->optrent->isChecked());
+
+        QTest::keyClick(house->optrent, Qt::Key_Left);
+        QVERIFY(house->optso->isChecked());
+        QCOMPARE(d.tabStops(house->optso, 5), d.words("optso txtintt cmdtot opta499 optso"));
+    }
+
+    // Into both of its fields, as shortest decimal text; nothing else is copied.
+    void section80OpeningCopiesThePensionFigure()
+    {
+        frmreb88 *form = openSection80();
+        d.type(form->txt80ccdec, QStringLiteral("5000"));
+        d.type(form->txt80ccdgc, QStringLiteral("6000"));
+        d.type(form->txtgpf, QStringLiteral("7000"));
+        QTest::mouseClick(form->cmdtot, Qt::LeftButton);
+        d.main->txtmgc->setText(QStringLiteral("24000.50"));
+        QCOMPARE(openSection80(), form);
+        QCOMPARE(d.texts({form->txt80ccdec, form->txt80ccdgc, form->txtgpf}), d.words("24000.5 24000.5 7000"));
+        QVERIFY(!form->cmdbk->isEnabled());
+    }
+    void section80TooLargePensionFigureOpensNothing()
+    {
+        d.main->txtmgc->setText(QStringLiteral("1e400"));
+        QVERIFY(!openSection80());
+        QCOMPARE(d.platform.messages,
+                 QStringList{QStringLiteral("A figure is too large to calculate with. Please check the amounts.")});
+    }
+    // Calculate writes the bonds' limit into their own field; Back stays enabled all the same.
+    void section80BondsLimitLeavesBackEnabled()
+    {
+        frmreb88 *form = openSection80();
+        d.type(form->txt80ccf, QStringLiteral("25000"));
+        QTest::mouseClick(form->cmdtot, Qt::LeftButton);
+        QCOMPARE(d.texts({form->txt80ccf, form->txtgt80}), d.words("20000 20000"));
+        QVERIFY(form->cmdbk->isEnabled());
+    }
+    // The message comes at the fifth keystroke, over the figure typed; then the limit stands in
+    // its place and the focus moves on to Donations.
+    void section80MediclaimKeystroke()
+    {
+        frmreb88 *form = openSection80();
+        QStringList textsWhileShown;
+        d.platform.onMessage = [&](const QString &) { textsWhileShown.append(form->txt80d->text()); };
+        d.type(form->txt80d, QStringLiteral("35000"));
+        QCOMPARE(textsWhileShown, QStringList{QStringLiteral("35000")});
+        QCOMPARE(d.platform.messages, QStringList{u"Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. "
+                                                  "15,000/- for self and dependents and Rs. 15,000/- for parents"_s});
+        QCOMPARE(form->txt80d->text(), QStringLiteral("30000"));
+        QVERIFY(form->txt80g->hasFocus());
+    }
+
+private:
+    // The worksheet the Calc. button shows, found by its title.
+    QWidget *open(const QString &calcButton, const QString &title)
+    {
+        QTest::mouseClick(d.main->findChild<QPushButton *>(calcButton), Qt::LeftButton);
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->windowTitle() == title && window->isVisible() && QTest::qWaitForWindowActive(window))
+                return window;
+        }
+        return nullptr;
+    }
+
+    // As the salary statement's Back leaves the carriers: basic pay, dearness, HRA received, grade pay.
+    Form2 *openHra(const char *carriers = "10000 0 50000 2345")
+    {
+        const QStringList figures = d.words(carriers);
+        for (int i = 0; i < 4; ++i)
+            QList<QLineEdit *>{d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa}[i]->setText(figures[i]);
+        return d.open(d.main->cmdcalhr, d.main->form2);
+    }
+
+    Form4 *openHouse() { return house = d.open(d.main->cmdcalhp, d.main->form4); }
+    frmreb88 *openSection80() { return d.open(d.main->cmdcalded80, d.main->reb88); }
+    // Clicks each option's round button, as the user would.
+    void choose(const QString &names)
+    {
+        for (const QString &name : names.split(u' ', Qt::SkipEmptyParts)) {
+            auto *option = house->findChild<QRadioButton *>(name);
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+            QVERIFY(option->isChecked());
+        }
+    }
+    // Whether the let house's controls, and the loan date's, are enabled.
+    QList<bool> enabled() const
+    {
+        QList<bool> enabled;
+        for (const QWidget *control : QWidgetList{house->lblrent, house->txtarv, house->lblptax, house->txtptax,
+                                                  house->lblghi, house->txtghi, house->lblrep, house->txtrep,
+                                                  house->lbloth, house->txtoth, house->framintt, house->optb499,
+                                                  house->opta499})
+            enabled.append(control->isEnabled());
+        return enabled;
+    }
+
+    WorksheetDriver d;
+    Form4 *house = nullptr;
+};
+
+QTEST_MAIN(TestWorksheets)
+#include "tst_worksheets.moc"
