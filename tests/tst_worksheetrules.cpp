@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The worksheets' rules, as texts: the HRA exemption, the income from house property and the
+// deductions under section 80.
+
+#include "worksheets/houseproperty.h"
+#include "worksheets/hraexemption.h"
+#include "worksheets/section80.h"
+
+#include <QTest>
+
+using namespace pelmora;
+
+namespace {
+
+const char *const tooLarge = "A figure is too large to calculate with. Please check the amounts.";
+
+void row(const char *tag, const char *inputs, const char *results)
+{
+    QTest::newRow(tag) << QString::fromUtf8(inputs) << QString::fromUtf8(results);
+}
+
+} // namespace
+
+class TestWorksheetRules : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void exemption_data()
+    {
+        QTest::addColumn<QString>("inputs"); // basic pay|dearness|grade pay|HRA drawn|rent paid
+        QTest::addColumn<QString>("results"); // total salary and exemption, or the message
+
+        row("worked case: one tenth 1234.5 goes to even 1234", "10000|0|2345|50000|20000", "12345 18766");
+        row("one tenth 1235.5 goes to even 1236", "10000|0|2355|50000|20000", "12355 18764");
+        row("salary is basic pay + dearness + grade pay", "100000|72000|28000|90000|50000", "200000 30000");
+        row("rent below one tenth: negative excess shows 0", "100000|0|0|50000|5000", "100000 0");
+        row("excess equal to HRA drawn gives HRA drawn", "10000|0|0|5000|6000", "10000 5000");
+        row("HRA drawn below the excess limits the exemption", "10000|0|0|3000|6000", "10000 3000");
+        row("fractional pay carried through: 100.05 rounds to 100", "1000.5|0|0|5000|1000", "1000.5 900");
+        row("fractional excess shown as it is", "1000|0|0|5000|1000.25", "1000 900.25");
+        row("negative HRA drawn shows 0", "10000|0|0|-500|6000", "10000 0");
+        row("empty grade pay reads 0", "10000|0||50000|20000", "10000 19000");
+        row("comma-grouped figures read whole", "1,00,000|0|0|60,000|50,000", "100000 40000");
+        row("12a in rent paid", "10000|0|0|50000|12a", "\"Rent Paid (Annual)\" is not a number. Please enter an amount.");
+        row("lone minus in grade pay", "10000|0|-|50000|0", "\"Grade Pay\" is not a number. Please enter an amount.");
+        row("a blank in basic pay", " |0|0|50000|0", "\"Basic Pay\" is not a number. Please enter an amount.");
+        row("salary beyond a double", "1e308|0|1e308|50000|0", tooLarge);
+    }
+    void exemption()
+    {
+        QFETCH(QString, inputs);
+        const QStringList in = inputs.split(u'|');
+        const auto outcome = computeHraExemption({.txtbp = in[0].toStdString(), .txtda = in[1].toStdString(),
+                                                  .txtnpa = in[2].toStdString(), .txthra = in[3].toStdString(),
+                                                  .txtRP = in[4].toStdString()});
+        const auto *r = std::get_if<HraResults>(&outcome);
+        const std::string shown = r ? r->txtns + ' ' + r->txthrx : std::get<CalculationError>(outcome).message();
+        QTEST(QString::fromStdString(shown), "results");
+    }
+    void income_data()
+    {
+        QTest::addColumn<QString>("inputs"); // rental value, taxes, interest, others; "self" for a self-occupied house
+                                             // with "-99" or "+99" for a loan before or after 1-4-99
+        QTest::addColumn<QString>("results"); // gross income, repairs, total deductions, income; or the message
+
+        row("worked case: rented out, interest not limited", "120000 12000 200000 0", "108000 32400 232400 -124400");
+        row("repairs 3703.5 go to even 3704", "12345 0 0 0", "12345 3704 3704 8641");
+        row("repairs 3706.5 go to even 3706", "12355 0 0 0", "12355 3706 3706 8649");
+        row("others added to the deductions", "100000 0 0 5000", "100000 30000 35000 65000");
+        row("taxes above rental value: negative gross income and repairs", "10000 20000 0 0", "-10000 -3000 -3000 -7000");
+        row("negative repairs -1.5 go to even -2", "0 5 0 0", "-5 -2 -2 -3");
+        row("rented out: loan date never limits the interest", "-99 0 0 45000 0", "0 0 45000 -45000");
+        row("self occupied, loan before 1-4-99: 30000 exactly stays", "self -99 0 0 30000 0", "0 0 30000 -30000");
+        row("self occupied, loan before 1-4-99: 30000.5 limited", "self -99 0 0 30000.5 0", "0 0 30000 -30000");
+        row("self occupied, loan after 1-4-99: 150000 exactly stays", "self +99 0 0 150000 0", "0 0 150000 -150000");
+        row("self occupied, loan after 1-4-99: 150001 limited", "self +99 0 0 150001 0", "0 0 150000 -150000");
+        row("fractional figures carried through", "1000.5 0.5 0.25 0", "1000 300 300.25 699.75");
+        row("12a in rental value", "12a 0 0 0", "\"Annual Rental Value\" is not a number. Please enter an amount.");
+        row("lone minus in interest", "0 0 - 0", "\"Interest on Borrowed Capital\" is not a number. Please enter an amount.");
+        row("deductions beyond a double", "0 0 1.7e308 1.7e308", tooLarge);
+    }
+    void income()
+    {
+        QFETCH(QString, inputs);
+        QStringList in = inputs.split(u' ');
+        HousePropertyInputs house;
+        if (in.first() == u"self") {
+            house.kind = PropertyKind::SelfOccupied;
+            in.removeFirst();
+        }
+        if (in.first() == u"-99" || in.first() == u"+99")
+            house.loan = in.takeFirst() == u"-99" ? HousingLoan::Before1April1999 : HousingLoan::After1April1999;
+        house.txtarv = in[0].toStdString();
+        house.txtptax = in[1].toStdString();
+        house.txtintt = in[2].toStdString();
+        house.txtoth = in[3].toStdString();
+        const auto outcome = computeHouseProperty(house);
+        const auto *r = std::get_if<HousePropertyResults>(&outcome);
+        const std::string shown = r ? r->txtghi + ' ' + r->txtrep + ' ' + r->txttd + ' ' + r->txtihp
+                                    : std::get<CalculationError>(outcome).message();
+        QTEST(QString::fromStdString(shown), "results");
+    }
+    void totals_data()
+    {
+        QTest::addColumn<QStringList>("items80C"); // from GPF on; the rest 0
+        QTest::addColumn<QStringList>("others"); // 80CCC, employee's, government's, 80CCF, 80D, 80G, other
+        QTest::addColumn<QString>("results"); // 80C total, limited total, 80CCF as written, grand total; or the message
+
+        const auto row = [](const char *tag, const char *items, const char *others, const char *results) {
+            QTest::newRow(tag) << QString::fromUtf8(items).split(u' ') << QString::fromUtf8(others).split(u' ')
+                               << QString::fromUtf8(results);
+        };
+        row("exactly 100000 is not limited", "60000", "20000 20000 10000 0 0 0 0", "60000 110000 0 110000");
+        row("110000 exceeds the limit; government's contribution on top", "60000", "20000 30000 30000 0 0 0 0",
+            "60000 130000 0 130000");
+        row("100000.5 just exceeds the limit", "100000.5", "0 0 7 0 0 0 0", "100000.5 100007 0 100007");
+        row("all eleven 80C items are added", "1 2 4 8 16 32 64 128 256 512 1024", "0 0 0 0 0 0 0", "2047 2047 0 2047");
+        row("80CCF 25000 counts as 20000", "0", "0 0 0 25000 0 0 0", "0 0 20000 20000");
+        row("80CCF 2e4 is at the limit, not above: its text stays", "0", "0 0 0 2e4 0 0 0", "0 0 2e4 20000");
+        row("80CCF 20000.5 is limited", "0", "0 0 0 20000.5 0 0 0", "0 0 20000 20000");
+        row("80CCF below the limit keeps its own text", "0", "0 0 0 12abc 0 0 0", "0 0 12abc 12");
+        row("worked grand total 165000", "100000", "0 0 10000 20000 30000 5000 0", "100000 110000 20000 165000");
+        row("Mediclaim, donations and others enter as they stand", "0", "0 0 0 0 35000 5000 1000", "0 0 0 41000");
+        row("12abc counts as 12", "12abc", "0 0 0 0 0 0 0", "12 12 0 12");
+        row("negative items reduce the totals", "50000 -60000", "0 0 0 0 0 0 -500", "-10000 -10000 0 -10500");
+        row("sum of items beyond a double", "1e308 1e308", "0 0 0 0 0 0 0", tooLarge);
+    }
+    void totals()
+    {
+        QFETCH(QStringList, items80C);
+        QFETCH(QStringList, others);
+        Section80Inputs in;
+        std::string *fields[] = {&in.txtgpf,  &in.txtgis,  &in.txthba,    &in.txtlic,     &in.txtppf,   &in.txtnsc,
+                                 &in.txtnsci, &in.txttf1,  &in.txttf2,    &in.txtinf,     &in.txtos,    &in.txt80ccc,
+                                 &in.txt80ccdec, &in.txt80ccdgc, &in.txt80ccf, &in.txt80d, &in.txt80g, &in.txtoth};
+        for (qsizetype i = 0; i < std::ssize(fields); ++i)
+            *fields[i] = i < items80C.size() ? items80C[i].toStdString() : i >= 11 ? others[i - 11].toStdString() : "0";
+        const auto outcome = computeSection80(in);
+        const auto *r = std::get_if<Section80Results>(&outcome);
+        const std::string shown = r ? r->txt80c + ' ' + r->txttot1 + ' ' + r->txt80ccf + ' ' + r->txtgt80
+                                    : std::get<CalculationError>(outcome).message();
+        QTEST(QString::fromStdString(shown), "results");
+    }
+    void mediclaimLimit_data()
+    {
+        QTest::addColumn<QString>("mediclaim");
+        QTest::addColumn<bool>("above");
+
+        QTest::newRow("30000 is the limit itself") << "30000" << false;
+        QTest::newRow("30000.01 is above") << "30000.01" << true;
+        QTest::newRow("comma-grouped 31,000 read whole") << "31,000" << true;
+        QTest::newRow("lone minus while typing") << "-" << false;
+        QTest::newRow("40000abc is not a number") << "40000abc" << false;
+    }
+    void mediclaimLimit()
+    {
+        QFETCH(QString, mediclaim);
+        QTEST(mediclaimAboveLimit(mediclaim.toStdString()), "above");
+    }
+};
+
+QTEST_APPLESS_MAIN(TestWorksheetRules)
+#include "tst_worksheetrules.moc"
