@@ -71,8 +71,10 @@ private Q_SLOTS:
     {
         QVERIFY(!d.main->form4.exists() && !d.main->reb88.exists());
         QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
+        QTest::mouseClick(d.main->cmdprint, Qt::LeftButton); // then Alt+P
         for (std::size_t jobs = 1; jobs <= 2; ++jobs) {
-            QTest::mouseClick(d.main->cmdprint, Qt::LeftButton);
+            if (jobs == 2)
+                QVERIFY(d.pressAccessKey(d.main->cmdprint, Qt::Key_P));
             QCOMPARE(d.platform.printJobs.size(), jobs);
             QCOMPARE(d.platform.printJobs.back().documentName, QStringLiteral("Tax computation 2013-14"));
             QVERIFY(d.main->form4.exists() && d.main->reb88.exists());
@@ -85,7 +87,7 @@ private Q_SLOTS:
     }
 
     // When the button is enabled is the windows' tests' business, and a disabled button prints
-    // nothing; here: Alt+P presses the salary window's Print, which prints its statement.
+    // nothing; here: Alt+P presses Print, as on the main window above.
     void salaryWindowPrintsByAltP()
     {
         Form1 *form = d.open(d.main->cmdcalgs, d.main->form1);
