@@ -1,75 +1,46 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/amountfield.h"
-#include "app/commitbuttons.h"
+#include "worksheetdriver.h"
 
 #include <QClipboard>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
-#include <QVBoxLayout>
 
 using namespace pelmora;
 
-// A window with two amount fields, a name field and a commit button, as every window has.
-class FieldHost : public QWidget
-{
-public:
-    FieldHost()
-    {
-        auto *layout = new QVBoxLayout(this);
-        for (QWidget *widget : std::initializer_list<QWidget *>{first, second, name, commit})
-            layout->addWidget(widget);
-        commits.add(commit);
-        commits.watch({first, second, name});
-    }
-
-    AmountField *first = new AmountField;
-    AmountField *second = new AmountField;
-    NameField *name = new NameField;
-    QPushButton *commit = new QPushButton(QStringLiteral("&Print"));
-    CommitButtons commits;
-};
-
+// What every entry field does on a change, on entering it and on typing, tried on the main
+// window's fields with its Print as their commit button.
 class TestAmountField : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init()
-    {
-        m_host = std::make_unique<FieldHost>();
-        m_host->show();
-        QApplication::setActiveWindow(m_host.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_host.get()));
-    }
-    void cleanup() { m_host.reset(); }
+    void init() { QVERIFY(d.start()); }
+    void cleanup() { d.stop(); }
 
     // A change disables the commit button (which fields do is each window's test); an emptied
     // amount becomes a selected "0", a blank is no empty text, and an emptied name stays empty.
     void emptiedAmountBecomesZero()
     {
-        AmountField *field = m_host->first;
+        AmountField *field = d.main->txtgs;
         field->setFocus();
         QTest::keyClicks(field, QStringLiteral("5"));
-        m_host->commits.enable();
+        d.main->cmdcalc->click();
         QTest::keyClick(field, Qt::Key_Backspace);
         QCOMPARE(field->text(), QStringLiteral("0"));
-        QVERIFY(!m_host->commit->isEnabled());
+        QVERIFY(!d.main->cmdprint->isEnabled());
         QTest::keyClicks(field, QStringLiteral("7"));
         QCOMPARE(field->text(), QStringLiteral("7"));
         field->setText(QStringLiteral(" "));
         QCOMPARE(field->text(), QStringLiteral(" "));
-        m_host->name->setText(QStringLiteral("Ravi"));
-        m_host->name->setText(QString());
-        QCOMPARE(m_host->name->text(), QString());
+        d.main->txtname->setText(QStringLiteral("Ravi"));
+        d.main->txtname->setText(QString());
+        QCOMPARE(d.main->txtname->text(), QString());
     }
     // Tab and the program's focus select it too, as every window test and the desktop test show.
     void clickSelectsWholeText()
     {
-        AmountField *field = m_host->second;
+        AmountField *field = d.main->txttp;
         field->setText(QStringLiteral("24540"));
-        m_host->first->setFocus();
+        d.main->txtgs->setFocus();
         // A click in the middle of the text would normally leave the caret there.
         QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
         QVERIFY(field->hasFocus());
@@ -77,9 +48,9 @@ private Q_SLOTS:
     }
     void typingLimitKeepsTheFirstCharactersTypedOrPasted()
     {
-        AmountField *field = m_host->first;
+        AmountField *field = d.main->txtgs;
         field->setTypingLimit(10);
-        m_host->second->setFocus();
+        d.main->txttp->setFocus();
         field->setFocus();
         QTest::keyClicks(field, QStringLiteral("123456789012"));
         QCOMPARE(field->text(), QStringLiteral("1234567890"));
@@ -102,7 +73,7 @@ private Q_SLOTS:
     }
 
 private:
-    std::unique_ptr<FieldHost> m_host;
+    WorksheetDriver d;
 };
 
 QTEST_MAIN(TestAmountField)
