@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The Print buttons of the main window and the salary window: which window's field each printed
-// text comes from, each statement under its name, worksheets never opened printed hidden and
-// left hidden, and a refused job reported once with nothing changed. The page layout
-// is the statement tests' business, where a saved PDF goes the PDF printer's.
+// The printed statements. As data: every text, rule and setting of each page in its order,
+// place and style, with named fields whose filling tries the sums; a sum beyond a double
+// refused; how any statement is drawn on a printer. Then the Print buttons of the main window
+// and the salary window: which window's field each printed text comes from, each statement
+// under its name, worksheets never opened printed hidden and left hidden, and a refused job
+// reported once with nothing changed. Where a saved PDF goes is the PDF printer's test.
 
 #include "print/printbuttons.h"
 #include "salary/form1.h"
@@ -12,7 +14,6 @@
 #include "worksheetdriver.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
-
 
 #include <algorithm>
 
@@ -37,13 +38,57 @@ void fillNamed(std::initializer_list<QWidget *> windows)
 
 } // namespace
 
-class TestPrintButtons : public QObject
+class TestPrinting : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void init() { QVERIFY(d.start()); }
     void cleanup() { d.stop(); }
+
+    void printsThePageItemByItem_data()
+    {
+        QTest::addColumn<QStringList>("printed");
+        QTest::addColumn<QStringList>("page");
+        QTest::newRow("tax computation statement") << described(built(taxStatement(namedTaxTexts()))) << taxPage();
+        QTest::newRow("salary statement") << described(built(salaryStatement(namedSalaryTexts()))) << salaryPage();
+    }
+    void printsThePageItemByItem()
+    {
+        QFETCH(QStringList, printed);
+        QFETCH(QStringList, page);
+        for (qsizetype i = 0; i < std::min(printed.size(), page.size()); ++i)
+            QCOMPARE(printed[i], page[i]);
+        QCOMPARE(printed.size(), page.size());
+    }
+
+    // The tax statement's pension sum was never calculated, so never checked; the salary
+    // statement's arrears add up beyond a double.
+    void refusesASumBeyondADouble()
+    {
+        TaxStatementTexts tax = namedTaxTexts();
+        tax.frmreb88.txt80ccdgc = "1e400";
+        SalaryStatementTexts salary = namedSalaryTexts();
+        salary.txtda[0] = salary.txtda[1] = "1e308";
+        QVERIFY(std::holds_alternative<CalculationError>(taxStatement(tax)));
+        QVERIFY(std::holds_alternative<CalculationError>(salaryStatement(salary)));
+    }
+
+    // A right text is measured, then placed so that it ends at its edge; a centred one placed
+    // at its y, measured, then placed across its width; the document ends once, after all.
+    void drawsEachItemOnThePrinter()
+    {
+        RecordingPrinter printer;
+        printStatement({ScaleModeSetting{ScaleMode::Inches}, FontNameSetting{"Tahoma"}, FontSizeSetting{9},
+                        FontBoldSetting{true}, FontItalicSetting{true}, FontUnderlineSetting{false},
+                        OrientationSetting{Orientation::Landscape}, LeftText{1, 2, "Left"}, RightText{6, 3, "Right"},
+                        CentredText{10, 4, "Centre"}, Rule{1, 8.1f, 5}},
+                       printer);
+        QCOMPARE(printer.calls, QStringLiteral("scale 5|font Tahoma|size 9|bold 1|italic 1|underline 0|orientation 2|"
+                                               "x 1|y 2|print Left|width Right|x 5.5|y 3|print Right|"
+                                               "y 4|width Centre|x 4.7|print Centre|line 1 5 8.1 5|end")
+                                    .split(u'|'));
+    }
 
     void printsFromTheFieldsOfEachWindow_data()
     {
@@ -116,5 +161,5 @@ private:
     WorksheetDriver d;
 };
 
-QTEST_MAIN(TestPrintButtons)
-#include "tst_printbuttons.moc"
+QTEST_MAIN(TestPrinting)
+#include "tst_printing.moc"
