@@ -40,42 +40,35 @@ struct PageLines {
 inline QStringList described(const pelmora::Statement &statement)
 {
     using namespace pelmora;
-    PageLines page;
-    const auto set = [&](int property, float value) {
-        const char *const names[] = {"size", "bold", "italic", "underline"};
-        if (page.font[property] == value)
-            page.lines << QStringLiteral("again ") + QString::fromLatin1(names[property]);
-        page.font[property] = value;
-    };
-    for (const StatementItem &item : statement) {
-        std::visit([&](const auto &i) {
-            using Item = std::decay_t<decltype(i)>;
-            if constexpr (std::is_same_v<Item, ScaleModeSetting>)
-                page.lines << (i.mode == ScaleMode::Inches ? QStringLiteral("inches") : QStringLiteral("other scale"));
-            else if constexpr (std::is_same_v<Item, OrientationSetting>)
-                page.lines << (i.orientation == Orientation::Portrait ? QStringLiteral("portrait")
-                                                                      : QStringLiteral("landscape"));
-            else if constexpr (std::is_same_v<Item, FontNameSetting>)
-                page.lines << QStringLiteral("font ") + QString::fromStdString(i.name);
-            else if constexpr (std::is_same_v<Item, FontSizeSetting>)
-                set(0, i.points);
-            else if constexpr (std::is_same_v<Item, FontBoldSetting>)
-                set(1, i.on);
-            else if constexpr (std::is_same_v<Item, FontItalicSetting>)
-                set(2, i.on);
-            else if constexpr (std::is_same_v<Item, FontUnderlineSetting>)
-                set(3, i.on);
-            else if constexpr (std::is_same_v<Item, LeftText>)
-                page.text('L', i.x, i.y, i.text);
-            else if constexpr (std::is_same_v<Item, RightText>)
-                page.text('R', i.edge, i.y, i.text);
-            else if constexpr (std::is_same_v<Item, CentredText>)
-                page.text('C', i.width, i.y, i.text);
-            else
-                page.rule(i.y, i.x1, i.x2);
-        }, item);
-    }
-    return page.lines;
+    struct Describer : PageLines {
+        void set(int property, float value)
+        {
+            const char *const names[] = {"size", "bold", "italic", "underline"};
+            if (font[property] == value)
+                lines << QStringLiteral("again ") + QString::fromLatin1(names[property]);
+            font[property] = value;
+        }
+        void operator()(const ScaleModeSetting &s)
+        {
+            lines << QLatin1String(s.mode == ScaleMode::Inches ? "inches" : "another scale");
+        }
+        void operator()(const OrientationSetting &s)
+        {
+            lines << QLatin1String(s.orientation == Orientation::Portrait ? "portrait" : "landscape");
+        }
+        void operator()(const FontNameSetting &s) { lines << QStringLiteral("font ") + QString::fromStdString(s.name); }
+        void operator()(const FontSizeSetting &s) { set(0, s.points); }
+        void operator()(const FontBoldSetting &s) { set(1, s.on); }
+        void operator()(const FontItalicSetting &s) { set(2, s.on); }
+        void operator()(const FontUnderlineSetting &s) { set(3, s.on); }
+        void operator()(const LeftText &t) { text('L', t.x, t.y, t.text); }
+        void operator()(const RightText &t) { text('R', t.edge, t.y, t.text); }
+        void operator()(const CentredText &t) { text('C', t.width, t.y, t.text); }
+        void operator()(const Rule &r) { rule(r.y, r.x1, r.x2); }
+    } describer;
+    for (const StatementItem &item : statement)
+        std::visit(describer, item);
+    return describer.lines;
 }
 
 struct PageBuilder : PageLines {
