@@ -37,7 +37,17 @@ std::optional<QString> saveYearFigures(const QString &path, const YearFigures &f
         return refusal;
     const QByteArray bytes = writeYearFigures(figures);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // Unbuffered, and written to the end: Qt's buffered flush takes a write cut short by a full
+    // disk for success, and the file would be replaced by its beginning.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return systemReason(file);
+    for (qint64 written = 0; written < bytes.size();) {
+        const qint64 more = file.write(bytes.constData() + written, bytes.size() - written);
+        if (more <= 0)
+            return systemReason(file); // the temporary file goes with the QSaveFile
+        written += more;
+    }
+    if (!file.commit())
         return systemReason(file);
     return std::nullopt;
 }
