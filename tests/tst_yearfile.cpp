@@ -92,6 +92,14 @@ private Q_SLOTS:
         QCOMPARE(windowsNow(), before);
     }
 
+    void openingClosesTheWorksheetsTheFileLacks()
+    {
+        d.main->figuresFile().save(d.main.get());
+        d.open(d.main->cmdcalhp, d.main->form4)->txtintt->setText(u"5678"_s);
+        d.main->figuresFile().open(d.main.get());
+        QVERIFY(!d.main->form4.exists());
+    }
+
     void badFileChangesNothing_data()
     {
         QTest::addColumn<QString>("control"); // "key/key/...=JSON value" changed in a good file
