@@ -92,12 +92,17 @@ private Q_SLOTS:
         QCOMPARE(windowsNow(), before);
     }
 
+    // And Print is disabled though no field of the main window changes.
     void openingClosesTheWorksheetsTheFileLacks()
     {
         d.main->figuresFile().save(d.main.get());
+        d.main->cmdcalc->click();
         d.open(d.main->cmdcalhp, d.main->form4)->txtintt->setText(u"5678"_s);
+        d.platform.answer = Platform::UnsavedChanges::Discard;
         d.main->figuresFile().open(d.main.get());
+        QCOMPARE(d.platform.questions, QStringList{u"year.pelmora"_s});
         QVERIFY(!d.main->form4.exists());
+        QVERIFY(!d.main->cmdprint->isEnabled());
     }
 
     void badFileChangesNothing_data()
