@@ -55,7 +55,8 @@ private Q_SLOTS:
             option->setChecked(true); // the loan's date keeps its choice for a let house
         Form1 *salary = d.main->form1.window();
         salary->chkinc->setChecked(false);
-        salary->cboclass3->setEditText(u""_s);
+        salary->cboclass1->setEditText(u""_s);
+        salary->cboclass3->setEditText(u"Oth"_s); // typed, none of the entries
         salary->cbonps->setEditText(u"Y"_s);
         const QStringList figures{u"%1,025"_s, u"%1e3"_s, u"-%1.5"_s, u"%1"_s};
         for (QWidget *window : formWindows()) {
