@@ -21,6 +21,7 @@
 #include <QJsonObject>
 #include <QMenu>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -35,6 +36,7 @@ class TestYearFile : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // Save As makes the documents folder
     void init()
     {
         QVERIFY(d.start());
