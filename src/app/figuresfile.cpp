@@ -37,20 +37,17 @@ FiguresFile::FiguresFile(frmmain &main) : m_main(main), m_title(main.windowTitle
 {
 }
 
-QList<QAction *> FiguresFile::addCommands(QWidget *window)
+void FiguresFile::addCommands(QWidget *window)
 {
     const auto command = [&](const QString &text, QKeySequence keys, void (FiguresFile::*run)(QWidget *)) {
         auto *action = new QAction(text, window);
         action->setShortcut(keys);
         QObject::connect(action, &QAction::triggered, window, [this, window, run] { (this->*run)(window); });
         window->addAction(action);
-        return action;
     };
-    return {
-        command(QStringLiteral("Open…"), QKeySequence(Qt::CTRL | Qt::Key_O), &FiguresFile::open),
-        command(QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &FiguresFile::save),
-        command(QStringLiteral("Save As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &FiguresFile::saveAs),
-    };
+    command(QStringLiteral("Open…"), QKeySequence(Qt::CTRL | Qt::Key_O), &FiguresFile::open);
+    command(QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &FiguresFile::save);
+    command(QStringLiteral("Save As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &FiguresFile::saveAs);
 }
 
 void FiguresFile::save(QWidget *window)

@@ -20,9 +20,8 @@ class FiguresFile
 public:
     explicit FiguresFile(frmmain &main);
 
-    // Adds Ctrl+S (Save), Ctrl+Shift+S (Save As…) and Ctrl+O (Open…) to the window, and
-    // returns their actions: Open…, Save, Save As….
-    QList<QAction *> addCommands(QWidget *window);
+    // Adds the actions Open… (Ctrl+O), Save (Ctrl+S) and Save As… (Ctrl+Shift+S) to the window.
+    void addCommands(QWidget *window);
 
     // Each answers in the window given, whose dialogs and messages it owns.
     void save(QWidget *window);
