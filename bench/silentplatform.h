@@ -23,6 +23,10 @@ public:
     {
         return pelmora::openPdfFilePrinter(m_statements.path(), documentName);
     }
+    UnsavedChanges askToSaveChanges(QWidget *, const QString &) override { return UnsavedChanges::Cancel; }
+    QString askFileToSave(QWidget *, const QString &) override { return {}; }
+    QString askFileToOpen(QWidget *, const QString &) override { return {}; }
+    void showAbout(QWidget *, const QString &) override {}
 
 private:
     QTemporaryDir m_statements;

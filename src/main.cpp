@@ -14,8 +14,9 @@
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<int> exitStatus = pelmora::answerCommandLine(argc, argv))
-        return *exitStatus;
+    const pelmora::CommandLineRequest request = pelmora::answerCommandLine(argc, argv);
+    if (request.reply)
+        return request.reply->exitStatus;
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmora"));
@@ -28,6 +29,8 @@ int main(int argc, char *argv[])
     auto *splash = new pelmora::frmSplash([&] {
         mainWindow = std::make_unique<pelmora::frmmain>(platform);
         mainWindow->show();
+        if (!request.figuresFile.isEmpty())
+            mainWindow->figuresFile().open(mainWindow.get(), request.figuresFile);
     });
     splash->show();
     return application.exec();

@@ -3,7 +3,7 @@
 
 // The command line, answered before any window or application object exists: --help and
 // --version on standard output, anything unknown refused on one line with status 2, and the
-// windows for no option or for Qt's own.
+// windows for no option, for Qt's own or for a file to open.
 
 #include "app/commandline.h"
 
@@ -19,21 +19,25 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("options");
         QTest::addColumn<int>("exitStatus"); // -1: no answer, the windows start
-        QTest::addColumn<QString>("firstLine");
+        QTest::addColumn<QString>("firstLine"); // or the file to open
         QTest::newRow("no option") << "" << -1 << "";
         QTest::newRow("Qt's own option") << "-platform xcb" << -1 << "";
+        QTest::newRow("a file") << "-style fusion taxes.pelmora" << -1 << "taxes.pelmora";
         QTest::newRow("--version") << "--version" << 0 << "Pelmora 1.0";
-        QTest::newRow("--help") << "--help" << 0 << "Usage: pelmora [options]";
+        QTest::newRow("--help") << "--help" << 0 << "Usage: pelmora [options] [file]";
         QTest::newRow("unknown option") << "--print" << 2 << "pelmora: Unknown option 'print'.";
-        QTest::newRow("an argument") << "taxes.pdf" << 2 << "pelmora: Unexpected argument 'taxes.pdf'.";
+        QTest::newRow("two files") << "a.pelmora b.pelmora" << 2 << "pelmora: Unexpected argument 'b.pelmora'.";
     }
     void answers()
     {
         QFETCH(QString, options);
         QFETCH(int, exitStatus);
         const QString commandLine = QStringLiteral("/usr/bin/pelmora ") + options;
-        const auto reply = replyToCommandLine(commandLine.split(u' ', Qt::SkipEmptyParts));
+        const CommandLineRequest request = readCommandLine(commandLine.split(u' ', Qt::SkipEmptyParts));
+        const auto &reply = request.reply;
         QCOMPARE(reply ? reply->exitStatus : -1, exitStatus);
+        if (!reply)
+            QTEST(request.figuresFile, "firstLine");
         if (reply) {
             QTEST(reply->text.section(QLatin1Char('\n'), 0, 0), "firstLine");
             QVERIFY(exitStatus == 0 || reply->text.count(QLatin1Char('\n')) == 1);

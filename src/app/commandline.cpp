@@ -32,7 +32,7 @@ void addQtOption(QCommandLineParser &parser, const char *name, bool takesValue)
 
 } // namespace
 
-std::optional<CommandLineReply> replyToCommandLine(const QStringList &arguments)
+CommandLineRequest readCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -43,6 +43,8 @@ std::optional<CommandLineReply> replyToCommandLine(const QStringList &arguments)
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version."));
     parser.addOptions({help, version});
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A file of figures to open."),
+                                 QStringLiteral("[file]"));
     for (const char *name : qtOptionsWithValue)
         addQtOption(parser, name, true);
     for (const char *name : qtSwitches)
@@ -50,31 +52,31 @@ std::optional<CommandLineReply> replyToCommandLine(const QStringList &arguments)
 
     const QString programName = QStringLiteral("pelmora");
     if (!parser.parse(arguments))
-        return CommandLineReply{usageError, QStringLiteral("%1: %2\n").arg(programName, parser.errorText())};
-    if (!parser.positionalArguments().isEmpty())
-        return CommandLineReply{usageError, QStringLiteral("%1: Unexpected argument '%2'.\n")
-                                                .arg(programName, parser.positionalArguments().constFirst())};
+        return {CommandLineReply{usageError, QStringLiteral("%1: %2\n").arg(programName, parser.errorText())}, {}};
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return {CommandLineReply{usageError, QStringLiteral("%1: Unexpected argument '%2'.\n").arg(programName, files[1])}, {}};
     if (parser.isSet(help)) {
         // With no application object yet (the help needs no display), Qt has no name for the program.
-        return CommandLineReply{0, parser.helpText().replace(QStringLiteral("<executable_name>"), programName)};
+        return {CommandLineReply{0, parser.helpText().replace(QStringLiteral("<executable_name>"), programName)}, {}};
     }
     if (parser.isSet(version)) {
-        return CommandLineReply{0, QStringLiteral("%1 %2\n").arg(QString::fromUtf8(credits::productName),
-                                                                  QStringLiteral(PELMORA_VERSION))};
+        return {CommandLineReply{0, QStringLiteral("%1 %2\n").arg(QString::fromUtf8(credits::productName),
+                                                                    QStringLiteral(PELMORA_VERSION))},
+                {}};
     }
-    return std::nullopt;
+    return {std::nullopt, files.value(0)};
 }
 
-std::optional<int> answerCommandLine(int argc, char *argv[])
+CommandLineRequest answerCommandLine(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const std::optional<CommandLineReply> reply = replyToCommandLine(arguments);
-    if (!reply)
-        return std::nullopt;
-    QTextStream(reply->exitStatus == 0 ? stdout : stderr) << reply->text;
-    return reply->exitStatus;
+    CommandLineRequest request = readCommandLine(arguments);
+    if (const std::optional<CommandLineReply> &reply = request.reply)
+        QTextStream(reply->exitStatus == 0 ? stdout : stderr) << reply->text;
+    return request;
 }
 
 } // namespace pelmora

@@ -4,7 +4,8 @@
 #pragma once
 
 // The command line: --help and --version, answered before any window exists, so without a
-// display. Qt's own options (-platform, -style, -session ...) are left for QApplication to take.
+// display, and a file of figures for the windows to open. Qt's own options (-platform, -style,
+// -session ...) are left for QApplication to take.
 
 #include <QString>
 #include <QStringList>
@@ -20,10 +21,16 @@ struct CommandLineReply
     QString text; // for standard output when the status is 0, else for standard error
 };
 
-// arguments begin with the program's own name; no reply means the windows start.
-std::optional<CommandLineReply> replyToCommandLine(const QStringList &arguments);
+struct CommandLineRequest
+{
+    std::optional<CommandLineReply> reply; // instead of the windows
+    QString figuresFile;                   // for the windows to open; empty for none
+};
 
-// Answers the program's command line: writes the reply, if there is one, and returns its exit status.
-std::optional<int> answerCommandLine(int argc, char *argv[]);
+// arguments begin with the program's own name.
+CommandLineRequest readCommandLine(const QStringList &arguments);
+
+// Reads the program's command line and writes the reply, if there is one.
+CommandLineRequest answerCommandLine(int argc, char *argv[]);
 
 } // namespace pelmora

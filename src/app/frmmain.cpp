@@ -3,6 +3,7 @@
 
 #include "frmmain.h"
 
+#include "about.h"
 #include "amountfield.h"
 #include "controlplacement.h"
 #include "credits.h"
@@ -20,6 +21,7 @@
 #include "worksheets/hraexemption.h"
 #include "worksheets/section80.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -53,11 +55,12 @@ QString text(const char *utf8)
 
 frmmain::frmmain(Platform &platform, QWidget *parent)
     : FormWindow(QStringLiteral("Pelmora - Income Tax Calculator"), {pixels(11310), pixels(5940)}, parent)
-    , form1([this] { return new Form1(*this); })
-    , form2([this] { return new Form2(*this); })
-    , form4([this] { return new Form4(*this); })
-    , reb88([this] { return new frmreb88(*this); })
+    , form1([this] { return withFileCommands(new Form1(*this)); })
+    , form2([this] { return withFileCommands(new Form2(*this)); })
+    , form4([this] { return withFileCommands(new Form4(*this)); })
+    , reb88([this] { return withFileCommands(new frmreb88(*this)); })
     , m_platform(platform)
+    , m_figuresFile(*this)
 {
     setObjectName(QStringLiteral("frmmain"));
     buildLeftColumn();
@@ -66,6 +69,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     setTabOrder();
     setDefaultButton(cmdcalc);
     txtname->setFocus();
+    addBackgroundMenu();
 
     m_print.add(cmdprint);
     m_print.watch({txtname, txtgs, txttp, txthra, txtos, txthp, txtrel89, txtdedtax});
@@ -75,13 +79,35 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     connect(cmdcalgs, &QPushButton::clicked, this, &frmmain::openSalaryStatement);
     connect(cmdcalc, &QPushButton::clicked, this, &frmmain::calculate);
     connect(cmdprint, &QPushButton::clicked, this, [this] { printTaxStatement(*this); });
-    connect(cmdexit, &QPushButton::clicked, this, [this] { m_platform.quit(); });
+    connect(cmdexit, &QPushButton::clicked, this, [this] {
+        if (m_figuresFile.mayEnd())
+            m_platform.quit();
+    });
     connect(cmdcalhr, &QPushButton::clicked, this, &frmmain::openHraExemption);
     connect(cmdcalhp, &QPushButton::clicked, this, &frmmain::openHouseProperty);
     connect(cmdcalded80, &QPushButton::clicked, this, &frmmain::openDeductions);
 }
 
 frmmain::~frmmain() = default;
+
+template <typename Worksheet>
+Worksheet *frmmain::withFileCommands(Worksheet *worksheet)
+{
+    m_figuresFile.addCommands(worksheet);
+    return worksheet;
+}
+
+// Right-clicking the window's background offers the file commands and About, for the mouse.
+void frmmain::addBackgroundMenu()
+{
+    m_figuresFile.addCommands(this);
+    auto *separator = new QAction(this);
+    separator->setSeparator(true);
+    auto *about = new QAction(QStringLiteral("About Pelmora"), this);
+    connect(about, &QAction::triggered, this, [this] { m_platform.showAbout(this, aboutText()); });
+    addActions({separator, about});
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
 
 // A Calc. button says to a screen reader which figure it works out and which window it opens.
 static QPushButton *placeCalcButton(QWidget *window, const char *name, int x, int y, const QString &figure,
@@ -275,6 +301,10 @@ void frmmain::closeEvent(QCloseEvent *event)
 {
     // The main window's close box ends the program like Exit: a worksheet left open or
     // hidden must not keep an invisible program running.
+    if (!m_figuresFile.mayEnd()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     m_platform.quit();
 }

@@ -7,6 +7,7 @@
 // worksheets are opened and into whose named fields they hand their figures back.
 
 #include "commitbuttons.h"
+#include "figuresfile.h"
 #include "formwindow.h"
 #include "worksheetslot.h"
 
@@ -33,6 +34,8 @@ public:
     ~frmmain() override;
 
     Platform &platform() const { return m_platform; }
+    // The file of figures in use, if any, and its commands.
+    FiguresFile &figuresFile() { return m_figuresFile; }
 
     // The fields and buttons, by the names the worksheets use to hand figures over.
     NameField *txtname;
@@ -97,9 +100,14 @@ private:
     void openHraExemption();
     void openHouseProperty();
     void openDeductions();
+    void addBackgroundMenu();
+    // Gives a new worksheet the file commands' keys.
+    template <typename Worksheet>
+    Worksheet *withFileCommands(Worksheet *worksheet);
 
     Platform &m_platform;
     CommitButtons m_print;
+    FiguresFile m_figuresFile;
 };
 
 } // namespace pelmora

@@ -5,9 +5,11 @@
 
 #include "credits.h"
 #include "print/printers.h"
+#include "yearfile/yearfilestorage.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace pelmora {
@@ -31,6 +33,52 @@ void QtPlatform::quit()
 std::unique_ptr<Printer> QtPlatform::openPrinter(const QString &documentName)
 {
     return openSystemPrinter(documentName);
+}
+
+Platform::UnsavedChanges QtPlatform::askToSaveChanges(QWidget *owner, const QString &fileName)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(credits::productName),
+                    QStringLiteral("Save changes to %1?").arg(fileName),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return UnsavedChanges::Save;
+    case QMessageBox::Discard:
+        return UnsavedChanges::Discard;
+    default:
+        return UnsavedChanges::Cancel;
+    }
+}
+
+// A dialog for files of figures: only they are shown, and a name typed without a suffix gets theirs.
+static QString askFile(QWidget *owner, QFileDialog::AcceptMode mode, const QString &caption, const QString &path)
+{
+    QFileDialog dialog(owner, caption);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Pelmora files (*.%1)").arg(QLatin1String(yearfile::suffix)));
+    dialog.setDefaultSuffix(QLatin1String(yearfile::suffix));
+    if (QFileInfo(path).isDir())
+        dialog.setDirectory(path);
+    else
+        dialog.selectFile(path);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+QString QtPlatform::askFileToSave(QWidget *owner, const QString &suggestedPath)
+{
+    return askFile(owner, QFileDialog::AcceptSave, QStringLiteral("Save As"), suggestedPath);
+}
+
+QString QtPlatform::askFileToOpen(QWidget *owner, const QString &folder)
+{
+    return askFile(owner, QFileDialog::AcceptOpen, QStringLiteral("Open"), folder);
+}
+
+void QtPlatform::showAbout(QWidget *owner, const QString &text)
+{
+    QMessageBox::about(owner, QStringLiteral("About Pelmora"), text);
 }
 
 } // namespace pelmora

@@ -4,7 +4,8 @@
 #pragma once
 
 // What the program asks of the desktop that a test cannot do for real: a message box, the
-// web browser, the printer and ending the program. Tests substitute a recording fake.
+// web browser, the printer, the file dialogs, the question before unsaved figures are lost, the
+// About box and ending the program. Tests substitute a recording fake.
 
 #include "print/printer.h"
 
@@ -30,6 +31,14 @@ public:
     virtual void quit() = 0;
     // The printer for one statement of the given name, to be ended with endDoc().
     virtual std::unique_ptr<Printer> openPrinter(const QString &documentName) = 0;
+
+    // The answer to "Save changes to NAME?", asked with Save, Discard and Cancel.
+    enum class UnsavedChanges { Save, Discard, Cancel };
+    virtual UnsavedChanges askToSaveChanges(QWidget *owner, const QString &fileName) = 0;
+    // A file of figures to write, suggested as given, or to read from the folder; empty when cancelled.
+    virtual QString askFileToSave(QWidget *owner, const QString &suggestedPath) = 0;
+    virtual QString askFileToOpen(QWidget *owner, const QString &folder) = 0;
+    virtual void showAbout(QWidget *owner, const QString &text) = 0;
 };
 
 // The real desktop, through Qt.
@@ -41,6 +50,10 @@ public:
     void quit() override;
     // The default printer; a PDF file in the documents folder when none is installed.
     std::unique_ptr<Printer> openPrinter(const QString &documentName) override;
+    UnsavedChanges askToSaveChanges(QWidget *owner, const QString &fileName) override;
+    QString askFileToSave(QWidget *owner, const QString &suggestedPath) override;
+    QString askFileToOpen(QWidget *owner, const QString &folder) override;
+    void showAbout(QWidget *owner, const QString &text) override;
 };
 
 } // namespace pelmora

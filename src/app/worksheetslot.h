@@ -42,6 +42,9 @@ public:
 
     bool exists() const { return !m_worksheet.isNull(); }
 
+    // Closes the worksheet for good, as its close box does: the next use creates it afresh.
+    void discard() { delete m_worksheet.data(); }
+
 private:
     std::function<Worksheet *()> m_create;
     QPointer<Worksheet> m_worksheet;

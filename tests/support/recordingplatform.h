@@ -40,6 +40,14 @@ public:
         };
         return printer;
     }
+    UnsavedChanges askToSaveChanges(QWidget *, const QString &fileName) override
+    {
+        questions.append(fileName);
+        return answer;
+    }
+    QString askFileToSave(QWidget *, const QString &) override { return fileChosen; }
+    QString askFileToOpen(QWidget *, const QString &) override { return fileChosen; }
+    void showAbout(QWidget *, const QString &text) override { aboutTexts.append(text); }
 
     QStringList messages;
     QList<QUrl> openedAddresses;
@@ -51,6 +59,10 @@ public:
     };
     std::vector<PrintJob> printJobs;
     bool refusePrintJobs = false;
+    QStringList questions; // "Save changes to NAME?", by NAME
+    UnsavedChanges answer = UnsavedChanges::Cancel;
+    QString fileChosen; // in either file dialog; empty as if cancelled
+    QStringList aboutTexts;
     // Runs while the message box would be open, as if the user looked at it.
     std::function<void(const QString &)> onMessage;
 };

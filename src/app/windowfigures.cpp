@@ -1,0 +1,131 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "windowfigures.h"
+
+#include "frmmain.h"
+#include "salary/form1.h"
+#include "worksheets/form2.h"
+#include "worksheets/form4.h"
+#include "worksheets/frmreb88.h"
+#include "yearfile/yearfilelayout.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace pelmora {
+
+using yearfile::WindowContents;
+using yearfile::WindowLayout;
+using yearfile::YearFigures;
+
+namespace {
+
+const WindowLayout &layoutOf(const QString &window)
+{
+    const QList<WindowLayout> &layouts = yearfile::windowLayouts();
+    return *std::find_if(layouts.begin(), layouts.end(), [&](const WindowLayout &layout) { return layout.window == window; });
+}
+
+// Calls visit(name, slot) for each worksheet, in the order their figures are put back.
+template <typename Visit>
+void forEachWorksheet(frmmain &main, Visit visit)
+{
+    visit(QStringLiteral("Form1"), main.form1);
+    visit(QStringLiteral("Form2"), main.form2);
+    visit(QStringLiteral("Form4"), main.form4);
+    visit(QStringLiteral("frmreb88"), main.reb88);
+}
+
+template <typename Control>
+Control *controlOf(const QWidget &window, const QString &name)
+{
+    return window.findChild<Control *>(name);
+}
+
+WindowContents contentsOf(const QWidget &window)
+{
+    const WindowLayout &layout = layoutOf(window.objectName());
+    WindowContents contents;
+    for (const QString &name : layout.texts) {
+        if (const auto *field = controlOf<QLineEdit>(window, name))
+            contents.texts.insert(name, field->text());
+        else if (const auto *box = controlOf<QComboBox>(window, name))
+            contents.texts.insert(name, box->currentText());
+    }
+    for (const QString &name : layout.checks) {
+        if (const auto *check = controlOf<QAbstractButton>(window, name))
+            contents.checks.insert(name, check->isChecked());
+    }
+    for (const auto &choice : layout.choices) {
+        for (const QString &option : choice.options) {
+            if (const auto *button = controlOf<QAbstractButton>(window, option); button && button->isChecked())
+                contents.choices.insert(choice.frame, option);
+        }
+    }
+    return contents;
+}
+
+// The options first: choosing one may zero fields whose texts then follow. The texts go in the
+// layout's order, month rows downwards, so a pay column's fill-down is overwritten row by row.
+void restoreWindow(QWidget &window, const WindowContents &contents)
+{
+    for (auto choice = contents.choices.cbegin(); choice != contents.choices.cend(); ++choice) {
+        if (auto *option = controlOf<QAbstractButton>(window, choice.value()))
+            option->setChecked(true);
+    }
+    for (auto check = contents.checks.cbegin(); check != contents.checks.cend(); ++check) {
+        if (auto *box = controlOf<QAbstractButton>(window, check.key()))
+            box->setChecked(check.value());
+    }
+    for (const QString &name : layoutOf(window.objectName()).texts) {
+        const QString text = contents.texts.value(name);
+        if (auto *field = controlOf<QLineEdit>(window, name)) {
+            field->setText(text);
+        } else if (auto *box = controlOf<QComboBox>(window, name)) {
+            box->setCurrentIndex(box->findText(text));
+            box->setEditText(text);
+        }
+    }
+}
+
+} // namespace
+
+YearFigures collectFigures(frmmain &main)
+{
+    YearFigures figures{{main.objectName(), contentsOf(main)}};
+    forEachWorksheet(main, [&](const QString &name, auto &slot) {
+        if (slot.exists())
+            figures.insert(name, contentsOf(*slot.window()));
+    });
+    return figures;
+}
+
+void restoreFigures(frmmain &main, const YearFigures &figures)
+{
+    restoreWindow(main, figures.value(main.objectName()));
+    forEachWorksheet(main, [&](const QString &name, auto &slot) {
+        if (figures.contains(name))
+            restoreWindow(*slot.window(), figures.value(name));
+        else
+            slot.discard();
+    });
+    // A text put back as it already stood disables nothing by itself.
+    QList<QPushButton *> commitButtons{main.cmdprint};
+    if (main.form1.exists())
+        commitButtons << main.form1.window()->cmdprn << main.form1.window()->cmdbak;
+    if (main.form2.exists())
+        commitButtons << main.form2.window()->cmdback;
+    if (main.form4.exists())
+        commitButtons << main.form4.window()->cmdbk;
+    if (main.reb88.exists())
+        commitButtons << main.reb88.window()->cmdbk;
+    for (QPushButton *button : commitButtons)
+        button->setEnabled(false);
+}
+
+} // namespace pelmora

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The controls each window keeps in a file of figures, by name and kind. A file must hold every
+// control of each window it holds; a control it holds beyond these is ignored.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace pelmora::yearfile {
+
+struct ChoiceLayout
+{
+    QString frame;       // the option group's frame
+    QStringList options; // the option buttons, one of which is chosen
+};
+
+struct WindowLayout
+{
+    QString window;
+    bool required; // the main window; the worksheets are held only while open
+    QStringList texts;
+    QStringList checks;
+    QList<ChoiceLayout> choices;
+};
+
+const QList<WindowLayout> &windowLayouts();
+
+} // namespace pelmora::yearfile

@@ -1,0 +1,304 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Files of figures: every input of every window saved and opened again as typed, calculating to
+// the same figures; bad files refused with their reason and nothing changed; a failed save that
+// keeps the previous file; the question at Exit; and the reader fed damaged files.
+
+#include "worksheetdriver.h"
+#include "app/formwindow.h"
+#include "app/windowfigures.h"
+#include "salary/choicebox.h"
+#include "salary/form1.h"
+#include "worksheets/form2.h"
+#include "worksheets/form4.h"
+#include "worksheets/frmreb88.h"
+#include "yearfile/yearfile.h"
+
+#include <QCheckBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+using namespace pelmora;
+using namespace Qt::StringLiterals;
+
+class TestYearFile : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // Save As makes the documents folder
+    void init()
+    {
+        QVERIFY(d.start());
+        d.platform.fileChosen = m_folder.filePath(u"year.pelmora"_s);
+    }
+    void cleanup() { d.stop(); }
+
+    void roundTrip()
+    {
+        for (QPushButton *calc : {d.main->cmdcalgs, d.main->cmdcalhr, d.main->cmdcalded80})
+            calc->click();
+        Form4 *house = d.open(d.main->cmdcalhp, d.main->form4);
+        for (QRadioButton *option : {house->optso, house->optb499, house->optrent})
+            option->setChecked(true); // the loan's date keeps its choice for a let house
+        Form1 *salary = d.main->form1.window();
+        salary->chkinc->setChecked(false);
+        salary->cboclass1->setEditText(u""_s);
+        salary->cboclass3->setEditText(u"Oth"_s); // typed, none of the entries
+        salary->cbonps->setEditText(u"Y"_s);
+        const QStringList figures{u"%1,025"_s, u"%1e3"_s, u"-%1.5"_s, u"%1"_s};
+        for (QWidget *window : formWindows()) {
+            int i = 0;
+            for (QLineEdit *field : window->findChildren<QLineEdit *>(QRegularExpression(u"^txt"_s))) {
+                ++i;
+                field->setText(figures[i % 4].arg(i));
+            }
+        }
+        d.main->txtname->setText(u"Ravi Kumār ₹ नाम"_s);
+        salary->txtnam->setText(u"A name of thirty-five characters ok"_s); // beyond what can be typed
+        calculateEverywhere();
+        salary->hide();
+        d.main->form2.window()->hide();
+        d.main->reb88.window()->hide();
+        const QMap<QString, QString> before = windowsNow();
+
+        QTest::keyClick(house, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(d.main->windowTitle().endsWith(u" - year.pelmora"_s));
+        const QString path = d.platform.fileChosen;
+        QVERIFY(d.start());
+        d.platform.fileChosen = path;
+        d.open(d.main->cmdcalhp, d.main->form4)->optso->setChecked(true);
+        QApplication::setActiveWindow(d.main.get());
+        QTest::keyClick(d.main.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(d.platform.messages, QStringList());
+        QCOMPARE(windowsNow(), before);
+        for (QWidget *window : formWindows()) {
+            for (QPushButton *commit : window->findChildren<QPushButton *>(QRegularExpression(u"^cmd(pr|ba?c?k)"_s)))
+                QVERIFY2(!commit->isEnabled(), qPrintable(commit->objectName()));
+        }
+        calculateEverywhere();
+        QCOMPARE(windowsNow(), before);
+    }
+
+    // And Print is disabled though no field of the main window changes.
+    void openingClosesTheWorksheetsTheFileLacks()
+    {
+        d.main->figuresFile().save(d.main.get());
+        d.main->cmdcalc->click();
+        d.open(d.main->cmdcalhp, d.main->form4)->txtintt->setText(u"5678"_s);
+        d.platform.answer = Platform::UnsavedChanges::Discard;
+        d.main->figuresFile().open(d.main.get());
+        QCOMPARE(d.platform.questions, QStringList{u"year.pelmora"_s});
+        QVERIFY(!d.main->form4.exists());
+        QVERIFY(!d.main->cmdprint->isEnabled());
+    }
+
+    void badFileChangesNothing_data()
+    {
+        QTest::addColumn<QString>("control"); // "key/key/...=JSON value" changed in a good file
+        QTest::addColumn<QByteArray>("bytes"); // or the file itself; "/" for a folder
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("another format") << "format=\"Other\"" << ""_ba << "It is not a Pelmora file.";
+        QTest::newRow("newer version") << "version=2" << ""_ba
+                                       << "It was saved by a newer Pelmora, in version 2 of the format; this "
+                                          "Pelmora reads version 1.";
+        QTest::newRow("another year") << "financialYear=\"2014-15\"" << ""_ba
+                                      << "It holds the figures of the financial year \"2014-15\", not of 2013-14.";
+        QTest::newRow("malformed") << "" << "{\"format\": \"Pelmora\""_ba
+                                   << "Its text is damaged: unterminated string at character 20.";
+        QTest::newRow("number for a text") << "windows/frmmain/txtgs=25000" << ""_ba
+                                           << "In the window frmmain, txtgs should be a text.";
+        QTest::newRow("no such option") << "windows/Form4/frmask=\"optboth\"" << ""_ba
+                                        << "In the window Form4, frmask should be one of optso, optrent.";
+        QTest::newRow("1,001 characters") << u"windows/Form4/txtoth=\"%1\""_s.arg(QString(1001, u'1')) << ""_ba
+                                          << "In the window Form4, txtoth is longer than 1,000 characters.";
+        QTest::newRow("over 1 MB") << "" << QByteArray(1024 * 1024, ' ')
+                                   << "It is larger than 1 MB, far larger than a Pelmora file.";
+        QTest::newRow("unreadable") << "" << "/"_ba << "The system says: file to open is a directory.";
+    }
+    void badFileChangesNothing()
+    {
+        QFETCH(QString, control);
+        QFETCH(QByteArray, bytes);
+        d.open(d.main->cmdcalhp, d.main->form4)->optso->setChecked(true);
+        QJsonObject file = QJsonDocument::fromJson(yearfile::writeYearFigures(collectFigures(*d.main))).object();
+        d.main->txtgs->setText(u"1234"_s);
+        d.main->form4.window()->txtintt->setText(u"5678"_s);
+        const QMap<QString, QString> before = windowsNow();
+        const QString tag = QString::fromUtf8(QTest::currentDataTag());
+        const QString path = m_folder.filePath(tag);
+        if (bytes == "/") {
+            QVERIFY(QDir().mkpath(path));
+        } else {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            if (!control.isEmpty()) {
+                const QJsonArray value = QJsonDocument::fromJson("[" + control.section(u'=', 1).toUtf8() + "]").array();
+                file = changed(file, control.section(u'=', 0, 0).split(u'/'), value.first());
+            }
+            out.write(bytes.isEmpty() || bytes.startsWith(' ') ? QJsonDocument(file).toJson() + bytes : bytes);
+        }
+        d.main->figuresFile().open(d.main.get(), path);
+        QFETCH(QString, reason);
+        QCOMPARE(d.platform.messages, QStringList{u"Pelmora cannot open \"%1\". %2"_s.arg(tag, reason)});
+        QCOMPARE(windowsNow(), before);
+        QCOMPARE(d.main->figuresFile().path(), QString());
+    }
+
+    // A folder where the file should be, and a disk that fills (here a limit on file sizes).
+    void failedSaveKeepsThePreviousFile_data()
+    {
+        QTest::addColumn<bool>("folderInPlace");
+        QTest::newRow("folder in place of the file") << true;
+        QTest::newRow("disk full") << false;
+    }
+    void failedSaveKeepsThePreviousFile()
+    {
+        QFETCH(bool, folderInPlace);
+        QTemporaryDir folder;
+        d.platform.fileChosen = folder.filePath(u"year.pelmora"_s);
+        if (folderInPlace)
+            QVERIFY(QDir().mkpath(d.platform.fileChosen));
+        d.main->figuresFile().saveAs(d.main.get());
+        const QByteArray previous = contents(d.platform.fileChosen);
+        d.main->txtgs->setText(u"99999"_s);
+        rlimit limit{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const rlimit before = limit;
+        limit.rlim_cur = folderInPlace ? limit.rlim_cur : 100;
+        std::signal(SIGXFSZ, SIG_IGN); // the write fails rather than ending the test
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        d.main->figuresFile().save(d.main.get());
+        setrlimit(RLIMIT_FSIZE, &before);
+        QCOMPARE(d.platform.messages.size(), folderInPlace ? 2 : 1);
+        QVERIFY(d.platform.messages.last().startsWith(u"Pelmora cannot save \"year.pelmora\". The system says: "_s));
+        QCOMPARE(contents(d.platform.fileChosen), previous);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{u"year.pelmora"_s});
+    }
+
+    void exitQuestion_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<Platform::UnsavedChanges>("answer");
+        QTest::addColumn<bool>("closeBox");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("quits");
+        QTest::addColumn<QString>("saved"); // txtgs in the file afterwards
+        using Answer = Platform::UnsavedChanges;
+        QTest::newRow("unchanged") << "" << Answer::Cancel << false << 0 << 1 << "600000";
+        QTest::newRow("Save") << "1" << Answer::Save << false << 1 << 1 << "6000001";
+        QTest::newRow("Discard") << "1" << Answer::Discard << true << 1 << 1 << "600000";
+        QTest::newRow("Cancel") << "1" << Answer::Cancel << true << 1 << 0 << "600000";
+    }
+    void exitQuestion()
+    {
+        QFETCH(QString, change);
+        QFETCH(Platform::UnsavedChanges, answer);
+        QFETCH(bool, closeBox);
+        d.main->txtgs->setText(u"600000"_s);
+        d.main->figuresFile().save(d.main.get());
+        d.type(d.main->txtgs, u"600000"_s + change);
+        d.platform.answer = answer;
+        if (closeBox)
+            QCOMPARE(d.main->close(), answer != Platform::UnsavedChanges::Cancel);
+        else
+            d.main->cmdexit->click();
+        QTEST(int(d.platform.questions.size()), "questions");
+        QTEST(d.platform.quitRequests, "quits");
+        const QJsonObject file = QJsonDocument::fromJson(contents(d.platform.fileChosen)).object();
+        QTEST(file[u"windows"_s][u"frmmain"_s][u"txtgs"_s].toString(), "saved");
+    }
+
+    // What a right click on the background offers, with its keys.
+    void backgroundMenu()
+    {
+        QCOMPARE(d.main->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QStringList entries;
+        for (const QAction *action : d.main->actions())
+            entries.append(action->text() + action->shortcut().toString());
+        QCOMPARE(entries, QStringList({u"Open…Ctrl+O"_s, u"SaveCtrl+S"_s, u"Save As…Ctrl+Shift+S"_s, u""_s, u"About Pelmora"_s}));
+        d.main->actions().last()->trigger();
+        QVERIFY(d.platform.aboutTexts.value(0).startsWith(u"Pelmora 1.0\n"_s));
+        QVERIFY(d.platform.aboutTexts.value(0).contains(u"GPL-3.0-or-later"_s));
+    }
+
+    // Every shorter file and every file with one byte spoilt: refused with a reason, or read
+    // to figures that are written and read back alike; never a crash.
+    void damagedFiles()
+    {
+        d.open(d.main->cmdcalhp, d.main->form4);
+        d.main->txtname->setText(u"ऋ\"\\"_s);
+        const QByteArray good = yearfile::writeYearFigures(collectFigures(*d.main));
+        for (qsizetype size = 0; size < good.lastIndexOf('}'); ++size)
+            QVERIFY2(std::holds_alternative<QString>(yearfile::readYearFigures(good.left(size))), good.left(size));
+        for (qsizetype at = 0; at < good.size(); ++at) {
+            for (char spoilt : {'"', '}', '\0', '\xff', '7', 't'}) {
+                QByteArray bytes = good;
+                bytes[at] = spoilt;
+                const auto read = yearfile::readYearFigures(bytes);
+                if (const auto *figures = std::get_if<yearfile::YearFigures>(&read))
+                    QCOMPARE(std::get<yearfile::YearFigures>(yearfile::readYearFigures(yearfile::writeYearFigures(*figures))), *figures);
+            }
+        }
+    }
+
+private:
+    static QJsonObject changed(QJsonObject object, QStringList path, const QJsonValue &value)
+    {
+        const QString key = path.takeFirst();
+        object[key] = path.isEmpty() ? value : changed(object[key].toObject(), path, value);
+        return object;
+    }
+
+    static QByteArray contents(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable"_ba;
+    }
+
+    QList<QWidget *> formWindows() const
+    {
+        QList<QWidget *> windows;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (qobject_cast<FormWindow *>(window))
+                windows.append(window);
+        }
+        return windows;
+    }
+
+    // Every named text, choice and option of every window there is, and whether it is shown.
+    QMap<QString, QString> windowsNow() const
+    {
+        QMap<QString, QString> now;
+        for (const QWidget *window : formWindows()) {
+            QMap<QString, QString> controls = d.snapshot(window);
+            for (const QAbstractButton *option : window->findChildren<QAbstractButton *>())
+                controls.insert(option->objectName(), option->isCheckable() ? QString::number(option->isChecked()) : u""_s);
+            controls.insert(u"shown"_s, QString::number(window->isVisible()));
+            for (auto control = controls.cbegin(); control != controls.cend(); ++control)
+                now.insert(window->objectName() + u'.' + control.key(), control.value());
+        }
+        return now;
+    }
+
+    void calculateEverywhere()
+    {
+        for (QWidget *window : formWindows())
+            static_cast<FormWindow *>(window)->defaultButton()->click();
+    }
+
+    QTemporaryDir m_folder;
+    WorksheetDriver d;
+};
+
+QTEST_MAIN(TestYearFile)
+#include "tst_yearfile.moc"
