@@ -4,7 +4,7 @@
 #include "platform.h"
 
 #include "credits.h"
-#include "print/printers.h"
+#include "print/systemprinting.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -28,9 +28,9 @@ void QtPlatform::quit()
     QCoreApplication::quit();
 }
 
-std::unique_ptr<Printer> QtPlatform::openPrinter(const QString &documentName)
+void QtPlatform::print(QWidget *owner, const QString &documentName, const Statement &statement)
 {
-    return openSystemPrinter(documentName);
+    printOnDefaultPrinter(*this, owner, documentName, statement);
 }
 
 } // namespace pelmora

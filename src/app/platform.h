@@ -6,12 +6,11 @@
 // What the program asks of the desktop that a test cannot do for real: a message box, the
 // web browser, the printer and ending the program. Tests substitute a recording fake.
 
-#include "print/printer.h"
+#include "print/statement.h"
 
 #include <QString>
 #include <QUrl>
 
-#include <memory>
 
 class QWidget;
 
@@ -28,8 +27,9 @@ public:
     virtual bool openWebAddress(const QUrl &address) = 0;
     // Ends the program at once, every window with it.
     virtual void quit() = 0;
-    // The printer for one statement of the given name, to be ended with endDoc().
-    virtual std::unique_ptr<Printer> openPrinter(const QString &documentName) = 0;
+    // Prints the statement as a job of the given name. Returns at once; the user is told later,
+    // through showMessage(), when it could not be printed.
+    virtual void print(QWidget *owner, const QString &documentName, const Statement &statement) = 0;
 };
 
 // The real desktop, through Qt.
@@ -39,8 +39,8 @@ public:
     void showMessage(QWidget *owner, const QString &text) override;
     bool openWebAddress(const QUrl &address) override;
     void quit() override;
-    // The default printer; a PDF file in the documents folder when none is installed.
-    std::unique_ptr<Printer> openPrinter(const QString &documentName) override;
+    // The default printer; a PDF file in the documents folder when it cannot print.
+    void print(QWidget *owner, const QString &documentName, const Statement &statement) override;
 };
 
 } // namespace pelmora

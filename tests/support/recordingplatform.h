@@ -12,7 +12,6 @@
 #include <QUrl>
 
 #include <functional>
-#include <memory>
 #include <vector>
 
 class RecordingPlatform : public pelmora::Platform
@@ -30,15 +29,11 @@ public:
         return browserAvailable;
     }
     void quit() override { ++quitRequests; }
-    // Each statement is recorded on a printer of its own, kept in printJobs when the job ends.
-    std::unique_ptr<pelmora::Printer> openPrinter(const QString &documentName) override
+    // Each statement is recorded on a printer of its own, kept in printJobs.
+    void print(QWidget *, const QString &documentName, const pelmora::Statement &statement) override
     {
-        auto printer = std::make_unique<RecordingPrinter>();
-        printer->refuseJob = refusePrintJobs;
-        printer->onEndDoc = [this, documentName](const RecordingPrinter &ended) {
-            printJobs.push_back({documentName, ended});
-        };
-        return printer;
+        printJobs.push_back({documentName, {}});
+        pelmora::printStatement(statement, printJobs.back().printer);
     }
 
     QStringList messages;
@@ -50,7 +45,6 @@ public:
         RecordingPrinter printer;
     };
     std::vector<PrintJob> printJobs;
-    bool refusePrintJobs = false;
     // Runs while the message box would be open, as if the user looked at it.
     std::function<void(const QString &)> onMessage;
 };
