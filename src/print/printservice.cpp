@@ -91,6 +91,15 @@ QString stateMessage(http_t *http, const cups_dest_t *dest)
     return message;
 }
 
+// The printer's own default paper. (cupsGetDestMediaDefault() takes Letter for a printer whose
+// default is set in the printer's description rather than in the user's options.)
+bool defaultMedia(http_t *http, cups_dest_t *dest, cups_dinfo_t *info, cups_size_t &size)
+{
+    const char *media = ippGetString(cupsFindDestDefault(http, dest, info, "media"), 0, nullptr);
+    return (media && cupsGetDestMediaByName(http, dest, info, media, CUPS_MEDIA_FLAGS_DEFAULT, &size))
+        || cupsGetDestMediaDefault(http, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size);
+}
+
 PrintServiceAnswer refused(const ServiceConnection &service, const cups_dest_t *dest, const QString &printer)
 {
     if (service.gaveUp())
@@ -132,9 +141,9 @@ PrintServiceAnswer findDefaultPrinter(const AnswerLimit &limit)
     }
 
     PrintServiceAnswer answer{{}, QString::fromUtf8(dest->name), QPageSize(QPageSize::A4), {}};
-    const DestinationInfo info(cupsCopyDestInfo(service.http(), dest.get()));
     cups_size_t size{};
-    if (info && cupsGetDestMediaDefault(service.http(), dest.get(), info.get(), CUPS_MEDIA_FLAGS_DEFAULT, &size)) {
+    const DestinationInfo info(cupsCopyDestInfo(service.http(), dest.get()));
+    if (info && defaultMedia(service.http(), dest.get(), info.get(), size)) {
         // CUPS measures in hundredths of a millimetre.
         answer.paper = QPageSize(QSizeF(size.width, size.length) / 100, QPageSize::Millimeter);
         answer.margins = QMarginsF(size.left, size.top, size.right, size.bottom) / 100;

@@ -6,6 +6,7 @@
 // A platform that records what the program asked of the desktop instead of doing it.
 
 #include "app/platform.h"
+#include "print/systemprinting.h"
 #include "recordingprinter.h"
 
 #include <QStringList>
@@ -29,9 +30,12 @@ public:
         return browserAvailable;
     }
     void quit() override { ++quitRequests; }
-    // Each statement is recorded on a printer of its own, kept in printJobs.
-    void print(QWidget *, const QString &documentName, const pelmora::Statement &statement) override
+    // Each statement is recorded on a printer of its own, kept in printJobs; or, when asked
+    // for, goes to the system's default printer, patient for as long as given.
+    void print(QWidget *owner, const QString &documentName, const pelmora::Statement &statement) override
     {
+        if (printServicePatience.count())
+            return pelmora::printOnDefaultPrinter(*this, owner, documentName, statement, printServicePatience);
         printJobs.push_back({documentName, {}});
         pelmora::printStatement(statement, printJobs.back().printer);
     }
@@ -45,6 +49,7 @@ public:
         RecordingPrinter printer;
     };
     std::vector<PrintJob> printJobs;
+    std::chrono::milliseconds printServicePatience{0};
     // Runs while the message box would be open, as if the user looked at it.
     std::function<void(const QString &)> onMessage;
 };
