@@ -67,8 +67,9 @@ private:
             settle({printServiceDidNotAnswer(), {}, {}, {}});
         });
         answer->setFuture(QtConcurrent::run(std::move(question)));
-        // A little beyond the worker's own limit, which it keeps unless a wait is stuck.
-        patience->start(m_limit.wait + std::chrono::milliseconds(500));
+        // Beyond the worker's own limit, which it keeps unless a wait is stuck where it cannot
+        // look at the clock (looking up the service's host name).
+        patience->start(m_limit.wait + std::chrono::seconds(1));
     }
 
     void printOn(const PrintServiceAnswer &printer)
