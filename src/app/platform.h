@@ -11,7 +11,6 @@
 #include <QString>
 #include <QUrl>
 
-
 class QWidget;
 
 namespace pelmora {

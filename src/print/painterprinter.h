@@ -50,7 +50,7 @@ private:
         QString text;
     };
 
-    // The current font, at the device's resolution.
+    // The font at the device's resolution.
     QFont deviceFont(const QFont &font) const;
     double dotsPerInch() const;
     // The scale at which the page fits its printable area: 1 when it fits as it is.
