@@ -19,9 +19,9 @@ public:
     void showMessage(QWidget *, const QString &) override {}
     bool openWebAddress(const QUrl &) override { return true; }
     void quit() override {}
-    std::unique_ptr<pelmora::Printer> openPrinter(const QString &documentName) override
+    void print(QWidget *, const QString &documentName, const pelmora::Statement &statement) override
     {
-        return pelmora::openPdfFilePrinter(m_statements.path(), documentName);
+        pelmora::printStatement(statement, *pelmora::openPdfFilePrinter(m_statements.path(), documentName));
     }
     UnsavedChanges askToSaveChanges(QWidget *, const QString &) override { return UnsavedChanges::Cancel; }
     QString askFileToSave(QWidget *, const QString &) override { return {}; }

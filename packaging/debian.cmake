@@ -12,7 +12,7 @@ for a salaried central-government employee: the month-by-month salary
 statement, the HRA exemption, the income from house property, the deductions
 under section 80 and the tax with its section 87A rebate and education cess,
 exact to the rupee. It prints a one-page tax computation and a one-page salary
-statement, or saves them as PDF files when no printer is installed.")
+statement, or saves them as PDF files when they cannot be printed.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)

@@ -5,8 +5,9 @@
 // place and style, with named fields whose filling tries the sums; a sum beyond a double
 // refused; how any statement is drawn on a printer. Then the Print buttons of the main window
 // and the salary window: which window's field each printed text comes from, each statement
-// under its name, worksheets never opened printed hidden and left hidden, and a refused job
-// reported once with nothing changed. Where a saved PDF goes is the PDF printer's test.
+// under its name, worksheets never opened printed hidden and left hidden. Where a saved PDF goes
+// is the PDF printer's test; what a real print service does with a statement, the print
+// service's test.
 
 #include "print/printbuttons.h"
 #include "salary/form1.h"
@@ -143,18 +144,6 @@ private Q_SLOTS:
         QCOMPARE(d.platform.printJobs[0].documentName, QStringLiteral("Salary statement 2013-14"));
         QVERIFY(d.platform.printJobs[0].printer.printed().contains(QStringLiteral("25000")));
         QVERIFY(form->cmdprn->isEnabled() && d.platform.messages.isEmpty());
-    }
-
-    void aRefusedJobIsReportedOnceAndChangesNothing()
-    {
-        d.platform.refusePrintJobs = true;
-        d.type(d.main->txtgs, QStringLiteral("600000"));
-        QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
-        const QMap<QString, QString> before = d.snapshot(d.main.get());
-        QTest::mouseClick(d.main->cmdprint, Qt::LeftButton);
-        QCOMPARE(d.platform.messages, QStringList{QStringLiteral("The printer refused the statement.")});
-        QCOMPARE(d.snapshot(d.main.get()), before);
-        QVERIFY(d.main->cmdprint->isEnabled());
     }
 
 private:

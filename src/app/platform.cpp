@@ -4,7 +4,7 @@
 #include "platform.h"
 
 #include "credits.h"
-#include "print/printers.h"
+#include "print/systemprinting.h"
 #include "yearfile/yearfilestorage.h"
 
 #include <QCoreApplication>
@@ -30,9 +30,9 @@ void QtPlatform::quit()
     QCoreApplication::quit();
 }
 
-std::unique_ptr<Printer> QtPlatform::openPrinter(const QString &documentName)
+void QtPlatform::print(QWidget *owner, const QString &documentName, const Statement &statement)
 {
-    return openSystemPrinter(documentName);
+    printOnDefaultPrinter(*this, owner, documentName, statement);
 }
 
 Platform::UnsavedChanges QtPlatform::askToSaveChanges(QWidget *owner, const QString &fileName)

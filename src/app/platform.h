@@ -7,12 +7,10 @@
 // web browser, the printer, the file dialogs, the question before unsaved figures are lost, the
 // About box and ending the program. Tests substitute a recording fake.
 
-#include "print/printer.h"
+#include "print/statement.h"
 
 #include <QString>
 #include <QUrl>
-
-#include <memory>
 
 class QWidget;
 
@@ -29,8 +27,9 @@ public:
     virtual bool openWebAddress(const QUrl &address) = 0;
     // Ends the program at once, every window with it.
     virtual void quit() = 0;
-    // The printer for one statement of the given name, to be ended with endDoc().
-    virtual std::unique_ptr<Printer> openPrinter(const QString &documentName) = 0;
+    // Prints the statement as a job of the given name. Returns at once; the user is told later,
+    // through showMessage(), when it could not be printed.
+    virtual void print(QWidget *owner, const QString &documentName, const Statement &statement) = 0;
 
     // The answer to "Save changes to NAME?", asked with Save, Discard and Cancel.
     enum class UnsavedChanges { Save, Discard, Cancel };
@@ -48,8 +47,8 @@ public:
     void showMessage(QWidget *owner, const QString &text) override;
     bool openWebAddress(const QUrl &address) override;
     void quit() override;
-    // The default printer; a PDF file in the documents folder when none is installed.
-    std::unique_ptr<Printer> openPrinter(const QString &documentName) override;
+    // The default printer; a PDF file in the documents folder when it cannot print.
+    void print(QWidget *owner, const QString &documentName, const Statement &statement) override;
     UnsavedChanges askToSaveChanges(QWidget *owner, const QString &fileName) override;
     QString askFileToSave(QWidget *owner, const QString &suggestedPath) override;
     QString askFileToOpen(QWidget *owner, const QString &folder) override;

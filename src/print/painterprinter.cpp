@@ -7,6 +7,7 @@
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
+#include <QPainter>
 #include <QPen>
 
 namespace pelmora {
@@ -28,12 +29,7 @@ PainterPrinter::PainterPrinter(std::unique_ptr<PrintTarget> target)
     m_font.setHintingPreference(QFont::PreferNoHinting);
 }
 
-PainterPrinter::~PainterPrinter()
-{
-    // A job dropped before endDoc() leaves nothing behind.
-    if (m_painter.isActive())
-        m_painter.end();
-}
+PainterPrinter::~PainterPrinter() = default;
 
 void PainterPrinter::setScaleMode(ScaleMode)
 {
@@ -69,57 +65,76 @@ void PainterPrinter::setOrientation(Orientation orientation)
 {
     if (m_started)
         return;
-    m_target->device().setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape
-                                                                                : QPageLayout::Portrait);
+    m_target->setOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 float PainterPrinter::textWidth(std::string_view text)
 {
-    const QFontMetricsF metrics(deviceFont(), &m_target->device());
+    const QFontMetricsF metrics(deviceFont(m_font), &m_target->device());
     return float(metrics.horizontalAdvance(fromUtf8(text)) / dotsPerInch());
 }
 
 void PainterPrinter::print(std::string_view text)
 {
-    if (!open())
-        return;
-    const QFont font = deviceFont();
-    const QFontMetricsF metrics(font, &m_target->device());
-    m_painter.setFont(font);
-    m_painter.setPen(Qt::black);
-    // The position is the top of the character cell; Qt draws from the baseline.
-    m_painter.drawText(QPointF(m_x * dotsPerInch(), m_y * dotsPerInch() + metrics.ascent()), fromUtf8(text));
+    m_started = true;
+    const QFontMetricsF metrics(deviceFont(m_font), &m_target->device());
+    const QString placed = fromUtf8(text);
+    const QPointF topLeft(m_x, m_y);
+    m_covered |= QRectF(topLeft, QSizeF(metrics.horizontalAdvance(placed), metrics.height()) / dotsPerInch());
+    m_texts.push_back({m_font, topLeft, placed});
 }
 
 void PainterPrinter::line(float x1, float y1, float x2, float y2)
 {
-    if (!open())
-        return;
-    m_painter.setPen(QPen(Qt::black, 0)); // cosmetic: the thinnest line the device draws
-    const double dpi = dotsPerInch();
-    m_painter.drawLine(QPointF(x1 * dpi, y1 * dpi), QPointF(x2 * dpi, y2 * dpi));
+    m_started = true;
+    const QLineF rule(x1, y1, x2, y2);
+    m_covered |= QRectF(rule.p1(), rule.p2()).normalized();
+    m_lines.push_back(rule);
 }
 
 JobOutcome PainterPrinter::endDoc()
 {
-    const bool opened = open();
-    const bool painted = opened && m_painter.end();
-    m_painting = false;
-    return m_target->deliver(painted);
+    m_started = true;
+    return m_target->deliver(m_target->ready() && paint());
 }
 
-bool PainterPrinter::open()
+bool PainterPrinter::paint()
 {
-    if (!m_started) {
-        m_started = true;
-        m_painting = m_target->ready() && m_painter.begin(&m_target->device());
+    QPainter painter;
+    if (!painter.begin(&m_target->device()))
+        return false;
+    const double dpi = dotsPerInch();
+    const double scale = fittingScale();
+    if (scale < 1)
+        painter.scale(scale, scale);
+    painter.setPen(Qt::black);
+    for (const PlacedText &placed : m_texts) {
+        const QFont font = deviceFont(placed.font);
+        painter.setFont(font);
+        // The position is the top of the character cell; Qt draws from the baseline.
+        const QPointF baseline = placed.topLeft * dpi + QPointF(0, QFontMetricsF(font, &m_target->device()).ascent());
+        painter.drawText(baseline, placed.text);
     }
-    return m_painting;
+    painter.setPen(QPen(Qt::black, 0)); // cosmetic: the thinnest line the device draws
+    for (const QLineF &rule : m_lines)
+        painter.drawLine(QLineF(rule.p1() * dpi, rule.p2() * dpi));
+    return painter.end();
 }
 
-QFont PainterPrinter::deviceFont() const
+double PainterPrinter::fittingScale() const
 {
-    return QFont(m_font, &m_target->device());
+    const QSizeF printable = m_target->device().pageLayout().paintRect(QPageLayout::Inch).size();
+    double scale = 1;
+    if (m_covered.right() > printable.width())
+        scale = printable.width() / m_covered.right();
+    if (m_covered.bottom() > printable.height())
+        scale = std::min(scale, printable.height() / m_covered.bottom());
+    return scale;
+}
+
+QFont PainterPrinter::deviceFont(const QFont &font) const
+{
+    return QFont(font, &m_target->device());
 }
 
 double PainterPrinter::dotsPerInch() const

@@ -5,14 +5,18 @@
 
 // The printer interface drawn with QPainter on a page device: positions in inches from the
 // corner of the device's printable area, text measured with the very font, on the very device,
-// that then prints it.
+// that then prints it. The page is drawn at its end: when what it holds reaches past the
+// printable area, the whole page is drawn smaller, the same in both directions, so that it fits.
 
 #include "printer.h"
 
 #include <QFont>
-#include <QPainter>
+#include <QLineF>
+#include <QPointF>
+#include <QRectF>
 
 #include <memory>
+#include <vector>
 
 namespace pelmora {
 
@@ -40,19 +44,28 @@ public:
     JobOutcome endDoc() override;
 
 private:
-    // The first output opens the page, with the orientation set before it.
-    bool open();
-    // The current font, at the device's resolution.
-    QFont deviceFont() const;
-    double dotsPerInch() const;
+    struct PlacedText {
+        QFont font;
+        QPointF topLeft; // inches
+        QString text;
+    };
 
-    std::unique_ptr<PrintTarget> m_target; // outlives the painter that paints on its device
-    QPainter m_painter;
+    // The font at the device's resolution.
+    QFont deviceFont(const QFont &font) const;
+    double dotsPerInch() const;
+    // The scale at which the page fits its printable area: 1 when it fits as it is.
+    double fittingScale() const;
+    bool paint();
+
+    std::unique_ptr<PrintTarget> m_target;
     QFont m_font;
+    // The first output opens the page, with the orientation set before it.
     bool m_started = false;
-    bool m_painting = false;
     float m_x = 0;
     float m_y = 0;
+    std::vector<PlacedText> m_texts;
+    std::vector<QLineF> m_lines; // inches
+    QRectF m_covered; // inches: what the page's texts and rules cover
 };
 
 } // namespace pelmora

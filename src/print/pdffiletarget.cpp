@@ -34,9 +34,10 @@ void giveNewFileMode(const QFile &file)
 
 } // namespace
 
-PdfFileTarget::PdfFileTarget(const QString &folder, const QString &documentName)
+PdfFileTarget::PdfFileTarget(const QString &folder, const QString &documentName, const QString &whyNotPrinted)
     : m_folder(folder)
     , m_documentName(documentName)
+    , m_whyNotPrinted(whyNotPrinted)
     , m_file(temporaryTemplate(folder))
     , m_writer(&m_file)
 {
@@ -80,8 +81,8 @@ JobOutcome PdfFileTarget::deliver(bool painted)
         // Renaming never replaces a file, even one that appeared since the check.
         if (m_file.rename(path)) {
             m_file.setAutoRemove(false); // the statement is the user's now
-            return {true, QStringLiteral("No printer is installed. The statement was saved as\n%1")
-                              .arg(QDir::toNativeSeparators(path))
+            return {true, QStringLiteral("%1 The statement was saved as\n%2")
+                              .arg(m_whyNotPrinted, QDir::toNativeSeparators(path))
                               .toStdString()};
         }
         if (!QFileInfo::exists(path))
@@ -92,8 +93,8 @@ JobOutcome PdfFileTarget::deliver(bool painted)
 
 JobOutcome PdfFileTarget::refused(const QString &reason) const
 {
-    return {false, QStringLiteral("No printer is installed, and the statement could not be saved in %1 (%2).")
-                       .arg(QDir::toNativeSeparators(m_folder), reason)
+    return {false, QStringLiteral("%1 The statement could not be saved in %2 (%3).")
+                       .arg(m_whyNotPrinted, QDir::toNativeSeparators(m_folder), reason)
                        .toStdString()};
 }
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-// A statement saved as a PDF file when no printer is installed: an A4 page with a quarter-inch
+// A statement saved as a PDF file when it cannot be printed: an A4 page with a quarter-inch
 // margin, in a folder of the user's, named after the statement. An earlier statement of the
 // same name is never overwritten: " (2)", " (3)" ... go before ".pdf". The page is written to
 // a temporary file first, so a refused job leaves no half-written file; the finished file has
@@ -20,8 +20,9 @@ namespace pelmora {
 class PdfFileTarget final : public PrintTarget
 {
 public:
-    // The folder is created when missing.
-    PdfFileTarget(const QString &folder, const QString &documentName);
+    // The folder is created when missing. The user is told why the statement was saved rather
+    // than printed, then where it went.
+    PdfFileTarget(const QString &folder, const QString &documentName, const QString &whyNotPrinted);
     ~PdfFileTarget() override;
 
     // The user's documents folder.
@@ -36,6 +37,7 @@ private:
 
     QString m_folder;
     QString m_documentName;
+    QString m_whyNotPrinted;
     QTemporaryFile m_file;
     QPdfWriter m_writer;
     QString m_problem;

@@ -4,12 +4,12 @@
 #include "printbuttons.h"
 
 #include "salarystatement.h"
-#include "statementprinting.h"
 #include "taxstatement.h"
 
 #include "app/amountfield.h"
 #include "app/fieldtexts.h"
 #include "app/frmmain.h"
+#include "app/platform.h"
 #include "salary/form1.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
@@ -109,14 +109,14 @@ void printTaxStatement(frmmain &main)
 {
     const auto outcome = taxStatement(taxStatementTexts(main, *main.form4.window(), *main.reb88.window()));
     if (const Statement *statement = resultsOrMessage(outcome, main.platform(), &main))
-        printAndReport(main.platform(), &main, QString::fromUtf8(taxStatementName), *statement);
+        main.platform().print(&main, QString::fromUtf8(taxStatementName), *statement);
 }
 
 void printSalaryStatement(Form1 &salary, Platform &platform)
 {
     const auto outcome = salaryStatement(salaryStatementTexts(salary));
     if (const Statement *statement = resultsOrMessage(outcome, platform, &salary))
-        printAndReport(platform, &salary, QString::fromUtf8(salaryStatementName), *statement);
+        platform.print(&salary, QString::fromUtf8(salaryStatementName), *statement);
 }
 
 } // namespace pelmora

@@ -3,25 +3,20 @@
 
 #include "printers.h"
 
-#include "defaultprintertarget.h"
 #include "painterprinter.h"
 #include "pdffiletarget.h"
 
-#include <QPrinterInfo>
-
 namespace pelmora {
 
-std::unique_ptr<Printer> openSystemPrinter(const QString &documentName)
+QString noPrinterInstalled()
 {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull())
-        return openPdfFilePrinter(PdfFileTarget::documentsFolder(), documentName);
-    return std::make_unique<PainterPrinter>(std::make_unique<DefaultPrinterTarget>(printer, documentName));
+    return QStringLiteral("No printer is installed.");
 }
 
-std::unique_ptr<Printer> openPdfFilePrinter(const QString &folder, const QString &documentName)
+std::unique_ptr<Printer> openPdfFilePrinter(const QString &folder, const QString &documentName,
+                                            const QString &whyNotPrinted)
 {
-    return std::make_unique<PainterPrinter>(std::make_unique<PdfFileTarget>(folder, documentName));
+    return std::make_unique<PainterPrinter>(std::make_unique<PdfFileTarget>(folder, documentName, whyNotPrinted));
 }
 
 } // namespace pelmora

@@ -3,7 +3,7 @@
 
 #pragma once
 
-// The printer that statements go to on this desktop.
+// The printers that statements go to on this desktop.
 
 #include "printer.h"
 
@@ -13,11 +13,11 @@
 
 namespace pelmora {
 
-// The system's default printer; when none is installed, a PDF file of the given document name
-// in the user's documents folder.
-std::unique_ptr<Printer> openSystemPrinter(const QString &documentName);
+QString noPrinterInstalled();
 
-// A PDF file of the given document name in the folder, whatever printers there are.
-std::unique_ptr<Printer> openPdfFilePrinter(const QString &folder, const QString &documentName);
+// A PDF file of the given document name in the folder; the user is told why it was saved rather
+// than printed.
+std::unique_ptr<Printer> openPdfFilePrinter(const QString &folder, const QString &documentName,
+                                            const QString &whyNotPrinted = noPrinterInstalled());
 
 } // namespace pelmora

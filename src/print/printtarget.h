@@ -8,7 +8,7 @@
 
 #include "printer.h"
 
-class QPagedPaintDevice;
+#include <QPagedPaintDevice>
 
 namespace pelmora {
 
@@ -18,6 +18,8 @@ public:
     virtual ~PrintTarget() = default;
 
     virtual QPagedPaintDevice &device() = 0;
+    // Turns the page before it is painted.
+    virtual void setOrientation(QPageLayout::Orientation orientation) { device().setPageOrientation(orientation); }
     // False when the job is already known to fail, so that nothing is painted in vain.
     virtual bool ready() const { return true; }
     // Called once, after painting has ended; painted is false when the device refused the

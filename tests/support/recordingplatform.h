@@ -6,13 +6,13 @@
 // A platform that records what the program asked of the desktop instead of doing it.
 
 #include "app/platform.h"
+#include "print/systemprinting.h"
 #include "recordingprinter.h"
 
 #include <QStringList>
 #include <QUrl>
 
 #include <functional>
-#include <memory>
 #include <vector>
 
 class RecordingPlatform : public pelmora::Platform
@@ -30,15 +30,14 @@ public:
         return browserAvailable;
     }
     void quit() override { ++quitRequests; }
-    // Each statement is recorded on a printer of its own, kept in printJobs when the job ends.
-    std::unique_ptr<pelmora::Printer> openPrinter(const QString &documentName) override
+    // Each statement is recorded on a printer of its own, kept in printJobs; or, when asked
+    // for, goes to the system's default printer, patient for as long as given.
+    void print(QWidget *owner, const QString &documentName, const pelmora::Statement &statement) override
     {
-        auto printer = std::make_unique<RecordingPrinter>();
-        printer->refuseJob = refusePrintJobs;
-        printer->onEndDoc = [this, documentName](const RecordingPrinter &ended) {
-            printJobs.push_back({documentName, ended});
-        };
-        return printer;
+        if (printServicePatience.count())
+            return pelmora::printOnDefaultPrinter(*this, owner, documentName, statement, printServicePatience);
+        printJobs.push_back({documentName, {}});
+        pelmora::printStatement(statement, printJobs.back().printer);
     }
     UnsavedChanges askToSaveChanges(QWidget *, const QString &fileName) override
     {
@@ -58,7 +57,7 @@ public:
         RecordingPrinter printer;
     };
     std::vector<PrintJob> printJobs;
-    bool refusePrintJobs = false;
+    std::chrono::milliseconds printServicePatience{0};
     QStringList questions; // "Save changes to NAME?", by NAME
     UnsavedChanges answer = UnsavedChanges::Cancel;
     QString fileChosen; // in either file dialog; empty as if cancelled

@@ -11,8 +11,6 @@
 
 #include <QStringList>
 
-#include <functional>
-
 class RecordingPrinter : public pelmora::Printer
 {
 public:
@@ -38,9 +36,7 @@ public:
     pelmora::JobOutcome endDoc() override
     {
         calls.append(QStringLiteral("end"));
-        if (onEndDoc)
-            onEndDoc(*this);
-        return refuseJob ? pelmora::JobOutcome{false, "The printer refused the statement."} : pelmora::JobOutcome{};
+        return {};
     }
 
     // The texts printed, in order.
@@ -54,8 +50,6 @@ public:
     }
 
     QStringList calls;
-    bool refuseJob = false;
-    std::function<void(const RecordingPrinter &)> onEndDoc;
 
 private:
     void record(const char *operation, std::string_view text)

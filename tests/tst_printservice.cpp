@@ -1,0 +1,194 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Print on a real print service: a CUPS daemon of the test's own, its configuration in a
+// temporary folder, listening only on a socket there, with a queue on A4 or Letter paper with
+// half-inch margins. Each row: what the user is told, that no field changed, and where the
+// statement went: to the queue (one page of its paper and orientation, figures at their column
+// edges, nothing outside the printable area) or into the documents folder.
+
+#include "salary/form1.h"
+#include "worksheetdriver.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+namespace {
+
+QString run(const QString &command)
+{
+    QStringList words = QProcess::splitCommand(command);
+    QProcess process;
+    process.start(words.takeFirst(), words);
+    process.waitForFinished(10000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+bool write(const QString &path, const QString &text)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
+}
+
+QString defaultQueueOn(const char *paper)
+{
+    return QStringLiteral("lpadmin -p q -E -v file:///dev/null -P q.ppd -o PageSize=%1;lpadmin -d q;")
+        .arg(QLatin1String(paper));
+}
+
+} // namespace
+
+class TestPrintService : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin")}).isEmpty())
+            QSKIP("the CUPS daemon is not installed (Debian's cups)");
+        // The program and lpadmin see only the test's own service, and the user's home is the test's.
+        qputenv("CUPS_SERVER", m_base.filePath(QStringLiteral("socket")).toUtf8());
+        qputenv("CUPS_SERVERROOT", m_root.path().toUtf8());
+        qputenv("HOME", m_base.filePath(QStringLiteral("home")).toUtf8());
+    }
+
+    void init()
+    {
+        m_root.removeRecursively();
+        QDir::home().removeRecursively();
+        QVERIFY(m_root.mkpath(QStringLiteral("spool")) && QDir::setCurrent(m_root.path()));
+        QVERIFY(write(QStringLiteral("cups-files.conf"),
+                      QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nCacheDir %1\nStateDir %1\nErrorLog %1/log\n"
+                                     "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\nFileDevice Yes\n")
+                          .arg(m_root.path())));
+        // Anyone may set up its queues.
+        QVERIFY(write(QStringLiteral("cupsd.conf"),
+                      QStringLiteral("Listen %1\nBrowsing No\nPreserveJobFiles Yes\nDefaultAuthType None\n"
+                                     "<Policy default>\n<Limit All>\nOrder deny,allow\n</Limit>\n</Policy>\n")
+                          .arg(QString::fromUtf8(qgetenv("CUPS_SERVER")))));
+        // cups-pdf's description of its printer, with half-inch margins on A4 and on Letter.
+        QFile ppd(QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"));
+        QVERIFY2(ppd.open(QIODevice::ReadOnly), "cups-pdf is needed (printer-driver-cups-pdf)");
+        QString text = QString::fromUtf8(ppd.readAll());
+        text.replace(QLatin1String("\"0 0 595 842\""), QLatin1String("\"36 36 559 806\""));
+        text.replace(QLatin1String("\"0 0 612 792\""), QLatin1String("\"36 36 576 756\""));
+        QVERIFY(write(QStringLiteral("q.ppd"), text));
+        const QString files = QStringLiteral("-f -c %1/cupsd.conf -s %1/cups-files.conf").arg(m_root.path());
+        m_daemon.start(QStringLiteral("/usr/sbin/cupsd"), QProcess::splitCommand(files));
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(QString::fromUtf8(qgetenv("CUPS_SERVER"))), 5000);
+        QVERIFY(d.start());
+        d.platform.printServicePatience = std::chrono::seconds(2);
+    }
+
+    void cleanup()
+    {
+        d.stop();
+        if (m_daemon.processId())
+            ::kill(pid_t(m_daemon.processId()), SIGCONT);
+        m_daemon.terminate();
+        QVERIFY(m_daemon.state() == QProcess::NotRunning || m_daemon.waitForFinished(5000));
+    }
+
+    void printsOrSavesAndSaysWhy_data()
+    {
+        QTest::addColumn<QString>("commands"); // "stop" and "hang" for the daemon itself
+        QTest::addColumn<bool>("salary");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("pageSize"); // of the job the queue holds, in points; "" for none
+        QTest::addColumn<bool>("scaled");
+        const QString a4 = defaultQueueOn("A4"), letter = defaultQueueOn("Letter");
+        QTest::newRow("A4: the tax statement as laid out") << a4 << false << "" << "595 x 842" << false;
+        QTest::newRow("Letter: the tax statement made smaller to fit") << letter << false << "" << "612 x 792" << true;
+        QTest::newRow("Letter: the salary statement, landscape") << letter << true << "" << "792 x 612" << false;
+        QTest::newRow("a held queue takes the job without a word")
+            << a4 + QStringLiteral("cupsdisable q") << false << "" << "595 x 842" << false;
+        QTest::newRow("a rejecting queue: its reason told, saved")
+            << a4 + QStringLiteral("cupsreject -r \"Out of paper\" q") << false
+            << "The printer q refused the statement: Destination \"q\" is not accepting jobs. (Out of paper)" << ""
+            << false;
+        QTest::newRow("printers but no default: saved")
+            << a4.section(u';', 0, 0) << false << "No printer is set as the default printer." << "" << false;
+        QTest::newRow("no printer: saved") << "" << false << "No printer is installed." << "" << false;
+        QTest::newRow("the service stopped: saved")
+            << a4 + QStringLiteral("stop") << false << "The print service is not running." << "" << false;
+        QTest::newRow("the service hung: saved, the window busy meanwhile")
+            << a4 + QStringLiteral("hang") << false << "The print service did not answer." << "" << false;
+    }
+    void printsOrSavesAndSaysWhy()
+    {
+        QFETCH(QString, commands);
+        QFETCH(bool, salary);
+        QFETCH(QString, told);
+        QFETCH(QString, pageSize);
+        QFETCH(bool, scaled);
+        for (const QString &command : commands.split(u';', Qt::SkipEmptyParts)) {
+            if (command == QLatin1String("stop")) {
+                m_daemon.terminate();
+                QVERIFY(m_daemon.waitForFinished(5000));
+            } else if (command == QLatin1String("hang"))
+                QVERIFY(::kill(pid_t(m_daemon.processId()), SIGSTOP) == 0);
+            else
+                run(command);
+        }
+        QWidget *window = salary ? static_cast<QWidget *>(d.open(d.main->cmdcalgs, d.main->form1)) : d.main.get();
+        d.type(salary ? d.main->form1.window()->txtbp[0] : d.main->txtgs, QStringLiteral("10000"));
+        QTest::mouseClick(salary ? d.main->form1.window()->cmdcal : d.main->cmdcalc, Qt::LeftButton);
+        QPushButton *print = salary ? d.main->form1.window()->cmdprn : d.main->cmdprint;
+        const QMap<QString, QString> before = d.snapshot(window);
+        QElapsedTimer clicking;
+        clicking.start();
+        QTest::mouseClick(print, Qt::LeftButton);
+        if (commands.endsWith(QLatin1String("hang"))) {
+            QVERIFY(QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor);
+            QTest::mouseClick(print, Qt::LeftButton); // not a second job
+        }
+        QVERIFY(clicking.elapsed() < 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(!QApplication::overrideCursor(), 10000);
+
+        const QString savedAs = QDir::home().filePath(QStringLiteral("Documents/Tax computation 2013-14.pdf"));
+        const QString message = told + QStringLiteral(" The statement was saved as\n") + savedAs;
+        QCOMPARE(d.platform.messages, told.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(QFileInfo::exists(savedAs), !told.isEmpty());
+        QCOMPARE(d.snapshot(window), before);
+        const QString job = QStringLiteral("spool/d00001-001");
+        QCOMPARE(QFileInfo::exists(job), !pageSize.isEmpty());
+        if (pageSize.isEmpty())
+            return;
+        const QString info = run(QStringLiteral("pdfinfo ") + job);
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n[\\s\\S]*Page size:\\s+") + pageSize)),
+                 qPrintable(info));
+
+        // Every word inside the half-inch margins. The first column's figures end at its edge (2.0
+        // or 6.0 inches), or short of it on a page made smaller, which then reaches the bottom margin.
+        const double width = pageSize.section(u' ', 0, 0).toDouble(), height = pageSize.section(u' ', 2, 2).toDouble();
+        double lowest = 0, firstColumnEnd = width;
+        const QRegularExpression word(
+            QStringLiteral("xMin=\"(.+)\" yMin=\"(.+)\" xMax=\"(.+)\" yMax=\"(.+)\">(.*)</word>"));
+        for (const auto &match : word.globalMatch(run(QStringLiteral("pdftotext -bbox %1 -").arg(job)))) {
+            const double xMax = match.captured(3).toDouble(), yMax = match.captured(4).toDouble();
+            const bool inside = match.captured(1).toDouble() >= 36 && match.captured(2).toDouble() >= 36;
+            QVERIFY2(inside && xMax <= width - 36 && yMax <= height - 36, qPrintable(match.captured(5)));
+            lowest = std::max(lowest, yMax);
+            if (match.captured(5) == QLatin1String("10000"))
+                firstColumnEnd = std::min(firstColumnEnd, xMax);
+        }
+        const double edge = 36 + (salary ? 2.0 : 6.0) * 72;
+        QVERIFY2(scaled ? firstColumnEnd < edge - 5 && lowest > height - 36 - 3 : qAbs(firstColumnEnd - edge) < 0.5,
+                 qPrintable(QStringLiteral("%1 %2").arg(firstColumnEnd).arg(lowest)));
+    }
+
+private:
+    QTemporaryDir m_base;
+    QDir m_root{m_base.filePath(QStringLiteral("root"))};
+    QProcess m_daemon;
+    WorksheetDriver d;
+};
+
+QTEST_MAIN(TestPrintService)
+#include "tst_printservice.moc"
