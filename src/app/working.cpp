@@ -1,0 +1,100 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "working.h"
+
+#include "figures.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace pelmora {
+
+namespace {
+
+// As decimalText() writes it; whole figures, nearly all of them, take the quick way.
+void appendFigure(std::string &text, double value)
+{
+    if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+        char buffer[24];
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
+        text.append(buffer, written.ptr);
+        return;
+    }
+    text += decimalText(value);
+}
+
+void appendRounded(std::string &text, Rounded figure)
+{
+    const std::size_t start = text.size();
+    appendFigure(text, figure.exact);
+    std::string rounded;
+    appendFigure(rounded, figure.rounded);
+    if (std::string_view(text).substr(start) == rounded)
+        return;
+    const bool half = std::fabs(figure.exact - std::trunc(figure.exact)) == 0.5;
+    text += half ? ", rounded to even: " : ", rounded: ";
+    text += rounded;
+}
+
+} // namespace
+
+Working::Working(std::string_view pattern, std::initializer_list<Part> parts) : m_pattern(pattern)
+{
+    m_count = std::min(parts.size(), capacity);
+    std::copy_n(parts.begin(), m_count, m_parts.begin());
+}
+
+Working::Working(std::string_view pattern, std::initializer_list<Part> parts, std::vector<double> terms)
+    : Working(pattern, parts)
+{
+    m_terms = std::move(terms);
+}
+
+std::string Working::text() const
+{
+    std::string text;
+    text.reserve(m_pattern.size() + 16 * m_count);
+    std::size_t next = 0;
+    std::size_t from = 0;
+    for (auto at = m_pattern.find('{'); at != std::string_view::npos; at = m_pattern.find('{', from)) {
+        text += m_pattern.substr(from, at - from);
+        if (m_pattern.substr(at, 3) == "{+}") {
+            text += sumText(m_terms);
+            from = at + 3;
+            continue;
+        }
+        from = at + 2;
+        if (next >= m_count)
+            continue;
+        const Part &part = m_parts[next++];
+        if (const auto *figure = std::get_if<double>(&part))
+            appendFigure(text, *figure);
+        else if (const auto *words = std::get_if<std::string_view>(&part))
+            text += *words;
+        else
+            appendRounded(text, std::get<Rounded>(part));
+    }
+    text += m_pattern.substr(from);
+    return text;
+}
+
+std::string sumText(const std::vector<double> &terms)
+{
+    std::string text;
+    for (std::size_t i = 0; i < terms.size();) {
+        std::size_t run = 1;
+        while (i + run < terms.size() && terms[i + run] == terms[i])
+            ++run;
+        if (i > 0)
+            text += " + ";
+        appendFigure(text, terms[i]);
+        if (run > 1)
+            text += " × " + std::to_string(run);
+        i += run;
+    }
+    return text;
+}
+
+} // namespace pelmora
