@@ -29,13 +29,31 @@ void appendRounded(std::string &text, Rounded figure)
 {
     const std::size_t start = text.size();
     appendFigure(text, figure.exact);
-    std::string rounded;
-    appendFigure(rounded, figure.rounded);
-    if (std::string_view(text).substr(start) == rounded)
+    const std::size_t end = text.size();
+    appendFigure(text, figure.rounded);
+    if (std::string_view(text).substr(start, end - start) == std::string_view(text).substr(end)) {
+        text.resize(end);
         return;
+    }
     const bool half = std::fabs(figure.exact - std::trunc(figure.exact)) == 0.5;
-    text += half ? ", rounded to even: " : ", rounded: ";
-    text += rounded;
+    text.insert(end, half ? ", rounded to even: " : ", rounded: ");
+}
+
+void appendSum(std::string &text, const std::vector<double> &terms)
+{
+    for (std::size_t i = 0; i < terms.size();) {
+        std::size_t run = 1;
+        while (i + run < terms.size() && terms[i + run] == terms[i])
+            ++run;
+        if (i > 0)
+            text += " + ";
+        appendFigure(text, terms[i]);
+        if (run > 1) {
+            text += " × ";
+            appendFigure(text, double(run));
+        }
+        i += run;
+    }
 }
 
 } // namespace
@@ -55,13 +73,13 @@ Working::Working(std::string_view pattern, std::initializer_list<Part> parts, st
 std::string Working::text() const
 {
     std::string text;
-    text.reserve(m_pattern.size() + 16 * m_count);
+    text.reserve(m_pattern.size() + 24 * m_count + 10 * m_terms.size());
     std::size_t next = 0;
     std::size_t from = 0;
     for (auto at = m_pattern.find('{'); at != std::string_view::npos; at = m_pattern.find('{', from)) {
         text += m_pattern.substr(from, at - from);
         if (m_pattern.substr(at, 3) == "{+}") {
-            text += sumText(m_terms);
+            appendSum(text, m_terms);
             from = at + 3;
             continue;
         }
@@ -77,23 +95,6 @@ std::string Working::text() const
             appendRounded(text, std::get<Rounded>(part));
     }
     text += m_pattern.substr(from);
-    return text;
-}
-
-std::string sumText(const std::vector<double> &terms)
-{
-    std::string text;
-    for (std::size_t i = 0; i < terms.size();) {
-        std::size_t run = 1;
-        while (i + run < terms.size() && terms[i + run] == terms[i])
-            ++run;
-        if (i > 0)
-            text += " + ";
-        appendFigure(text, terms[i]);
-        if (run > 1)
-            text += " × " + std::to_string(run);
-        i += run;
-    }
     return text;
 }
 

@@ -32,7 +32,8 @@ public:
     using Part = std::variant<double, std::string_view, Rounded>;
 
     Working() = default;
-    // Each "{}" of the pattern stands for the next part; "{+}" stands for the terms of a sum.
+    // Each "{}" of the pattern stands for the next part; "{+}" stands for the terms of a sum, a run
+    // of equal terms shown once with its count ("2368 × 2 + 23680 × 4").
     // Patterns and words must be literals: they are kept by reference.
     Working(std::string_view pattern, std::initializer_list<Part> parts);
     Working(std::string_view pattern, std::initializer_list<Part> parts, std::vector<double> terms);
@@ -47,10 +48,6 @@ private:
     std::size_t m_count = 0;
     std::vector<double> m_terms;
 };
-
-// The terms of a sum in words, "2368 × 2 + 23680 × 4": a run of equal terms is shown once with
-// its count.
-std::string sumText(const std::vector<double> &terms);
 
 // Where the "0" of a result field comes from before its window's Calculate has run.
 inline constexpr std::string_view notWorkedOutYet = "0 until Calculate works it out";
