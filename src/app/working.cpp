@@ -61,13 +61,46 @@ void appendSum(std::string &text, const std::vector<double> &terms)
 Working::Working(std::string_view pattern, std::initializer_list<Part> parts) : m_pattern(pattern)
 {
     m_count = std::min(parts.size(), capacity);
-    std::copy_n(parts.begin(), m_count, m_parts.begin());
+    std::copy_n(parts.begin(), m_count, m_parts);
+}
+
+Working &Working::operator=(const Working &other)
+{
+    m_pattern = other.m_pattern;
+    m_count = other.m_count;
+    std::copy_n(other.m_parts, m_count, m_parts);
+    m_terms = other.m_terms;
+    return *this;
+}
+
+Working &Working::operator=(Working &&other) noexcept
+{
+    m_pattern = other.m_pattern;
+    m_count = other.m_count;
+    std::copy_n(other.m_parts, m_count, m_parts);
+    m_terms = std::move(other.m_terms);
+    return *this;
 }
 
 Working::Working(std::string_view pattern, std::initializer_list<Part> parts, std::vector<double> terms)
     : Working(pattern, parts)
 {
     m_terms = std::move(terms);
+}
+
+void Working::Part::appendTo(std::string &text) const
+{
+    switch (m_kind) {
+    case Kind::Figure:
+        appendFigure(text, m_figure.exact);
+        break;
+    case Kind::Words:
+        text.append(m_words.data, m_words.size);
+        break;
+    case Kind::Rounded:
+        appendRounded(text, m_figure);
+        break;
+    }
 }
 
 std::string Working::text() const
@@ -86,13 +119,7 @@ std::string Working::text() const
         from = at + 2;
         if (next >= m_count)
             continue;
-        const Part &part = m_parts[next++];
-        if (const auto *figure = std::get_if<double>(&part))
-            appendFigure(text, *figure);
-        else if (const auto *words = std::get_if<std::string_view>(&part))
-            text += *words;
-        else
-            appendRounded(text, std::get<Rounded>(part));
+        m_parts[next++].appendTo(text);
     }
     text += m_pattern.substr(from);
     return text;

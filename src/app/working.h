@@ -8,12 +8,10 @@
 // they are put into words only when a window shows them, which keeps the computation as quick
 // as it was without them.
 
-#include <array>
 #include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace pelmora {
@@ -29,9 +27,36 @@ class Working
 {
 public:
     // A figure (as its shortest decimal text), a word or phrase of the program's own, or a rounding.
-    using Part = std::variant<double, std::string_view, Rounded>;
+    // Plain data, so that results with many workings copy as quickly as their figures.
+    class Part
+    {
+    public:
+        Part() = default;
+        Part(double figure) : m_figure{figure, 0}, m_kind(Kind::Figure) {}
+        Part(std::string_view words) : m_words{words.data(), words.size()}, m_kind(Kind::Words) {}
+        Part(Rounded figure) : m_figure(figure), m_kind(Kind::Rounded) {}
+
+        void appendTo(std::string &text) const;
+
+    private:
+        enum class Kind : unsigned char { Figure, Words, Rounded };
+        struct Words {
+            const char *data;
+            std::size_t size;
+        };
+        union {
+            Rounded m_figure;
+            Words m_words;
+        };
+        Kind m_kind;
+    };
 
     Working() = default;
+    // Only the parts in use are copied: results hold many workings.
+    Working(const Working &other) { *this = other; }
+    Working &operator=(const Working &other);
+    Working(Working &&other) noexcept { *this = std::move(other); }
+    Working &operator=(Working &&other) noexcept;
     // Each "{}" of the pattern stands for the next part; "{+}" stands for the terms of a sum, a run
     // of equal terms shown once with its count ("2368 × 2 + 23680 × 4").
     // Patterns and words must be literals: they are kept by reference.
@@ -44,7 +69,7 @@ public:
 private:
     static constexpr std::size_t capacity = 8;
     std::string_view m_pattern;
-    std::array<Part, capacity> m_parts{};
+    Part m_parts[capacity];
     std::size_t m_count = 0;
     std::vector<double> m_terms;
 };
