@@ -88,7 +88,9 @@ PELMORA_BENCHMARK("workings")
     reportWorkings(
         "workings, salary",
         [] {
-            salary::SalarySheet sheet{.cbonps = "Y", .txtoth = {"0", "0", "0", "0", "0", "0"}};
+            salary::SalarySheet sheet;
+            sheet.cbonps = "Y";
+            sheet.txtoth.fill("0");
             sheet.txtbp.fill("25000");
             sheet.txtgp.fill("4600");
             return std::get<salary::SalaryResults>(salary::computeSalary(sheet));
