@@ -254,7 +254,6 @@ private Q_SLOTS:
         row("DA at 80 %", worked, "da2=80 % of (25000 + 4600) = 23680");
         row("DA half to even", u"bp*=29605;inc=0"_s, "da6=90 % of (29605 + 0) = 26644.5, rounded to even: 26644");
         row("HRA by class", worked, "hra6=Class X: 30 % of (25890 + 4600) = 9147");
-        row("HRA class NA", worked + u";hra=NA"_s, "hra2=HRA class NA: no HRA");
         row("TPA arrears, middle tier by grade pay", worked,
             "tpa0=A/A-1 middle tier (grade pay 4600 is 4200 or more): 80 % of 1600 = 1280 less 72 % already paid = 1152: 128");
         row("TPA higher tier", u"bp*=20000;gp*=5400;inc=0"_s, "tpa6=A/A-1 higher tier (grade pay 5400 is 5400 or more): 3200 + 90 % of 3200 = 6080");

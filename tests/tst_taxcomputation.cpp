@@ -97,14 +97,12 @@ private Q_SLOTS:
         row("net taxable income: a half ten goes to even", "345685 0 0 0 0 0 0 0", "txtnti",
             "345685 − 0 = 345685, rounded to tens (a half to the even ten): 345680");
         row("bound 200000: no tax", "200000 0 0 0 0 0 0 0", "txtgtax", "200000 is 200000 or less: no tax");
-        row("bound 500000 in the 10 % band", "500000 0 0 0 0 0 0 0", "txtgtax", "10 % of (500000 − 200000) = 30000");
         row("20 % band", "712190 0 0 0 0 0 0 0", "txtgtax", "30000 + 20 % of (712190 − 500000) = 72438");
         row("30 % band", "1000010 0 0 0 0 0 0 0", "txtgtax", "130000 + 30 % of (1000010 − 1000000) = 130003");
         row("relief: the whole gross tax below 2000", "200010 0 0 0 0 0 0 0", "txtrel87A", "Gross tax 1, at most 2000: 1");
         row("no relief above 500000", "500010 0 0 0 0 0 0 0", "txtrel87A", "Net taxable income 500010 is above 500000: no relief");
         row("net tax held at 0", "100000 0 0 -30000 0 165000 5000 1000", "txtntax", "0 − (0 + 5000) = -5000, below 0: 0");
         row("cess: a half goes to even", "221500 0 0 0 0 0 0 0", "txtcess", "3 % of 150 = 4.5, rounded to even: 4");
-        row("cess with nothing to round", "500000 0 0 0 0 0 0 0", "txtcess", "3 % of 28000 = 840");
     }
     void workings()
     {
