@@ -110,7 +110,8 @@ private Q_SLOTS:
         QFETCH(QString, field);
         const QStringList in = inputs.split(u' ');
         const auto at = [&](int i) { return in[i].toStdString(); };
-        const auto &w = std::get<TaxResults>(computeTax({at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7)})).workings;
+        const auto outcome = computeTax({at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7)});
+        const auto &w = std::get<TaxResults>(outcome).workings;
         const std::map<QString, const Working *> named{
             {u"txtexall"_s, &w.txtexall}, {u"txtnsal"_s, &w.txtnsal}, {u"txtgti"_s, &w.txtgti}, {u"txtnti"_s, &w.txtnti},
             {u"txtgtax"_s, &w.txtgtax}, {u"txtrel87A"_s, &w.txtrel87A}, {u"txtntax"_s, &w.txtntax},
