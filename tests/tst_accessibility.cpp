@@ -92,7 +92,7 @@ void TestAccessibility::fieldsAreNamedByTheirCaptions_data()
         << monthNames("DA HRA TPA MGC TOTAL")
                + list("B.PAY, total | G.PAY, total | DA, total | HRA, total | TPA, total | MGC, total | TOTAL, total | "
                       "G.Total")
-        << 11 << list("Increment can be calculated automatically.");
+        << 11 << list("3 % of (0 + 0) = 0, a multiple of ten; 0 + 0 = 0 | Increment can be calculated automatically.");
     QTest::newRow("HRA exemption")
         << "Form2.txtbp"
         << list("Basic Pay | Dearness Allow. | HRA Drawn | Rent Paid (Annual) | CALCULATE | BACK | Grade Pay")

@@ -72,6 +72,25 @@ private Q_SLOTS:
         QCOMPARE(field->text(), QStringLiteral("1.23456789012346E+1"));
     }
 
+    // The mark inside the left edge follows every change, typed or written by the program, and
+    // says how the window reads the text; the text stays as typed.
+    void readingMarkFollowsTheText()
+    {
+        AmountField *field = d.main->txtgs;
+        const QAction *mark = field->actions().value(0);
+        QVERIFY(mark && !mark->isVisible());
+        d.type(field, QStringLiteral("25,000"));
+        QCOMPARE(field->text(), QStringLiteral("25,000"));
+        QVERIFY(mark->isVisible());
+        QCOMPARE(mark->toolTip(), QStringLiteral("Read as 25: a comma ends the figure here. Type 25000."));
+        field->setReading(Reading::Strict);
+        QCOMPARE(field->readingHint(), QString());
+        field->setText(QStringLiteral("12abc"));
+        QCOMPARE(field->readingHint(), QStringLiteral("Not a number: Calculate will refuse it"));
+        field->setText(QStringLiteral("25000"));
+        QVERIFY(!mark->isVisible());
+    }
+
 private:
     WorksheetDriver d;
 };

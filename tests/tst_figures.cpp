@@ -102,6 +102,41 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QCOMPARE(QString::fromStdString(pelmora::decimalText(value)), text);
     }
+    void readingHint_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("strict");
+        QTest::addColumn<QString>("hint"); // empty: the text reads as typed
+
+        const auto row = [](const char *tag, const char *text, bool strict, const char *hint) {
+            QTest::newRow(tag) << QString::fromUtf8(text) << strict << QString::fromUtf8(hint);
+        };
+        row("a whole number", "25000", false, "");
+        row("a blank between digits", "1 500", false, "");
+        row("a comma ends the figure", "25,000", false, "Read as 25: a comma ends the figure here. Type 25000.");
+        row("Indian grouping", "5,00,000", false, "Read as 5: a comma ends the figure here. Type 500000.");
+        row("a comma before letters suggests nothing", "1,5x", false, "Read as 1: a comma ends the figure here.");
+        row("letters after digits", "12abc", false, "Read as 12: \"a\" ends the figure here");
+        row("a second point", "2.5.1", false, "Read as 2.5: a second point ends the figure here");
+        row("a rupee sign, whole", "12₹", false, "Read as 12: \"₹\" ends the figure here");
+        row("no leading number", "Rs.500", false, "Read as 0: the text does not begin with a number");
+        row("a lone minus sign", "-", false, "Read as 0: the text holds no number");
+        row("hexadecimal", "&H10", false, "Read as 16: \"&H\" makes the digits hexadecimal");
+        row("octal, lower case", "&o17", false, "Read as 15: \"&o\" makes the digits octal");
+        row("an exponent", "1e3", false, "Read as 1000: \"e3\" is an exponent of ten");
+        row("beyond a double", "1e400", false, "Read as a figure too large to calculate with: Calculate will refuse it");
+        row("strict: commas group", "1,500", true, "");
+        row("strict: letters", "12abc", true, "Not a number: Calculate will refuse it");
+        row("strict: a blank between digits", "1 500", true, "Not a number: Calculate will refuse it");
+        row("strict: an exponent", "25E-1", true, "Read as 2.5: \"E-1\" is an exponent of ten");
+    }
+    void readingHint()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, strict);
+        QTEST(QString::fromStdString(pelmora::readingHint(text.toStdString(), strict ? Reading::Strict : Reading::Lenient)),
+              "hint");
+    }
     void roundHalfEven_data()
     {
         QTest::addColumn<double>("value");

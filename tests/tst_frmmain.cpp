@@ -47,6 +47,7 @@ private Q_SLOTS:
         QCOMPARE(d.texts({m->txtexall, m->txtnsal, m->txtgti, m->txtnti, m->txtgtax, m->txtrel87A, m->txtntax,
                           m->txtcess, m->txtttax, m->txtbaltax}),
                  d.words("59600 540400 545400 445400 24540 2000 22540 676 23216 -16784"));
+        QCOMPARE(d.workings(m.get()).value(QStringLiteral("txtgtax")), QStringLiteral("10 % of (445400 − 200000) = 24540"));
         QVERIFY(d.platform.messages.isEmpty());
     }
 

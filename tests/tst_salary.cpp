@@ -132,6 +132,11 @@ void expectRulesResults(const Form1 *form, const salary::SalarySheet &sheet)
         std::fill(pay.begin() + salary::julyRow, pay.end(), *r.julyBasicPay);
     QCOMPARE(columnTexts(form, QStringLiteral("txtbp")), column(pay));
     QCOMPARE(columnTexts(form, QStringLiteral("txtda")), column(r.txtda));
+    const QMap<QString, QString> workings = WorksheetDriver::workings(form);
+    for (int row = 0; row < monthRows; ++row)
+        QCOMPARE(workings.value(u"txtda(%1)"_s.arg(row)), q(r.workings.txtda[row].text()));
+    QCOMPARE(workings.value(u"txtbp(6)"_s), q(r.workings.julyBasicPay.text()));
+    QCOMPARE(workings.value(u"txtgtotal"_s), q(r.workings.txtgtotal.text()));
     QCOMPARE(columnTexts(form, QStringLiteral("txthra")), column(r.txthra, salary::firstYearRow));
     QCOMPARE(columnTexts(form, QStringLiteral("txttpa2")), column(r.txttpa2));
     QCOMPARE(columnTexts(form, QStringLiteral("txtmgc")), column(r.txtmgc));
@@ -232,6 +237,54 @@ private Q_SLOTS:
                 QVERIFY2(shown == expected, qPrintable(where + u" is "_s + shown + u", not "_s + expected));
             }
         }
+    }
+    // A sheet as above and one "name row=working": da, hra, tpa, mgc, ttl by row, or a total.
+    void workings_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<QString>("working");
+
+        const auto row = [](const char *tag, const QString &sheet, const char *working) {
+            QTest::newRow(tag) << sheet << QString::fromUtf8(working);
+        };
+        row("increment raised to the next ten", worked, "july=3 % of (25000 + 4600) = 888, raised to the next ten: 890; 25000 + 890 = 25890");
+        row("increment 890.01 already a multiple of ten", u"bp*=25067;gp*=4600"_s,
+            "july=3 % of (25067 + 4600) = 890.01, rounded: 890, a multiple of ten; 25067 + 890 = 25957");
+        row("DA arrears", worked, "da0=80 % of (25000 + 4600) = 23680 less 72 % already paid = 21312: 2368");
+        row("DA at 80 %", worked, "da2=80 % of (25000 + 4600) = 23680");
+        row("DA half to even", u"bp*=29605;inc=0"_s, "da6=90 % of (29605 + 0) = 26644.5, rounded to even: 26644");
+        row("HRA by class", worked, "hra6=Class X: 30 % of (25890 + 4600) = 9147");
+        row("TPA arrears, middle tier by grade pay", worked,
+            "tpa0=A/A-1 middle tier (grade pay 4600 is 4200 or more): 80 % of 1600 = 1280 less 72 % already paid = 1152: 128");
+        row("TPA higher tier", u"bp*=20000;gp*=5400;inc=0"_s, "tpa6=A/A-1 higher tier (grade pay 5400 is 5400 or more): 3200 + 90 % of 3200 = 6080");
+        row("TPA middle tier by basic pay 7440", u"bp*=7440;gp*=2800;inc=0"_s,
+            "tpa2=A/A-1 middle tier (grade pay 2800 below 4200, basic pay 7440 is 7440 or more): 1600 + 80 % of 1600 = 2880");
+        row("TPA lower tier", u"tpa=Oth.;bp*=7439;gp*=2800;inc=0"_s,
+            "tpa2=Oth. lower tier (grade pay 2800 below 4200, basic pay 7439 below 7440): 400 + 80 % of 400 = 720");
+        row("TPA no tier", u"gp*=2400"_s, "tpa2=No tier (grade pay 2400 below 4200, no basic pay): 0");
+        row("TPA class NA", worked + u";tpa=NA"_s, "tpa2=Transport class NA: no transport allowance");
+        row("MGC arrears", worked, "mgc0=10 % of DA 2368 = 236.8, rounded: 237");
+        row("MGC", worked, "mgc2=10 % of (25000 + 4600 + DA 23680) = 5328");
+        row("MGC outside the scheme", u"bp*=25000;nps=N"_s, "mgc2=Not in the New Pension Scheme: 0");
+        row("row total, arrears", worked, "ttl0=DA 2368 + TPA 128 + MGC 237 = 2733");
+        row("row total", worked, "ttl2=B.PAY 25000 + G.PAY 4600 + DA 23680 + HRA 8880 + TPA 2880 + MGC 5328 = 70368");
+        row("a column total in runs", worked, "dat=Jan 13 to Feb 14: 2368 × 2 + 23680 × 4 + 27441 × 8 = 318984");
+        row("a total of the year rows", worked, "bpt=Mar 13 to Feb 14: 25000 × 4 + 25890 × 8 = 307120");
+        row("grand total", worked + u";oth1=2500.5"_s, "gtotal=TOTAL 894226 + annual figures 0 + 2500.5 + 0 × 4 = 896726.5");
+    }
+    void workings()
+    {
+        QFETCH(QString, sheet);
+        QFETCH(QString, working);
+        const auto w = std::get<SalaryResults>(computeSalary(::sheet(sheet))).workings;
+        const std::map<QString, const Working *> single{{u"july"_s, &w.julyBasicPay}, {u"dat"_s, &w.txtdat},
+                                                         {u"bpt"_s, &w.txtbpt}, {u"gtotal"_s, &w.txtgtotal}};
+        const std::map<QString, const SalaryResults::Workings::MonthWorkings *> columns{
+            {u"da"_s, &w.txtda}, {u"hra"_s, &w.txthra}, {u"tpa"_s, &w.txttpa2}, {u"mgc"_s, &w.txtmgc}, {u"ttl"_s, &w.txtttl}};
+        const QString name = working.section(u'=', 0, 0);
+        const auto [column, rows] = rowsOf(name, monthRows);
+        const Working &shown = single.contains(name) ? *single.at(name) : columns.at(column)->at(rows.first);
+        QCOMPARE(q(shown.text()), working.section(u'=', 1));
     }
     void refusals_data()
     {
@@ -410,7 +463,7 @@ private Q_SLOTS:
             apply(form, edits);
         }
         const salary::SalarySheet sheet = sheetOf(form);
-        const QMap<QString, QString> before = d.snapshot(form);
+        const QMap<QString, QString> before = d.snapshot(form), worked = d.workings(form);
         if (trigger == u"click")
             QTest::mouseClick(form->cmdcal, Qt::LeftButton);
         else if (trigger == u"alt+c")
@@ -422,10 +475,10 @@ private Q_SLOTS:
         QCOMPARE(form->cboclass1->count() + form->cboclass3->count() + form->cbonps->count(), 9);
         QCOMPARE(d.platform.messages, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(form->cmdprn->isEnabled() && form->cmdbak->isEnabled(), message.isEmpty());
-        if (!message.isEmpty())
-            QCOMPARE(d.snapshot(form), before);
-        else
-            expectRulesResults(form, sheet);
+        if (message.isEmpty())
+            return expectRulesResults(form, sheet);
+        QCOMPARE(d.snapshot(form), before);
+        QCOMPARE(d.workings(form), worked);
     }
     void backHandsOverAndStaysOpen()
     {

@@ -21,6 +21,45 @@ void row(const char *tag, const char *inputs, const char *results)
     QTest::newRow(tag) << QString::fromUtf8(inputs) << QString::fromUtf8(results);
 }
 
+// "basic pay|dearness|grade pay|HRA drawn|rent paid"
+HraInputs hraInputs(const QString &inputs)
+{
+    const QStringList in = inputs.split(u'|');
+    return {.txtbp = in[0].toStdString(), .txtda = in[1].toStdString(), .txtnpa = in[2].toStdString(),
+            .txthra = in[3].toStdString(), .txtRP = in[4].toStdString()};
+}
+
+// "rental value, taxes, interest, others", after "self" for a self-occupied house and "-99" or "+99"
+// for a loan before or after 1-4-99.
+HousePropertyInputs houseInputs(const QString &inputs)
+{
+    QStringList in = inputs.split(u' ');
+    HousePropertyInputs house;
+    if (in.first() == u"self") {
+        house.kind = PropertyKind::SelfOccupied;
+        in.removeFirst();
+    }
+    if (in.first() == u"-99" || in.first() == u"+99")
+        house.loan = in.takeFirst() == u"-99" ? HousingLoan::Before1April1999 : HousingLoan::After1April1999;
+    house.txtarv = in[0].toStdString();
+    house.txtptax = in[1].toStdString();
+    house.txtintt = in[2].toStdString();
+    house.txtoth = in[3].toStdString();
+    return house;
+}
+
+// The 80C items from GPF on (the rest 0), then 80CCC, employee's, government's, 80CCF, 80D, 80G, other.
+Section80Inputs section80Inputs(const QStringList &items80C, const QStringList &others)
+{
+    Section80Inputs in;
+    std::string *fields[] = {&in.txtgpf,  &in.txtgis,  &in.txthba,    &in.txtlic,     &in.txtppf,   &in.txtnsc,
+                             &in.txtnsci, &in.txttf1,  &in.txttf2,    &in.txtinf,     &in.txtos,    &in.txt80ccc,
+                             &in.txt80ccdec, &in.txt80ccdgc, &in.txt80ccf, &in.txt80d, &in.txt80g, &in.txtoth};
+    for (qsizetype i = 0; i < std::ssize(fields); ++i)
+        *fields[i] = i < items80C.size() ? items80C[i].toStdString() : i >= 11 ? others[i - 11].toStdString() : "0";
+    return in;
+}
+
 } // namespace
 
 class TestWorksheetRules : public QObject
@@ -51,10 +90,7 @@ private Q_SLOTS:
     void exemption()
     {
         QFETCH(QString, inputs);
-        const QStringList in = inputs.split(u'|');
-        const auto outcome = computeHraExemption({.txtbp = in[0].toStdString(), .txtda = in[1].toStdString(),
-                                                  .txtnpa = in[2].toStdString(), .txthra = in[3].toStdString(),
-                                                  .txtRP = in[4].toStdString()});
+        const auto outcome = computeHraExemption(hraInputs(inputs));
         const auto *r = std::get_if<HraResults>(&outcome);
         const std::string shown = r ? r->txtns + ' ' + r->txthrx : std::get<CalculationError>(outcome).message();
         QTEST(QString::fromStdString(shown), "results");
@@ -84,19 +120,7 @@ private Q_SLOTS:
     void income()
     {
         QFETCH(QString, inputs);
-        QStringList in = inputs.split(u' ');
-        HousePropertyInputs house;
-        if (in.first() == u"self") {
-            house.kind = PropertyKind::SelfOccupied;
-            in.removeFirst();
-        }
-        if (in.first() == u"-99" || in.first() == u"+99")
-            house.loan = in.takeFirst() == u"-99" ? HousingLoan::Before1April1999 : HousingLoan::After1April1999;
-        house.txtarv = in[0].toStdString();
-        house.txtptax = in[1].toStdString();
-        house.txtintt = in[2].toStdString();
-        house.txtoth = in[3].toStdString();
-        const auto outcome = computeHouseProperty(house);
+        const auto outcome = computeHouseProperty(houseInputs(inputs));
         const auto *r = std::get_if<HousePropertyResults>(&outcome);
         const std::string shown = r ? r->txtghi + ' ' + r->txtrep + ' ' + r->txttd + ' ' + r->txtihp
                                     : std::get<CalculationError>(outcome).message();
@@ -131,17 +155,62 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, items80C);
         QFETCH(QStringList, others);
-        Section80Inputs in;
-        std::string *fields[] = {&in.txtgpf,  &in.txtgis,  &in.txthba,    &in.txtlic,     &in.txtppf,   &in.txtnsc,
-                                 &in.txtnsci, &in.txttf1,  &in.txttf2,    &in.txtinf,     &in.txtos,    &in.txt80ccc,
-                                 &in.txt80ccdec, &in.txt80ccdgc, &in.txt80ccf, &in.txt80d, &in.txt80g, &in.txtoth};
-        for (qsizetype i = 0; i < std::ssize(fields); ++i)
-            *fields[i] = i < items80C.size() ? items80C[i].toStdString() : i >= 11 ? others[i - 11].toStdString() : "0";
-        const auto outcome = computeSection80(in);
+        const auto outcome = computeSection80(section80Inputs(items80C, others));
         const auto *r = std::get_if<Section80Results>(&outcome);
         const std::string shown = r ? r->txt80c + ' ' + r->txttot1 + ' ' + r->txt80ccf + ' ' + r->txtgt80
                                     : std::get<CalculationError>(outcome).message();
         QTEST(QString::fromStdString(shown), "results");
+    }
+    // One working per row: "field=text" after the inputs of the tables above, tagged by the worksheet.
+    void workings_data()
+    {
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QString>("working");
+
+        row("hra: worked case, a tenth 1234.5 to even", "10000|0|2345|50000|20000",
+            "txthrx=Rent 20000 − a tenth of salary 12345 (1234.5, rounded to even: 1234) = 18766, less than HRA drawn "
+            "50000: 18766");
+        row("hra: total salary", "100000|72000|28000|90000|50000",
+            "txtns=Basic pay 100000 + dearness allowance 72000 + grade pay 28000 = 200000");
+        row("hra: HRA drawn the smaller", "10000|0|0|3000|6000",
+            "txthrx=Rent 6000 − a tenth of salary 10000 (1000) = 5000, not less than HRA drawn 3000: 3000");
+        row("hra: negative excess shows 0", "100000|0|0|50000|5000",
+            "txthrx=Rent 5000 − a tenth of salary 100000 (10000) = -5000; the smaller of it and HRA drawn 50000 is below 0: 0");
+        row("house: worked case, let out", "120000 12000 200000 0",
+            "txttd=Interest 200000 (no limit: let out) + repairs 32400 + others 0 = 232400");
+        row("house: repairs 3703.5 to even", "12345 0 0 0", "txtrep=30 % of 12345 = 3703.5, rounded to even: 3704");
+        row("house: income", "120000 12000 200000 0", "txtihp=Gross income 108000 − deductions 232400 = -124400");
+        row("house: 30000 limit of a loan before 1-4-99", "self -99 0 0 30000.5 0",
+            "txttd=Interest 30000.5 limited to 30000 (loan before 1-4-99) + repairs 0 + others 0 = 30000");
+        row("house: 150000 exactly is within its limit", "self +99 0 0 150000 0",
+            "txttd=Interest 150000 (not above the 150000 limit, loan after 1-4-99) + repairs 0 + others 0 = 150000");
+        row("section 80: the 80C items", "60000|0 0 0 0 0 0 0", "txt80c=The 80C items: 60000 + 0 × 10 = 60000");
+        row("section 80: exactly 100000 is not limited", "60000|20000 20000 10000 0 0 0 0",
+            "txttot1=60000 + 20000 + 20000 = 100000, not above 100000; + government's contribution 10000 = 110000");
+        row("section 80: above the limit", "60000|20000 30000 30000 0 0 0 0",
+            "txttot1=60000 + 20000 + 30000 = 110000, above 100000: 100000 + government's contribution 30000 = 130000");
+        row("section 80: 80CCF above its limit", "100000|0 0 10000 25000 30000 5000 0",
+            "txtgt80=110000 + 80D 30000 + 80G 5000 + 80CCF 20000 (25000 is above its limit) + others 0 = 165000");
+    }
+    void workings()
+    {
+        QFETCH(QString, inputs);
+        QFETCH(QString, working);
+        const QString tag = QString::fromUtf8(QTest::currentDataTag()).section(u':', 0, 0);
+        std::map<std::string, Working> shown;
+        if (tag == u"hra") {
+            const auto w = std::get<HraResults>(computeHraExemption(hraInputs(inputs))).workings;
+            shown = {{"txtns", w.txtns}, {"txthrx", w.txthrx}};
+        } else if (tag == u"house") {
+            const auto w = std::get<HousePropertyResults>(computeHouseProperty(houseInputs(inputs))).workings;
+            shown = {{"txtghi", w.txtghi}, {"txtrep", w.txtrep}, {"txttd", w.txttd}, {"txtihp", w.txtihp}};
+        } else {
+            const auto w = std::get<Section80Results>(computeSection80(
+                                section80Inputs(inputs.section(u'|', 0, 0).split(u' '), inputs.section(u'|', 1).split(u' '))))
+                               .workings;
+            shown = {{"txt80c", w.txt80c}, {"txttot1", w.txttot1}, {"txtgt80", w.txtgt80}};
+        }
+        QCOMPARE(QString::fromStdString(shown.at(working.section(u'=', 0, 0).toStdString()).text()), working.section(u'=', 1));
     }
     void mediclaimLimit_data()
     {

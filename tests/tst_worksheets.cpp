@@ -38,22 +38,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("handedBack");
         QTest::addColumn<QStringList>("disabling"); // the fields whose change disables Back
         QTest::addColumn<QString>("refused"); // "name:text:caption" of a text Calculate refuses
+        QTest::addColumn<QString>("working"); // "name:text" of a result field's working
 
         QTest::newRow("HRA exemption") << "cmdcalhr" << "Pelmora - HRA Exemption" << d.words("txtRP:20000")
                                        << d.words("txtns:12345 txthrx:18766") << d.words("cmdcal cmdback txthra txtos")
-                                       << "18766" << d.words("txtRP txtbp txtda txthra txtnpa") << "txtnpa:-:Grade Pay";
+                                       << "18766" << d.words("txtRP txtbp txtda txthra txtnpa") << "txtnpa:-:Grade Pay"
+                                       << "txtns:Basic pay 10000 + dearness allowance 0 + grade pay 2345 = 12345";
         QTest::newRow("house property") << "cmdcalhp" << "Pelmora - Income from House Property"
                                         << d.words("txtarv:120000 txtptax:12000 txtintt:200000")
                                         << d.words("txtghi:108000 txtrep:32400 txttd:232400 txtihp:-124400")
                                         << d.words("cmdtot cmdbk txthp cmdcalded80") << "-124400"
-                                        << d.words("txtarv txtintt txtoth txtptax") << "txtoth:12a:Others";
+                                        << d.words("txtarv txtintt txtoth txtptax") << "txtoth:12a:Others"
+                                        << "txtihp:Gross income 108000 − deductions 232400 = -124400";
         QTest::newRow("section 80") << "cmdcalded80" << "Pelmora - Deductions Under Section 80"
                                     << d.words("txtgpf:100000 txt80ccf:20000 txt80d:30000 txt80g:5000")
                                     << d.words("txt80c:100000 txttot1:110000 txtgt80:165000")
                                     << d.words("cmdtot cmdbk txtded80 txtrel89") << "165000"
                                     << d.words("txt80ccc txt80ccdec txt80ccdgc txt80ccf txt80d txt80g txtgis txtgpf "
                                                "txthba txtinf txtlic txtnsc txtnsci txtos txtoth txtppf txttf1 txttf2")
-                                    << ""; // every field is read leniently
+                                    << "" // every field is read leniently
+                                    << "txt80c:The 80C items: 100000 + 0 × 10 = 100000";
     }
     void lifecycle()
     {
@@ -85,6 +89,8 @@ private Q_SLOTS:
         QTest::keyClick(field(typed.last()), Qt::Key_Return);
         for (const QString &result : results)
             QCOMPARE(field(result)->text(), result.section(u':', 1));
+        QFETCH(QString, working);
+        QCOMPARE(d.workings(worksheet).value(working.section(u':', 0, 0)), working.section(u':', 1));
 
         click(names[1]);
         QVERIFY(!worksheet->isVisible());

@@ -84,6 +84,7 @@ private Q_SLOTS:
             for (QPushButton *commit : window->findChildren<QPushButton *>(QRegularExpression(u"^cmd(pr|ba?c?k)"_s)))
                 QVERIFY2(!commit->isEnabled(), qPrintable(commit->objectName()));
         }
+        QVERIFY(d.main->txtnti->toolTip().startsWith(u"From the opened file"_s));
         calculateEverywhere();
         QCOMPARE(windowsNow(), before);
     }

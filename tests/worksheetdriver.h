@@ -86,12 +86,23 @@ public:
         return texts;
     }
 
-    // Presses Calculate, which must refuse: the messages shown, with every field as it was.
+    // Every named field's working: its tooltip, which its accessible description must repeat.
+    static QMap<QString, QString> workings(const QWidget *window)
+    {
+        QMap<QString, QString> workings;
+        for (const QLineEdit *field : window->findChildren<QLineEdit *>(QRegularExpression(QStringLiteral("."))))
+            workings.insert(field->objectName(), field->toolTip() == field->accessibleDescription()
+                                                     ? field->toolTip() : QStringLiteral("description differs"));
+        return workings;
+    }
+
+    // Presses Calculate, which must refuse: the messages shown, with every field and working as it was.
     QStringList refusedCalculate(QAbstractButton *calculate)
     {
-        const QMap<QString, QString> before = snapshot(calculate->window());
+        const QMap<QString, QString> before = snapshot(calculate->window()), worked = workings(calculate->window());
         QTest::mouseClick(calculate, Qt::LeftButton);
-        return snapshot(calculate->window()) == before ? platform.messages : QStringList{QStringLiteral("fields changed")};
+        return snapshot(calculate->window()) == before && workings(calculate->window()) == worked
+                   ? platform.messages : QStringList{QStringLiteral("fields changed")};
     }
 
     // The named fields of the window whose change disables the commit button that Calculate

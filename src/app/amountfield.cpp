@@ -5,7 +5,11 @@
 
 #include "keyboardentry.h"
 
+#include "fieldtexts.h"
+
+#include <QAction>
 #include <QFocusEvent>
+#include <QStyle>
 #include <QValidator>
 
 #include <algorithm>
@@ -83,10 +87,24 @@ void EntryField::mouseReleaseEvent(QMouseEvent *event)
 
 NameField::NameField(QWidget *parent) : EntryField(parent) {}
 
-AmountField::AmountField(QWidget *parent) : EntryField(parent)
+AmountField::AmountField(QWidget *parent)
+    : EntryField(parent), m_readingMark(new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), this))
 {
+    m_readingMark->setVisible(false);
+    addAction(m_readingMark, QLineEdit::LeadingPosition);
     setAlignment(Qt::AlignRight);
     setText(QStringLiteral("0"));
+}
+
+void AmountField::setReading(Reading reading)
+{
+    m_reading = reading;
+    showReading();
+}
+
+QString AmountField::readingHint() const
+{
+    return m_readingMark->toolTip();
 }
 
 void AmountField::afterChange()
@@ -95,12 +113,24 @@ void AmountField::afterChange()
         setText(QStringLiteral("0"));
         selectAll(); // what is typed next replaces the "0"
     }
+    showReading();
+}
+
+void AmountField::showReading()
+{
+    const std::string hint = pelmora::readingHint(textOf(this), m_reading);
+    // Only a change of the hint touches the mark: an unchanged one costs no layout.
+    const QString words = QString::fromStdString(hint);
+    if (words == m_readingMark->toolTip() && m_readingMark->isVisible() == !hint.empty())
+        return;
+    m_readingMark->setToolTip(words);
+    m_readingMark->setVisible(!hint.empty());
 }
 
 ResultField::ResultField(QWidget *parent) : QLineEdit(parent)
 {
     setAlignment(Qt::AlignRight);
-    setText(QStringLiteral("0"));
+    writeFigure(this, "0", notWorkedOutYet);
     showAsResult(this);
 }
 

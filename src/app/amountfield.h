@@ -6,6 +6,8 @@
 // The field kinds that every window is built from. Their change and focus behaviour is
 // written here once: a window only says which commit buttons a change disables.
 
+#include "figures.h"
+
 #include <QLineEdit>
 
 namespace pelmora {
@@ -45,15 +47,28 @@ public:
     explicit NameField(QWidget *parent = nullptr);
 };
 
-// An amount: right-aligned, initially "0", and an emptied amount becomes "0" at once.
+// An amount: right-aligned, initially "0", and an emptied amount becomes "0" at once. A text that
+// does not count as typed shows a warning mark inside the left edge, its tooltip saying how the
+// text is read.
 class AmountField : public EntryField
 {
     Q_OBJECT
 public:
     explicit AmountField(QWidget *parent = nullptr);
 
+    // How the window reads this field: leniently unless said otherwise.
+    void setReading(Reading reading);
+    // What the mark says; empty while the text reads as typed and no mark is shown.
+    QString readingHint() const;
+
 protected:
     void afterChange() override;
+
+private:
+    void showReading();
+
+    Reading m_reading = Reading::Lenient;
+    QAction *m_readingMark;
 };
 
 // A computed figure: read-only, right-aligned, dark red, skipped by the Tab key, initially "0".

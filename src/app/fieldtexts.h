@@ -8,11 +8,13 @@
 
 #include "calculation.h"
 #include "platform.h"
+#include "working.h"
 
 #include <QLineEdit>
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace pelmora {
 
@@ -34,6 +36,22 @@ std::array<std::string, count> textsOf(const std::array<Field *, count> &fields)
 inline void writeText(QLineEdit *field, const std::string &text)
 {
     field->setText(QString::fromStdString(text));
+}
+
+// Writes a computed figure together with how it was worked out, or where it came from: the words
+// become the field's tooltip and its accessible description, so that a screen reader reads them
+// too and neither can disagree with the figure shown.
+inline void writeFigure(QLineEdit *field, const std::string &text, std::string_view working)
+{
+    field->setText(QString::fromStdString(text));
+    const QString words = QString::fromUtf8(working.data(), qsizetype(working.size()));
+    field->setToolTip(words);
+    field->setAccessibleDescription(words);
+}
+
+inline void writeFigure(QLineEdit *field, const std::string &text, const Working &working)
+{
+    writeFigure(field, text, working.text());
 }
 
 // What a computation worked out; nullptr once the user has been told why it could not go on.

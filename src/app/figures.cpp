@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cctype>
 #include <cstdlib>
 #include <locale.h>
 
@@ -50,50 +51,135 @@ std::size_t takeDigits(std::string_view text, std::size_t &pos, std::string &out
     return pos - start;
 }
 
-// Consumes an exponent ("e", optional sign, digits) only when it is complete.
-void takeExponent(std::string_view text, std::size_t &pos, std::string &out)
+// Consumes an exponent ("e", optional sign, digits) only when it is complete; says whether it did.
+bool takeExponent(std::string_view text, std::size_t &pos, std::string &out)
 {
     if (pos >= text.size() || (text[pos] != 'e' && text[pos] != 'E'))
-        return;
+        return false;
     std::size_t at = pos + 1;
     std::string exponent = "e";
     if (at < text.size() && (text[at] == '+' || text[at] == '-'))
         exponent += text[at++];
     if (takeDigits(text, at, exponent) == 0)
-        return;
+        return false;
     out += exponent;
     pos = at;
+    return true;
+}
+
+std::size_t radixDigits(std::string_view digits, int radix)
+{
+    std::size_t count = 0;
+    while (count < digits.size()) {
+        const char c = char(std::tolower(static_cast<unsigned char>(digits[count])));
+        const int digit = isDigit(c) ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : radix;
+        if (digit >= radix)
+            break;
+        ++count;
+    }
+    return count;
+}
+
+// How a text reads leniently, and where in its blank-free form the reading stopped.
+struct LenientScan {
+    std::string compact; // the text without its blanks
+    double value = 0;
+    std::size_t end = 0;  // the first character the reading left out
+    std::size_t digits = 0;
+    int radix = 10;       // 16 or 8 after "&H" or "&O"
+    std::size_t exponentAt = std::string::npos;
+};
+
+LenientScan scanLenient(std::string_view text)
+{
+    LenientScan scan;
+    scan.compact.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(scan.compact), [](char c) { return !isBlank(c); });
+    const std::string_view s = scan.compact;
+
+    if (s.size() >= 2 && s[0] == '&') {
+        const char prefix = char(std::toupper(static_cast<unsigned char>(s[1])));
+        if (prefix == 'H' || prefix == 'O') {
+            scan.radix = prefix == 'H' ? 16 : 8;
+            scan.value = readRadix(s.substr(2), scan.radix);
+            scan.digits = radixDigits(s.substr(2), scan.radix);
+            scan.end = 2 + scan.digits;
+            return scan;
+        }
+    }
+
+    std::size_t &pos = scan.end;
+    std::string number;
+    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
+        number += s[pos++];
+    scan.digits = takeDigits(s, pos, number);
+    if (pos < s.size() && s[pos] == '.') {
+        number += s[pos++];
+        scan.digits += takeDigits(s, pos, number);
+    }
+    if (scan.digits == 0)
+        return scan;
+    const std::size_t beforeExponent = pos;
+    if (takeExponent(s, pos, number))
+        scan.exponentAt = beforeExponent;
+    scan.value = parseDecimal(number);
+    return scan;
+}
+
+// The character at pos of a UTF-8 text, whole.
+std::string_view characterAt(std::string_view text, std::size_t pos)
+{
+    std::size_t length = 1;
+    while (pos + length < text.size() && (static_cast<unsigned char>(text[pos + length]) & 0xC0) == 0x80)
+        ++length;
+    return text.substr(pos, length);
+}
+
+std::string readAs(double value)
+{
+    return std::isinf(value) ? "Read as a figure too large to calculate with" : "Read as " + decimalText(value);
 }
 
 } // namespace
 
 double readLenient(std::string_view text)
 {
-    std::string compact;
-    compact.reserve(text.size());
-    std::copy_if(text.begin(), text.end(), std::back_inserter(compact), [](char c) { return !isBlank(c); });
-    const std::string_view s = compact;
+    return scanLenient(text).value;
+}
 
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h')
-            return readRadix(s.substr(2), 16);
-        if (s[1] == 'O' || s[1] == 'o')
-            return readRadix(s.substr(2), 8);
+std::string readingHint(std::string_view text, Reading reading)
+{
+    if (reading == Reading::Strict) {
+        const auto value = readStrict(text);
+        if (!value)
+            return "Not a number: Calculate will refuse it";
     }
-
-    std::size_t pos = 0;
-    std::string number;
-    if (pos < s.size() && (s[pos] == '+' || s[pos] == '-'))
-        number += s[pos++];
-    std::size_t digits = takeDigits(s, pos, number);
-    if (pos < s.size() && s[pos] == '.') {
-        number += s[pos++];
-        digits += takeDigits(s, pos, number);
+    const LenientScan scan = scanLenient(text);
+    const std::string_view s = scan.compact;
+    if (reading == Reading::Lenient && scan.end < s.size()) {
+        if (scan.digits == 0)
+            return "Read as 0: the text does not begin with a number";
+        if (s[scan.end] == ',') {
+            std::string whole(s);
+            std::erase(whole, ',');
+            const LenientScan again = scanLenient(whole);
+            const bool readsWhole = again.end == whole.size() && again.radix == 10;
+            return readAs(scan.value) + ": a comma ends the figure here." + (readsWhole ? " Type " + whole + "." : "");
+        }
+        if (s[scan.end] == '.')
+            return readAs(scan.value) + ": a second point ends the figure here";
+        return readAs(scan.value) + ": \"" + std::string(characterAt(s, scan.end)) + "\" ends the figure here";
     }
-    if (digits == 0)
-        return 0;
-    takeExponent(s, pos, number);
-    return parseDecimal(number);
+    if (reading == Reading::Lenient && scan.digits == 0)
+        return "Read as 0: the text holds no number";
+    if (scan.radix != 10)
+        return readAs(scan.value) + ": \"" + std::string(s.substr(0, 2)) + "\" makes the digits "
+               + (scan.radix == 16 ? "hexadecimal" : "octal");
+    if (std::isinf(scan.value))
+        return readAs(scan.value) + ": Calculate will refuse it";
+    if (scan.exponentAt != std::string::npos)
+        return readAs(scan.value) + ": \"" + std::string(s.substr(scan.exponentAt)) + "\" is an exponent of ten";
+    return {};
 }
 
 std::optional<double> readStrict(std::string_view text)

@@ -23,6 +23,13 @@ double readLenient(std::string_view text);
 // fraction and exponent. Anything else (an empty text, a lone sign, "12abc") cannot be read.
 std::optional<double> readStrict(std::string_view text);
 
+// How a field reads its text: leniently (the leading number) or strictly (the whole text).
+enum class Reading { Lenient, Strict };
+
+// Says how a text is read when it does not count as typed: "Read as 25: a comma ends the figure
+// here. Type 25000." Empty when the text reads as its whole self. Blanks are never a surprise.
+std::string readingHint(std::string_view text, Reading reading);
+
 // A number as the program writes it: up to 15 significant digits, no thousands separators,
 // plain digits from 0.0001 up to below 1E+15, exponent form ("1E+15", "1E-05") beyond.
 std::string decimalText(double value);

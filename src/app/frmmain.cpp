@@ -18,6 +18,7 @@
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
+#include "worksheets/houseproperty.h"
 #include "worksheets/hraexemption.h"
 #include "worksheets/section80.h"
 
@@ -160,12 +161,14 @@ void frmmain::buildLeftColumn()
     cmdcalhp = placeCalcButton(this, "cmdcalhp", calcButtonX, rowY[7], QStringLiteral("income from house property"),
                                QStringLiteral("house property worksheet"));
     showAsResult(txthp);
+    writeFigure(txthp, "0", housePropertyNotHandedOver);
 
     txtgti = labelledRow<ResultField>(this, "lblgti", QStringLiteral("Gross Total Income"), leftLabelX, "txtgti",
                                       mainColumnX, rowY[8]);
 
     txtded80 = labelledRow<ResultField>(this, "lblded80", QStringLiteral("Less:- Deductions u/s 80"), leftLabelX, "txtded80",
                                         mainColumnX, rowY[9]);
+    writeFigure(txtded80, "0", section80NotHandedOver);
     cmdcalded80 = placeCalcButton(this, "cmdcalded80", calcButtonX, rowY[9], QStringLiteral("deductions under section 80"),
                                   QStringLiteral("section 80 worksheet"));
 
@@ -237,14 +240,16 @@ void frmmain::calculate()
     if (!results)
         return;
     m_print.enable();
-    const std::pair<QLineEdit *, const std::string &> writes[] = {
-        {txtexall, results->txtexall}, {txtnsal, results->txtnsal},     {txtgti, results->txtgti},
-        {txtnti, results->txtnti},     {txtgtax, results->txtgtax},     {txtrel87A, results->txtrel87A},
-        {txtntax, results->txtntax},   {txtcess, results->txtcess},     {txtttax, results->txtttax},
-        {txtbaltax, results->txtbaltax},
+    const auto &why = results->workings;
+    const std::tuple<QLineEdit *, const std::string &, const Working &> writes[] = {
+        {txtexall, results->txtexall, why.txtexall},    {txtnsal, results->txtnsal, why.txtnsal},
+        {txtgti, results->txtgti, why.txtgti},          {txtnti, results->txtnti, why.txtnti},
+        {txtgtax, results->txtgtax, why.txtgtax},       {txtrel87A, results->txtrel87A, why.txtrel87A},
+        {txtntax, results->txtntax, why.txtntax},       {txtcess, results->txtcess, why.txtcess},
+        {txtttax, results->txtttax, why.txtttax},       {txtbaltax, results->txtbaltax, why.txtbaltax},
     };
-    for (const auto &[field, figure] : writes)
-        writeText(field, figure);
+    for (const auto &[field, figure, working] : writes)
+        writeFigure(field, figure, working);
 }
 
 void frmmain::openHraExemption()

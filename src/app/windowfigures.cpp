@@ -3,6 +3,7 @@
 
 #include "windowfigures.h"
 
+#include "fieldtexts.h"
 #include "frmmain.h"
 #include "salary/form1.h"
 #include "worksheets/form2.h"
@@ -24,6 +25,9 @@ using yearfile::WindowLayout;
 using yearfile::YearFigures;
 
 namespace {
+
+// A figure the program writes, put back from a file, no longer has the working that gave it.
+constexpr std::string_view openedFromFile = "From the opened file; Calculate works it out again";
 
 const WindowLayout &layoutOf(const QString &window)
 {
@@ -85,7 +89,10 @@ void restoreWindow(QWidget &window, const WindowContents &contents)
     for (const QString &name : layoutOf(window.objectName()).texts) {
         const QString text = contents.texts.value(name);
         if (auto *field = controlOf<QLineEdit>(window, name)) {
-            field->setText(text);
+            if (field->isReadOnly())
+                writeFigure(field, text.toStdString(), openedFromFile);
+            else
+                field->setText(text);
         } else if (auto *box = controlOf<QComboBox>(window, name)) {
             box->setCurrentIndex(box->findText(text));
             box->setEditText(text);

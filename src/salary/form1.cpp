@@ -199,6 +199,8 @@ void Form1::buildMonthRows()
             palette.setColor(QPalette::Base, arrearsGrey);
             field->setPalette(palette);
         }
+        // Their DA arrears rest on the basic pay alone: Calculate reads it strictly.
+        txtbp[row]->setReading(Reading::Strict);
     }
 }
 
@@ -283,6 +285,11 @@ void Form1::watchInputs()
     for (AmountField *extra : txtoth)
         m_commit.watch(extra);
     m_basicPay = new FillDownColumn(txtbp, this);
+    // The July pay is explained only while it is the increment Calculate wrote.
+    connect(txtbp[salary::julyRow], &QLineEdit::textChanged, this, [july = txtbp[salary::julyRow]] {
+        july->setToolTip({});
+        july->setAccessibleDescription({});
+    });
     m_gradePay = new FillDownColumn(txtgp, this);
 
     // A new choice or the increment switched on or off makes the figures stale as well.
@@ -310,24 +317,27 @@ void Form1::calculate()
         return;
 
     // The increment's fill-down disables Print and Back on its way; they are enabled after it.
-    if (results->julyBasicPay)
+    const auto &why = results->workings;
+    if (results->julyBasicPay) {
         m_basicPay->write(salary::julyRow, QString::fromStdString(*results->julyBasicPay));
-    for (int row = 0; row < monthRows; ++row) {
-        writeText(txtda[row], results->txtda[row]);
-        if (txthra[row])
-            writeText(txthra[row], results->txthra[row]);
-        writeText(txttpa2[row], results->txttpa2[row]);
-        writeText(txtmgc[row], results->txtmgc[row]);
-        writeText(txtttl[row], results->txtttl[row]);
+        writeFigure(txtbp[salary::julyRow], *results->julyBasicPay, why.julyBasicPay);
     }
-    writeText(txtbpt, results->txtbpt);
-    writeText(txtgpt, results->txtgpt);
-    writeText(txtdat, results->txtdat);
-    writeText(txthrat, results->txthrat);
-    writeText(txtmgct, results->txtmgct);
-    writeText(txttpat, results->txttpat);
-    writeText(txtttlt, results->txtttlt);
-    writeText(txtgtotal, results->txtgtotal);
+    for (int row = 0; row < monthRows; ++row) {
+        writeFigure(txtda[row], results->txtda[row], why.txtda[row]);
+        if (txthra[row])
+            writeFigure(txthra[row], results->txthra[row], why.txthra[row]);
+        writeFigure(txttpa2[row], results->txttpa2[row], why.txttpa2[row]);
+        writeFigure(txtmgc[row], results->txtmgc[row], why.txtmgc[row]);
+        writeFigure(txtttl[row], results->txtttl[row], why.txtttl[row]);
+    }
+    writeFigure(txtbpt, results->txtbpt, why.txtbpt);
+    writeFigure(txtgpt, results->txtgpt, why.txtgpt);
+    writeFigure(txtdat, results->txtdat, why.txtdat);
+    writeFigure(txthrat, results->txthrat, why.txthrat);
+    writeFigure(txtmgct, results->txtmgct, why.txtmgct);
+    writeFigure(txttpat, results->txttpat, why.txttpat);
+    writeFigure(txtttlt, results->txtttlt, why.txtttlt);
+    writeFigure(txtgtotal, results->txtgtotal, why.txtgtotal);
     m_commit.enable();
 }
 

@@ -111,6 +111,56 @@ double transportExemption(const MonthTexts &txttpa2)
     return exemption;
 }
 
+constexpr std::string_view rateWords(double rate)
+{
+    return rate == 0.9 ? "90 %" : rate == 0.8 ? "80 %" : rate == 0.3 ? "30 %" : rate == 0.2 ? "20 %" : "10 %";
+}
+
+// The increment in words: the rounded 3 % and, unless it is one, the next multiple of ten.
+Working incrementWorking(double basicPay, double gradePay, double rise, double julyBasicPay)
+{
+    const double pay = basicPay + gradePay;
+    const Rounded threePercent{pay * incrementRate, roundHalfEven(pay * incrementRate)};
+    if (threePercent.rounded == rise)
+        return {"3 % of ({} + {}) = {}, a multiple of ten; {} + {} = {}",
+                {basicPay, gradePay, threePercent, basicPay, rise, julyBasicPay}};
+    return {"3 % of ({} + {}) = {}, raised to the next ten: {}; {} + {} = {}",
+            {basicPay, gradePay, threePercent, rise, basicPay, rise, julyBasicPay}};
+}
+
+// The transport allowance in words: the class, the tier and why the row falls in it, and the sum.
+Working transportWorking(std::string_view transportClass, TransportTier tier, double basicPay, double gradePay,
+                         int row, double base, double allowance)
+{
+    // By tier, and for the middle tier by which of its two conditions held.
+    constexpr std::string_view yearPatterns[] = {
+        "{} higher tier (grade pay {} is 5400 or more){}: {} + {} of {} = {}",
+        "{} middle tier (grade pay {} is 4200 or more){}: {} + {} of {} = {}",
+        "{} middle tier (grade pay {} below 4200, basic pay {} is 7440 or more): {} + {} of {} = {}",
+        "{} lower tier (grade pay {} below 4200, basic pay {} below 7440): {} + {} of {} = {}",
+    };
+    constexpr std::string_view arrearsPatterns[] = {
+        "{} higher tier (grade pay {} is 5400 or more){}: 80 % of {} = {} less 72 % already paid = {}: {}",
+        "{} middle tier (grade pay {} is 4200 or more){}: 80 % of {} = {} less 72 % already paid = {}: {}",
+        "{} middle tier (grade pay {} below 4200, basic pay {} is 7440 or more): 80 % of {} = {} less 72 % already "
+        "paid = {}: {}",
+        "{} lower tier (grade pay {} below 4200, basic pay {} below 7440): 80 % of {} = {} less 72 % already paid = "
+        "{}: {}",
+    };
+    const std::size_t reason = tier == TransportTier::Higher ? 0
+                               : tier == TransportTier::Lower ? 3
+                               : gradePay >= 4200             ? 1
+                                                              : 2;
+    // The first two reasons name no basic pay: an empty word stands in its place.
+    const Working::Part basic = reason < 2 ? Working::Part(std::string_view()) : Working::Part(basicPay);
+    if (row < firstYearRow) {
+        const Rounded paid{base * paidDaRate, roundHalfEven(base * paidDaRate)};
+        const Rounded due{base * arrearsDaRate, roundHalfEven(base * arrearsDaRate)};
+        return {arrearsPatterns[reason], {transportClass, gradePay, basic, base, due, paid, allowance}};
+    }
+    return {yearPatterns[reason], {transportClass, gradePay, basic, base, rateWords(daRate(row)), base, allowance}};
+}
+
 } // namespace
 
 Calculation<SalaryResults> computeSalary(const SalarySheet &in)
@@ -124,13 +174,16 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
         const bool inPensionScheme = pensionSchemeEntries[scheme] == "Y";
 
         SalaryResults out;
+        auto &why = out.workings;
 
         // The increment due on 1 July, always from the June pay. Its fill-down replaces what
         // the later rows held.
         MonthTexts bp = in.txtbp;
         if (in.chkinc) {
-            const double june = f(bp[julyRow - 1]);
-            out.julyBasicPay = figureText(june + incrementOn(june + f(in.txtgp[julyRow - 1])));
+            const double june = f(bp[julyRow - 1]), juneGradePay = f(in.txtgp[julyRow - 1]);
+            const double rise = incrementOn(june + juneGradePay);
+            out.julyBasicPay = figureText(june + rise);
+            why.julyBasicPay = incrementWorking(june, juneGradePay, rise, june + rise);
             std::fill(bp.begin() + julyRow, bp.end(), *out.julyBasicPay);
         }
         const auto &gp = in.txtgp;
@@ -157,13 +210,31 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
         // Dearness allowance. The arrears rows show only the difference of the two rates.
         Figures da{};
         for (int i = 0; i < monthRows; ++i) {
-            da[i] = write(out.txtda[i], i < firstYearRow ? round(pay[i] * arrearsDaRate) - round(pay[i] * paidDaRate)
-                                                         : round(pay[i] * daRate(i)));
+            if (i < firstYearRow) {
+                const Rounded due{pay[i] * arrearsDaRate, round(pay[i] * arrearsDaRate)};
+                const Rounded paid{pay[i] * paidDaRate, round(pay[i] * paidDaRate)};
+                da[i] = write(out.txtda[i], due.rounded - paid.rounded);
+                why.txtda[i] = {"80 % of ({} + {}) = {} less 72 % already paid = {}: {}",
+                                {basicPay[i], gradePay[i], due, paid, da[i]}};
+                continue;
+            }
+            const Rounded due{pay[i] * daRate(i), round(pay[i] * daRate(i))};
+            da[i] = write(out.txtda[i], due.rounded);
+            why.txtda[i] = {"{} of ({} + {}) = {}", {rateWords(daRate(i)), basicPay[i], gradePay[i], due}};
         }
 
         Figures hra{};
-        for (int i = firstYearRow; i < monthRows; ++i)
-            hra[i] = write(out.txthra[i], hraClass == HraClass::None ? 0 : round(pay[i] * hraRate(hraClass)));
+        for (int i = firstYearRow; i < monthRows; ++i) {
+            if (hraClass == HraClass::None) {
+                hra[i] = write(out.txthra[i], 0);
+                why.txthra[i] = {"HRA class NA: no HRA", {}};
+                continue;
+            }
+            const Rounded due{pay[i] * hraRate(hraClass), round(pay[i] * hraRate(hraClass))};
+            hra[i] = write(out.txthra[i], due.rounded);
+            why.txthra[i] = {"Class {}: {} of ({} + {}) = {}", {hraClassEntries[std::size_t(hraClass)],
+                                                                 rateWords(hraRate(hraClass)), basicPay[i], gradePay[i], due}};
+        }
 
         // Transport allowance with the dearness allowance on it; in the arrears rows only the
         // arrears of that dearness allowance.
@@ -172,44 +243,69 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
             const TransportTier tier = transportTier(transportClass, basicPay[i], gradePay[i]);
             if (transportClass == TransportClass::None || tier == TransportTier::None) {
                 tpa[i] = write(out.txttpa2[i], 0);
+                if (transportClass == TransportClass::None)
+                    why.txttpa2[i] = {"Transport class NA: no transport allowance", {}};
+                else
+                    why.txttpa2[i] = {"No tier (grade pay {} below 4200, no basic pay): 0", {gradePay[i]}};
                 continue;
             }
             const double base = transportBase(transportClass, tier);
             tpa[i] = write(out.txttpa2[i], i < firstYearRow ? round(base * arrearsDaRate) - round(base * paidDaRate)
                                                             : base + round(base * daRate(i)));
+            why.txttpa2[i] = transportWorking(transportClassEntries[std::size_t(transportClass)], tier, basicPay[i],
+                                              gradePay[i], i, base, tpa[i]);
         }
 
         Figures mgc{};
         for (int i = 0; i < monthRows; ++i) {
             const double contributory = i < firstYearRow ? da[i] : pay[i] + da[i];
             mgc[i] = write(out.txtmgc[i], inPensionScheme ? round(contributory * contributionRate) : 0);
+            const Rounded due{contributory * contributionRate, mgc[i]};
+            if (!inPensionScheme)
+                why.txtmgc[i] = {"Not in the New Pension Scheme: 0", {}};
+            else if (i < firstYearRow)
+                why.txtmgc[i] = {"10 % of DA {} = {}", {da[i], due}};
+            else
+                why.txtmgc[i] = {"10 % of ({} + {} + DA {}) = {}", {basicPay[i], gradePay[i], da[i], due}};
         }
 
         // Row totals. Basic and grade pay of the arrears rows were paid in the year before.
         Figures total{};
         for (int i = 0; i < monthRows; ++i) {
-            total[i] = write(out.txtttl[i], i < firstYearRow ? da[i] + tpa[i] + mgc[i]
-                                                             : pay[i] + da[i] + hra[i] + tpa[i] + mgc[i]);
+            if (i < firstYearRow) {
+                total[i] = write(out.txtttl[i], da[i] + tpa[i] + mgc[i]);
+                why.txtttl[i] = {"DA {} + TPA {} + MGC {} = {}", {da[i], tpa[i], mgc[i], total[i]}};
+                continue;
+            }
+            total[i] = write(out.txtttl[i], pay[i] + da[i] + hra[i] + tpa[i] + mgc[i]);
+            why.txtttl[i] = {"B.PAY {} + G.PAY {} + DA {} + HRA {} + TPA {} + MGC {} = {}",
+                             {basicPay[i], gradePay[i], da[i], hra[i], tpa[i], mgc[i], total[i]}};
         }
 
-        const auto columnTotal = [](const Figures &figures, int fromRow) {
+        const auto columnTotal = [&](std::string &field, Working &working, const Figures &figures, int fromRow) {
             double sum = 0;
             for (int i = fromRow; i < monthRows; ++i)
                 sum += figures[i];
-            return figureText(sum);
+            field = figureText(sum);
+            working = {fromRow == 0 ? "Jan 13 to Feb 14: {+} = {}" : "Mar 13 to Feb 14: {+} = {}", {sum},
+                       std::vector<double>(figures.begin() + fromRow, figures.end())};
         };
-        out.txtbpt = columnTotal(basicPay, firstYearRow);
-        out.txtgpt = columnTotal(gradePay, firstYearRow);
-        out.txtdat = columnTotal(da, 0);
-        out.txthrat = columnTotal(hra, firstYearRow);
-        out.txtmgct = columnTotal(mgc, 0);
-        out.txttpat = columnTotal(tpa, 0);
-        out.txtttlt = columnTotal(total, 0);
+        columnTotal(out.txtbpt, why.txtbpt, basicPay, firstYearRow);
+        columnTotal(out.txtgpt, why.txtgpt, gradePay, firstYearRow);
+        columnTotal(out.txtdat, why.txtdat, da, 0);
+        columnTotal(out.txthrat, why.txthrat, hra, firstYearRow);
+        columnTotal(out.txtmgct, why.txtmgct, mgc, 0);
+        columnTotal(out.txttpat, why.txttpat, tpa, 0);
+        columnTotal(out.txtttlt, why.txtttlt, total, 0);
 
-        double grandTotal = f(out.txtttlt);
+        const double yearTotal = f(out.txtttlt);
+        double grandTotal = yearTotal;
+        std::vector<double> annualFigures;
+        annualFigures.reserve(extras);
         for (const std::string &extra : in.txtoth)
-            grandTotal += f(extra);
+            grandTotal += annualFigures.emplace_back(f(extra));
         out.txtgtotal = figureText(grandTotal);
+        why.txtgtotal = {"TOTAL {} + annual figures {+} = {}", {yearTotal, grandTotal}, std::move(annualFigures)};
         return out;
     });
 }

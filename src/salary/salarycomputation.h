@@ -13,6 +13,7 @@
 // February 2013 and have no house rent allowance. Rows 2..13 are the twelve months of the year.
 
 #include "app/calculation.h"
+#include "app/working.h"
 
 #include <array>
 #include <optional>
@@ -73,6 +74,15 @@ struct SalaryResults {
     std::string txttpat;
     std::string txtttlt;
     std::string txtgtotal;
+
+    // How each figure above was worked out, by the same names; julyBasicPay's is empty without
+    // the increment, and txthra's rows 0 and 1 are too.
+    struct Workings {
+        using MonthWorkings = std::array<Working, monthRows>;
+        Working julyBasicPay;
+        MonthWorkings txtda, txthra, txttpa2, txtmgc, txtttl;
+        Working txtbpt, txtgpt, txtdat, txthrat, txtmgct, txttpat, txtttlt, txtgtotal;
+    } workings;
 };
 
 // Every step reads the figures as the earlier steps wrote them, so the results equal what

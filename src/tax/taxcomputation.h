@@ -8,6 +8,7 @@
 // balance still payable.
 
 #include "app/calculation.h"
+#include "app/working.h"
 
 #include <string>
 
@@ -37,6 +38,11 @@ struct TaxResults {
     std::string txtcess;   // education cess
     std::string txtttax;   // total tax
     std::string txtbaltax; // balance tax
+
+    // How each figure above was worked out, by the same names.
+    struct Workings {
+        Working txtexall, txtnsal, txtgti, txtnti, txtgtax, txtrel87A, txtntax, txtcess, txtttax, txtbaltax;
+    } workings;
 };
 
 // Each step reads the figures as the earlier steps wrote them, so the results equal what the

@@ -53,6 +53,9 @@ Form2::Form2(frmmain &main)
     // Grade pay behaves like the pay fields beside it: a change of it must not leave an
     // exemption worked out from the old figure ready to be handed back.
     const QList<EntryField *> amounts{txtbp, txtnpa, txtda, txthra, txtRP};
+    // Calculate reads every figure of this window strictly.
+    for (AmountField *amount : {txtbp, txtnpa, txtda, txthra, txtRP})
+        amount->setReading(Reading::Strict);
     for (EntryField *amount : amounts)
         amount->setTypingLimit(typingLimit);
     m_back.add(cmdback);
@@ -77,8 +80,8 @@ void Form2::calculate()
     const auto *results = resultsOrMessage(outcome, m_main.platform(), this);
     if (!results)
         return;
-    writeText(txtns, results->txtns);
-    writeText(txthrx, results->txthrx);
+    writeFigure(txtns, results->txtns, results->workings.txtns);
+    writeFigure(txthrx, results->txthrx, results->workings.txthrx);
     m_back.enable();
 }
 

@@ -52,6 +52,9 @@ Form4::Form4(frmmain &main)
 
     m_back.add(cmdbk);
     m_back.watch({txtarv, txtptax, txtintt, txtoth});
+    // Calculate reads every figure of this window strictly.
+    for (AmountField *amount : {txtarv, txtptax, txtintt, txtoth})
+        amount->setReading(Reading::Strict);
 
     const QList<QWidget *> order{optso, optrent, txtarv, txtptax, txtintt, txtoth, cmdtot, cmdbk, optb499, opta499};
     chainTabOrder(order);
@@ -143,6 +146,8 @@ void Form4::chooseSelfOccupied()
             field->setText(QStringLiteral("0"));
         control->setEnabled(false);
     }
+    writeFigure(txtghi, "0", selfOccupiedGrossIncome);
+    writeFigure(txtrep, "0", selfOccupiedRepairs);
     m_back.disable();
     framintt->setEnabled(true);
     optb499->setEnabled(true);
@@ -162,10 +167,11 @@ void Form4::calculate()
     const auto *results = resultsOrMessage(outcome, m_main.platform(), this);
     if (!results)
         return;
-    writeText(txtghi, results->txtghi);
-    writeText(txtrep, results->txtrep);
-    writeText(txttd, results->txttd);
-    writeText(txtihp, results->txtihp);
+    const auto &why = results->workings;
+    writeFigure(txtghi, results->txtghi, why.txtghi);
+    writeFigure(txtrep, results->txtrep, why.txtrep);
+    writeFigure(txttd, results->txttd, why.txttd);
+    writeFigure(txtihp, results->txtihp, why.txtihp);
     m_back.enable();
 }
 
@@ -177,7 +183,7 @@ void Form4::back()
         return;
     hide();
     m_main.bringForward();
-    writeText(m_main.txthp, *figure);
+    writeFigure(m_main.txthp, *figure, housePropertyHandedOver);
     m_main.cmdcalded80->setFocus();
 }
 

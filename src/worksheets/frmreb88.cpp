@@ -147,10 +147,10 @@ void frmreb88::calculate()
     const auto *results = resultsOrMessage(outcome, m_main.platform(), this);
     if (!results)
         return;
-    writeText(txt80c, results->txt80c);
-    writeText(txttot1, results->txttot1);
+    writeFigure(txt80c, results->txt80c, results->workings.txt80c);
+    writeFigure(txttot1, results->txttot1, results->workings.txttot1);
     writeText(txt80ccf, results->txt80ccf);
-    writeText(txtgt80, results->txtgt80);
+    writeFigure(txtgt80, results->txtgt80, results->workings.txtgt80);
     m_back.enable();
 }
 
@@ -162,7 +162,7 @@ void frmreb88::back()
         return;
     hide();
     m_main.bringForward();
-    writeText(m_main.txtded80, *figure);
+    writeFigure(m_main.txtded80, *figure, section80HandedOver);
     m_main.txtrel89->setFocus();
 }
 

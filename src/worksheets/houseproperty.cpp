@@ -19,6 +19,22 @@ double countedInterest(double interest, const HousePropertyInputs &in)
     return interest > limit ? limit : interest;
 }
 
+// The total deductions in words, with the limit on the interest that applied, if any.
+Working deductionsWorking(double interest, double counted, double repairs, double others, double total,
+                          const HousePropertyInputs &in)
+{
+    if (in.kind != PropertyKind::SelfOccupied)
+        return {"Interest {} (no limit: let out) + repairs {} + others {} = {}", {interest, repairs, others, total}};
+    const bool before1999 = in.loan == HousingLoan::Before1April1999;
+    const std::string_view loan = before1999 ? "loan before 1-4-99" : "loan after 1-4-99";
+    if (counted < interest)
+        return {"Interest {} limited to {} ({}) + repairs {} + others {} = {}",
+                {interest, counted, loan, repairs, others, total}};
+    const double limit = before1999 ? interestLimitLoanBefore1999 : interestLimitLoanAfter1999;
+    return {"Interest {} (not above the {} limit, {}) + repairs {} + others {} = {}",
+            {interest, limit, loan, repairs, others, total}};
+}
+
 } // namespace
 
 Calculation<HousePropertyResults> computeHouseProperty(const HousePropertyInputs &in)
@@ -28,14 +44,24 @@ Calculation<HousePropertyResults> computeHouseProperty(const HousePropertyInputs
         const double rentalValue = strictFigure(in.txtarv, "Annual Rental Value");
         const double propertyTaxes = strictFigure(in.txtptax, "Less:- Property Taxes");
         out.txtghi = figureText(rentalValue - propertyTaxes);
-        out.txtrep = figureText(roundHalfEven(strictFigure(out.txtghi, "Gross Income") * 0.3));
+        const double grossIncome = strictFigure(out.txtghi, "Gross Income");
+        out.txtrep = figureText(roundHalfEven(grossIncome * 0.3));
 
         const double interest = strictFigure(in.txtintt, "Interest on Borrowed Capital");
         const double others = strictFigure(in.txtoth, "Others");
         const double repairs = strictFigure(out.txtrep, "Repairs & Maintainance");
-        out.txttd = figureText(countedInterest(interest, in) + repairs + others);
+        const double counted = countedInterest(interest, in);
+        out.txttd = figureText(counted + repairs + others);
 
-        out.txtihp = figureText(strictFigure(out.txtghi, "Gross Income") - strictFigure(out.txttd, "Total Deductions"));
+        const double deductions = strictFigure(out.txttd, "Total Deductions");
+        const double income = grossIncome - deductions;
+        out.txtihp = figureText(income);
+
+        auto &why = out.workings;
+        why.txtghi = {"Rental value {} − property taxes {} = {}", {rentalValue, propertyTaxes, grossIncome}};
+        why.txtrep = {"30 % of {} = {}", {grossIncome, Rounded{grossIncome * 0.3, repairs}}};
+        why.txttd = deductionsWorking(interest, counted, repairs, others, deductions, in);
+        why.txtihp = {"Gross income {} − deductions {} = {}", {grossIncome, deductions, income}};
         return out;
     });
 }

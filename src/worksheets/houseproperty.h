@@ -9,6 +9,7 @@
 // the date of the housing loan. Every figure is read strictly.
 
 #include "app/calculation.h"
+#include "app/working.h"
 
 #include <string>
 
@@ -37,7 +38,21 @@ struct HousePropertyResults {
     std::string txtrep; // repairs and maintenance
     std::string txttd;  // total deductions
     std::string txtihp; // income from house property; negative for a loss
+
+    // How each figure above was worked out, by the same names.
+    struct Workings {
+        Working txtghi, txtrep, txttd, txtihp;
+    } workings;
 };
+
+// What the gross income and repairs fields show when the house is made self-occupied.
+inline constexpr std::string_view selfOccupiedGrossIncome = "Self Occupied: no rental value, so 0";
+inline constexpr std::string_view selfOccupiedRepairs = "Self Occupied: no gross income, so no repairs: 0";
+// Where the main window's figure comes from.
+inline constexpr std::string_view housePropertyNotHandedOver = "0 until the house property worksheet's Back hands its "
+                                                               "income over";
+inline constexpr std::string_view housePropertyHandedOver = "From the house property worksheet's Back: its Income "
+                                                            "from House Property";
 
 Calculation<HousePropertyResults> computeHouseProperty(const HousePropertyInputs &inputs);
 

@@ -30,10 +30,26 @@ Calculation<HraResults> computeHraExemption(const HraInputs &in)
 
         const double rentPaid = strictFigure(filled(in.txtRP), "Rent Paid (Annual)");
         const double salary = strictFigure(out.txtns, "Total Salary");
-        const double excessRent = rentPaid - roundHalfEven(salary * 0.1);
+        const double tenth = roundHalfEven(salary * 0.1);
+        const double excessRent = rentPaid - tenth;
         out.txthrx = figureText(excessRent < hraDrawn ? excessRent : hraDrawn);
-        if (strictFigure(out.txthrx, "HRA Exemption") < 0)
+        const double smaller = strictFigure(out.txthrx, "HRA Exemption");
+        if (smaller < 0)
             out.txthrx = figureText(0);
+
+        out.workings.txtns = {"Basic pay {} + dearness allowance {} + grade pay {} = {}",
+                              {basicPay, dearness, gradePay, salary}};
+        const Working::Part excess[] = {rentPaid, salary, Rounded{salary * 0.1, tenth}, excessRent, hraDrawn};
+        if (smaller < 0)
+            out.workings.txthrx = {"Rent {} − a tenth of salary {} ({}) = {}; the smaller of it and HRA drawn {} "
+                                   "is below 0: 0",
+                                   {excess[0], excess[1], excess[2], excess[3], excess[4]}};
+        else if (excessRent < hraDrawn)
+            out.workings.txthrx = {"Rent {} − a tenth of salary {} ({}) = {}, less than HRA drawn {}: {}",
+                                   {excess[0], excess[1], excess[2], excess[3], excess[4], smaller}};
+        else
+            out.workings.txthrx = {"Rent {} − a tenth of salary {} ({}) = {}, not less than HRA drawn {}: {}",
+                                   {excess[0], excess[1], excess[2], excess[3], excess[4], smaller}};
         return out;
     });
 }

@@ -8,6 +8,7 @@
 // below 0. Every figure is read strictly: text that is not a number stops the computation.
 
 #include "app/calculation.h"
+#include "app/working.h"
 
 #include <string>
 
@@ -26,6 +27,11 @@ struct HraInputs {
 struct HraResults {
     std::string txtns;  // total salary
     std::string txthrx; // exemption
+
+    // How each figure above was worked out, by the same names.
+    struct Workings {
+        Working txtns, txthrx;
+    } workings;
 };
 
 Calculation<HraResults> computeHraExemption(const HraInputs &inputs);

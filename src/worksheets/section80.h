@@ -9,6 +9,7 @@
 // read leniently; only the Mediclaim check reads strictly.
 
 #include "app/calculation.h"
+#include "app/working.h"
 
 #include <string>
 #include <string_view>
@@ -56,7 +57,17 @@ struct Section80Results {
     std::string txttot1;
     std::string txt80ccf;
     std::string txtgt80;
+
+    // How the totals were worked out, by the same names (the bonds figure is explained in the grand total).
+    struct Workings {
+        Working txt80c, txttot1, txtgt80;
+    } workings;
 };
+
+// Where the main window's deductions figure comes from.
+inline constexpr std::string_view section80NotHandedOver = "0 until the section 80 worksheet's Back hands its "
+                                                           "grand total over";
+inline constexpr std::string_view section80HandedOver = "From the section 80 worksheet's Back: its GRAND TOTAL";
 
 // Fails only when a figure leaves the range of a double.
 Calculation<Section80Results> computeSection80(const Section80Inputs &inputs);
