@@ -7,13 +7,13 @@
 #include "benchmark.h"
 #include "silentplatform.h"
 
-#include "app/amountfield.h"
 #include "app/frmmain.h"
 #include "print/printers.h"
-#include "salary/choicebox.h"
-#include "salary/form1.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
+#include "salary/choicebox.h"
+#include "salary/form1.h"
+#include "widgets/amountfield.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -7,11 +7,11 @@
 #include "benchmark.h"
 #include "silentplatform.h"
 
-#include "app/amountfield.h"
 #include "app/frmmain.h"
-#include "app/platform.h"
 #include "salary/form1.h"
 #include "salary/salarycomputation.h"
+#include "widgets/amountfield.h"
+#include "widgets/platform.h"
 
 #include <QApplication>
 #include <QKeyEvent>

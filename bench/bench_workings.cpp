@@ -8,10 +8,10 @@
 #include "benchmark.h"
 #include "silentplatform.h"
 
-#include "app/amountfield.h"
 #include "app/frmmain.h"
 #include "salary/salarycomputation.h"
 #include "tax/taxcomputation.h"
+#include "widgets/amountfield.h"
 #include "worksheets/houseproperty.h"
 #include "worksheets/hraexemption.h"
 #include "worksheets/section80.h"

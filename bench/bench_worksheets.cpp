@@ -7,9 +7,9 @@
 #include "benchmark.h"
 #include "silentplatform.h"
 
-#include "app/amountfield.h"
 #include "app/frmmain.h"
-#include "app/platform.h"
+#include "widgets/amountfield.h"
+#include "widgets/platform.h"
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"

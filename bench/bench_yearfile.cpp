@@ -7,10 +7,10 @@
 #include "benchmark.h"
 #include "silentplatform.h"
 
-#include "app/amountfield.h"
 #include "app/frmmain.h"
 #include "app/windowfigures.h"
 #include "salary/form1.h"
+#include "widgets/amountfield.h"
 #include "yearfile/yearfilestorage.h"
 
 #include <QPushButton>

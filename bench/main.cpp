@@ -3,7 +3,7 @@
 
 #include "benchmark.h"
 
-#include "app/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 

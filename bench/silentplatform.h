@@ -6,8 +6,9 @@
 // The desktop's requests answered by nobody: a benchmark shows no boxes and opens nothing.
 // Statements are printed as PDF files into a folder of its own that goes with it.
 
-#include "app/platform.h"
 #include "print/printers.h"
+#include "print/statement.h"
+#include "widgets/platform.h"
 
 #include <QTemporaryDir>
 

@@ -5,8 +5,8 @@
 // <folder>/<size>x<size>/apps/org.example.pelmora.Pelmora.png, with the very renderer the
 // program uses for its window icon.
 
-#include "app/credits.h"
-#include "app/pelmoraicon.h"
+#include "core/credits.h"
+#include "widgets/pelmoraicon.h"
 
 #include <QDir>
 

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/commandline.h"
-#include "app/credits.h"
-#include "app/fonts.h"
 #include "app/frmmain.h"
 #include "app/frmsplash.h"
-#include "app/platform.h"
+#include "app/qtplatform.h"
+#include "core/credits.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/figures.h"
+#include "core/figures.h"
 
 #include <QTest>
 

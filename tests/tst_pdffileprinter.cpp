@@ -6,11 +6,11 @@
 // in the real font, in a folder created when missing, never overwriting an earlier statement
 // and never leaving a half-written file.
 
-#include "app/fonts.h"
+#include "statementpages.h"
 #include "print/printers.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
-#include "statementpages.h"
+#include "widgets/fonts.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,10 +9,10 @@
 // is the PDF printer's test; what a real print service does with a statement, the print
 // service's test.
 
-#include "print/printbuttons.h"
-#include "salary/form1.h"
 #include "statementpages.h"
 #include "worksheetdriver.h"
+#include "app/printbuttons.h"
+#include "salary/form1.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
 

@@ -6,12 +6,12 @@
 // fill-down, the commit buttons, Calculate and its refusals, Back and the close box; there each
 // field must show the rules' result.
 
-#include "app/calculation.h"
-#include "app/fieldtexts.h"
+#include "worksheetdriver.h"
+#include "core/calculation.h"
 #include "salary/choicebox.h"
 #include "salary/form1.h"
 #include "salary/salarycomputation.h"
-#include "worksheetdriver.h"
+#include "widgets/fieldtexts.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -6,10 +6,10 @@
 // keeps the previous file; the question at Exit; and the reader fed damaged files.
 
 #include "worksheetdriver.h"
-#include "app/formwindow.h"
 #include "app/windowfigures.h"
 #include "salary/choicebox.h"
 #include "salary/form1.h"
+#include "widgets/formwindow.h"
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"

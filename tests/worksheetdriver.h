@@ -7,9 +7,9 @@
 // clicks, typing into fields that received the focus by Tab, and a recording platform that
 // answers message boxes.
 
-#include "app/amountfield.h"
-#include "app/frmmain.h"
 #include "recordingplatform.h"
+#include "app/frmmain.h"
+#include "widgets/amountfield.h"
 
 #include <QComboBox>
 #include <QPushButton>

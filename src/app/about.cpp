@@ -3,7 +3,7 @@
 
 #include "about.h"
 
-#include "credits.h"
+#include "core/credits.h"
 
 namespace pelmora {
 

@@ -3,7 +3,7 @@
 
 #include "commandline.h"
 
-#include "credits.h"
+#include "core/credits.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

@@ -3,10 +3,10 @@
 
 #include "figuresfile.h"
 
-#include "credits.h"
 #include "frmmain.h"
-#include "platform.h"
 #include "windowfigures.h"
+#include "core/credits.h"
+#include "widgets/platform.h"
 #include "yearfile/yearfilestorage.h"
 
 #include <QAction>

@@ -4,17 +4,17 @@
 #include "frmmain.h"
 
 #include "about.h"
-#include "amountfield.h"
-#include "controlplacement.h"
-#include "credits.h"
-#include "fieldtexts.h"
-#include "fonts.h"
-#include "pelmoraicon.h"
-#include "platform.h"
-#include "print/printbuttons.h"
+#include "printbuttons.h"
+#include "core/credits.h"
 #include "salary/choicebox.h"
 #include "salary/form1.h"
 #include "tax/taxcomputation.h"
+#include "widgets/amountfield.h"
+#include "widgets/controlplacement.h"
+#include "widgets/fieldtexts.h"
+#include "widgets/fonts.h"
+#include "widgets/pelmoraicon.h"
+#include "widgets/platform.h"
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
@@ -55,12 +55,11 @@ QString text(const char *utf8)
 } // namespace
 
 frmmain::frmmain(Platform &platform, QWidget *parent)
-    : FormWindow(QStringLiteral("Pelmora - Income Tax Calculator"), {pixels(11310), pixels(5940)}, parent)
-    , form1([this] { return withFileCommands(new Form1(*this)); })
+    : MainWindowFields(platform, QStringLiteral("Pelmora - Income Tax Calculator"), {pixels(11310), pixels(5940)}, parent)
+    , form1([this] { return withFileCommands(newSalaryStatement()); })
     , form2([this] { return withFileCommands(new Form2(*this)); })
     , form4([this] { return withFileCommands(new Form4(*this)); })
     , reb88([this] { return withFileCommands(new frmreb88(*this)); })
-    , m_platform(platform)
     , m_figuresFile(*this)
 {
     setObjectName(QStringLiteral("frmmain"));
@@ -82,7 +81,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     connect(cmdprint, &QPushButton::clicked, this, [this] { printTaxStatement(*this); });
     connect(cmdexit, &QPushButton::clicked, this, [this] {
         if (m_figuresFile.mayEnd())
-            m_platform.quit();
+            this->platform().quit();
     });
     connect(cmdcalhr, &QPushButton::clicked, this, &frmmain::openHraExemption);
     connect(cmdcalhp, &QPushButton::clicked, this, &frmmain::openHouseProperty);
@@ -98,6 +97,14 @@ Worksheet *frmmain::withFileCommands(Worksheet *worksheet)
     return worksheet;
 }
 
+// The salary window prints its statement through the printing that reads the windows.
+Form1 *frmmain::newSalaryStatement()
+{
+    auto *salary = new Form1(*this);
+    connect(salary->cmdprn, &QPushButton::clicked, salary, [this, salary] { printSalaryStatement(*salary, platform()); });
+    return salary;
+}
+
 // Right-clicking the window's background offers the file commands and About, for the mouse.
 void frmmain::addBackgroundMenu()
 {
@@ -105,7 +112,7 @@ void frmmain::addBackgroundMenu()
     auto *separator = new QAction(this);
     separator->setSeparator(true);
     auto *about = new QAction(QStringLiteral("About Pelmora"), this);
-    connect(about, &QAction::triggered, this, [this] { m_platform.showAbout(this, aboutText()); });
+    connect(about, &QAction::triggered, this, [this] { platform().showAbout(this, aboutText()); });
     addActions({separator, about});
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
@@ -236,7 +243,7 @@ void frmmain::calculate()
         .txtrel89 = textOf(txtrel89),
         .txtdedtax = textOf(txtdedtax),
     });
-    const auto *results = resultsOrMessage(outcome, m_platform, this);
+    const auto *results = resultsOrMessage(outcome, platform(), this);
     if (!results)
         return;
     m_print.enable();
@@ -260,7 +267,7 @@ void frmmain::openHraExemption()
         .txthrr = textOf(txthrr),
         .txtnpa = textOf(txtnpa),
     });
-    const auto *figures = resultsOrMessage(outcome, m_platform, this);
+    const auto *figures = resultsOrMessage(outcome, platform(), this);
     if (!figures)
         return;
     Form2 *worksheet = form2.show();
@@ -279,7 +286,7 @@ void frmmain::openHouseProperty()
 void frmmain::openDeductions()
 {
     const auto outcome = pensionContributionOnOpening(textOf(txtmgc));
-    const auto *figure = resultsOrMessage(outcome, m_platform, this);
+    const auto *figure = resultsOrMessage(outcome, platform(), this);
     if (!figure)
         return;
     const QString contribution = QString::fromStdString(*figure);
@@ -298,8 +305,8 @@ void frmmain::openSalaryStatement()
 
 void frmmain::openWebAddress()
 {
-    if (!m_platform.openWebAddress(QUrl(text(credits::webAddress))))
-        m_platform.showMessage(this, QStringLiteral("Unable to start Web browser !"));
+    if (!platform().openWebAddress(QUrl(text(credits::webAddress))))
+        platform().showMessage(this, QStringLiteral("Unable to start Web browser !"));
 }
 
 void frmmain::closeEvent(QCloseEvent *event)
@@ -311,7 +318,7 @@ void frmmain::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    m_platform.quit();
+    platform().quit();
 }
 
 bool frmmain::eventFilter(QObject *watched, QEvent *event)

@@ -3,10 +3,10 @@
 
 #include "frmsplash.h"
 
-#include "credits.h"
-#include "fonts.h"
-#include "formwindow.h"
-#include "pelmoraicon.h"
+#include "core/credits.h"
+#include "widgets/fonts.h"
+#include "widgets/formwindow.h"
+#include "widgets/pelmoraicon.h"
 
 #include <QCloseEvent>
 #include <QFrame>

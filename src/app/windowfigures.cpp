@@ -3,9 +3,9 @@
 
 #include "windowfigures.h"
 
-#include "fieldtexts.h"
 #include "frmmain.h"
 #include "salary/form1.h"
+#include "widgets/fieldtexts.h"
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"

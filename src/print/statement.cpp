@@ -5,7 +5,7 @@
 
 #include "placement.h"
 
-#include "app/calculation.h"
+#include "core/calculation.h"
 
 namespace pelmora {
 

@@ -9,7 +9,7 @@
 
 #include "printer.h"
 
-#include "app/calculation.h"
+#include "core/calculation.h"
 
 #include <initializer_list>
 #include <string>
@@ -82,7 +82,10 @@ struct Rule {
 using StatementItem = std::variant<ScaleModeSetting, FontNameSetting, FontSizeSetting, FontBoldSetting,
                                    FontItalicSetting, FontUnderlineSetting, OrientationSetting, LeftText, RightText,
                                    CentredText, Rule>;
-using Statement = std::vector<StatementItem>;
+// A page's items in drawing order; a class of its own so that the platform can name it unseen.
+struct Statement : std::vector<StatementItem> {
+    using std::vector<StatementItem>::vector;
+};
 
 // Draws the items in their order, then ends the document: one job of one page.
 JobOutcome printStatement(const Statement &statement, Printer &printer);

@@ -10,7 +10,7 @@
 #include "printers.h"
 #include "printservice.h"
 
-#include "app/platform.h"
+#include "widgets/platform.h"
 
 #include <QApplication>
 #include <QFutureWatcher>

@@ -3,7 +3,7 @@
 
 #include "taxstatement.h"
 
-#include "app/credits.h"
+#include "core/credits.h"
 
 namespace pelmora {
 

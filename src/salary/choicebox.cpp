@@ -3,7 +3,7 @@
 
 #include "choicebox.h"
 
-#include "app/keyboardentry.h"
+#include "widgets/keyboardentry.h"
 
 #include <QCompleter>
 #include <QFocusEvent>

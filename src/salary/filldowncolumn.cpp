@@ -3,7 +3,7 @@
 
 #include "filldowncolumn.h"
 
-#include "app/amountfield.h"
+#include "widgets/amountfield.h"
 
 namespace pelmora {
 

@@ -7,13 +7,12 @@
 #include "filldowncolumn.h"
 #include "salarycomputation.h"
 
-#include "app/amountfield.h"
-#include "app/controlplacement.h"
-#include "app/fieldtexts.h"
-#include "app/fonts.h"
-#include "app/frmmain.h"
-#include "app/platform.h"
-#include "print/printbuttons.h"
+#include "widgets/amountfield.h"
+#include "widgets/controlplacement.h"
+#include "widgets/fieldtexts.h"
+#include "widgets/fonts.h"
+#include "widgets/mainwindowfields.h"
+#include "widgets/platform.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -118,7 +117,7 @@ QPushButton *placeButton(QWidget *window, const char *name, const QString &capti
 
 } // namespace
 
-Form1::Form1(frmmain &main)
+Form1::Form1(MainWindowFields &main)
     : FormWindow(QStringLiteral("Pelmora - Income Calculator"), clientSize)
     , m_main(main)
 {
@@ -134,7 +133,6 @@ Form1::Form1(frmmain &main)
 
     connect(cmdcal, &QPushButton::clicked, this, &Form1::calculate);
     connect(cmdbak, &QPushButton::clicked, this, &Form1::back);
-    connect(cmdprn, &QPushButton::clicked, this, [this] { printSalaryStatement(*this, m_main.platform()); });
 }
 
 Form1::~Form1() = default;

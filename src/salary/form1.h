@@ -7,8 +7,8 @@
 // the allowances worked out from them, the year's totals, and Back, which hands the totals to
 // the main window.
 
-#include "app/commitbuttons.h"
-#include "app/formwindow.h"
+#include "widgets/commitbuttons.h"
+#include "widgets/formwindow.h"
 
 #include <array>
 
@@ -22,7 +22,7 @@ class ChoiceBox;
 class FillDownColumn;
 class NameField;
 class ResultField;
-class frmmain;
+class MainWindowFields;
 
 class Form1 : public FormWindow
 {
@@ -31,7 +31,7 @@ public:
     static constexpr int monthRows = 14;
     static constexpr int extras = 6;
 
-    explicit Form1(frmmain &main);
+    explicit Form1(MainWindowFields &main);
     ~Form1() override;
 
     // The fields and buttons by their names; arrays are indexed by month row, 0 = "Jan 13".
@@ -80,7 +80,7 @@ private:
     void setTabOrder();
     void watchInputs();
 
-    frmmain &m_main;
+    MainWindowFields &m_main;
     CommitButtons m_commit;
     FillDownColumn *m_basicPay = nullptr;
     FillDownColumn *m_gradePay = nullptr;

@@ -3,7 +3,7 @@
 
 #include "salarycomputation.h"
 
-#include "app/figures.h"
+#include "core/figures.h"
 
 #include <algorithm>
 

@@ -12,8 +12,8 @@
 // carry only the arrears of the rise of dearness allowance from 72% to 80% for January and
 // February 2013 and have no house rent allowance. Rows 2..13 are the twelve months of the year.
 
-#include "app/calculation.h"
-#include "app/working.h"
+#include "core/calculation.h"
+#include "core/working.h"
 
 #include <array>
 #include <optional>

@@ -3,7 +3,7 @@
 
 #include "taxcomputation.h"
 
-#include "app/figures.h"
+#include "core/figures.h"
 
 #include <algorithm>
 

@@ -7,8 +7,8 @@
 // net taxable income, the tax by rate bands, relief under section 87A, education cess and the
 // balance still payable.
 
-#include "app/calculation.h"
-#include "app/working.h"
+#include "core/calculation.h"
+#include "core/working.h"
 
 #include <string>
 

@@ -5,11 +5,11 @@
 
 #include "hraexemption.h"
 
-#include "app/amountfield.h"
-#include "app/controlplacement.h"
-#include "app/fieldtexts.h"
-#include "app/frmmain.h"
-#include "app/platform.h"
+#include "widgets/amountfield.h"
+#include "widgets/controlplacement.h"
+#include "widgets/fieldtexts.h"
+#include "widgets/mainwindowfields.h"
+#include "widgets/platform.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -30,7 +30,7 @@ constexpr int typingLimit = 10;
 
 } // namespace
 
-Form2::Form2(frmmain &main)
+Form2::Form2(MainWindowFields &main)
     : FormWindow(QStringLiteral("Pelmora - HRA Exemption"),
                  {pixels(fieldX + placement::fieldWidth + labelX), pixels(buttonsY + placement::buttonHeight + 300)})
     , m_main(main)

@@ -6,8 +6,8 @@
 // The HRA exemption worksheet. The main window opens it with the year's pay filled in; the user
 // types the rent paid, calculates, and Back hands the exemption to the main window.
 
-#include "app/commitbuttons.h"
-#include "app/formwindow.h"
+#include "widgets/commitbuttons.h"
+#include "widgets/formwindow.h"
 
 class QPushButton;
 
@@ -15,13 +15,13 @@ namespace pelmora {
 
 class AmountField;
 class ResultField;
-class frmmain;
+class MainWindowFields;
 
 class Form2 : public FormWindow
 {
     Q_OBJECT
 public:
-    explicit Form2(frmmain &main);
+    explicit Form2(MainWindowFields &main);
 
     AmountField *txtbp;  // basic pay
     AmountField *txtnpa; // grade pay
@@ -40,7 +40,7 @@ public:
     void back();
 
 private:
-    frmmain &m_main;
+    MainWindowFields &m_main;
     CommitButtons m_back;
 };
 

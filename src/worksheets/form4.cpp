@@ -6,11 +6,11 @@
 #include "houseproperty.h"
 #include "optiongroup.h"
 
-#include "app/amountfield.h"
-#include "app/controlplacement.h"
-#include "app/fieldtexts.h"
-#include "app/frmmain.h"
-#include "app/platform.h"
+#include "widgets/amountfield.h"
+#include "widgets/controlplacement.h"
+#include "widgets/fieldtexts.h"
+#include "widgets/mainwindowfields.h"
+#include "widgets/platform.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -37,7 +37,7 @@ constexpr int buttonsY = rowBelowFrame(3) + 60;
 
 } // namespace
 
-Form4::Form4(frmmain &main)
+Form4::Form4(MainWindowFields &main)
     : FormWindow(QStringLiteral("Pelmora - Income from House Property"),
                  {pixels(rightEdge + labelX), pixels(buttonsY + placement::buttonHeight + 300)})
     , m_main(main)

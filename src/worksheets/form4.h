@@ -7,8 +7,8 @@
 // one house, and Back hands the income (negative for a loss) to the main window. The printed
 // tax statement reads its fields by these names.
 
-#include "app/commitbuttons.h"
-#include "app/formwindow.h"
+#include "widgets/commitbuttons.h"
+#include "widgets/formwindow.h"
 
 class QGroupBox;
 class QLabel;
@@ -20,13 +20,13 @@ namespace pelmora {
 class AmountField;
 class OptionGroup;
 class ResultField;
-class frmmain;
+class MainWindowFields;
 
 class Form4 : public FormWindow
 {
     Q_OBJECT
 public:
-    explicit Form4(frmmain &main);
+    explicit Form4(MainWindowFields &main);
 
     QGroupBox *frmask;
     QRadioButton *optso;
@@ -71,7 +71,7 @@ private:
     // The figures of a let house, with their labels: what Self Occupied zeroes and disables.
     QList<QWidget *> rentedOutControls() const;
 
-    frmmain &m_main;
+    MainWindowFields &m_main;
     CommitButtons m_back;
     OptionGroup *m_kind;
     OptionGroup *m_loan;

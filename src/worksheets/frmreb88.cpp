@@ -5,11 +5,11 @@
 
 #include "section80.h"
 
-#include "app/amountfield.h"
-#include "app/controlplacement.h"
-#include "app/fieldtexts.h"
-#include "app/frmmain.h"
-#include "app/platform.h"
+#include "widgets/amountfield.h"
+#include "widgets/controlplacement.h"
+#include "widgets/fieldtexts.h"
+#include "widgets/mainwindowfields.h"
+#include "widgets/platform.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -31,7 +31,7 @@ constexpr int buttonsY = rowY(14) + 120;
 
 } // namespace
 
-frmreb88::frmreb88(frmmain &main)
+frmreb88::frmreb88(MainWindowFields &main)
     : FormWindow(QStringLiteral("Pelmora - Deductions Under Section 80"),
                  {pixels(rightEdge + leftLabelX), pixels(buttonsY + placement::buttonHeight + 240)})
     , m_main(main)

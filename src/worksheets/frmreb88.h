@@ -7,8 +7,8 @@
 // contribution in both pension fields; Back hands the grand total to the main window. The
 // printed tax statement reads its fields by these names.
 
-#include "app/commitbuttons.h"
-#include "app/formwindow.h"
+#include "widgets/commitbuttons.h"
+#include "widgets/formwindow.h"
 
 class QPushButton;
 
@@ -16,13 +16,13 @@ namespace pelmora {
 
 class AmountField;
 class ResultField;
-class frmmain;
+class MainWindowFields;
 
 class frmreb88 : public FormWindow
 {
     Q_OBJECT
 public:
-    explicit frmreb88(frmmain &main);
+    explicit frmreb88(MainWindowFields &main);
 
     // Section 80C.
     AmountField *txtgpf;
@@ -61,7 +61,7 @@ private:
     void buildOtherSections();
     void holdMediclaimToLimit();
 
-    frmmain &m_main;
+    MainWindowFields &m_main;
     CommitButtons m_back;
 };
 

@@ -3,7 +3,7 @@
 
 #include "houseproperty.h"
 
-#include "app/figures.h"
+#include "core/figures.h"
 
 namespace pelmora {
 

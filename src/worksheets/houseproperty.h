@@ -8,8 +8,8 @@
 // capital, others). For a self-occupied house the interest counts only up to a limit set by
 // the date of the housing loan. Every figure is read strictly.
 
-#include "app/calculation.h"
-#include "app/working.h"
+#include "core/calculation.h"
+#include "core/working.h"
 
 #include <string>
 

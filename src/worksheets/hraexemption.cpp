@@ -3,7 +3,7 @@
 
 #include "hraexemption.h"
 
-#include "app/figures.h"
+#include "core/figures.h"
 
 namespace pelmora {
 

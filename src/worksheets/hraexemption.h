@@ -7,8 +7,8 @@
 // in excess of one tenth of the salary (basic pay + dearness allowance + grade pay), never
 // below 0. Every figure is read strictly: text that is not a number stops the computation.
 
-#include "app/calculation.h"
-#include "app/working.h"
+#include "core/calculation.h"
+#include "core/working.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 
 #include "section80.h"
 
-#include "app/figures.h"
+#include "core/figures.h"
 
 namespace pelmora {
 

@@ -8,8 +8,8 @@
 // on 80CCF infrastructure bonds, and Mediclaim, donations and other deductions. Figures are
 // read leniently; only the Mediclaim check reads strictly.
 
-#include "app/calculation.h"
-#include "app/working.h"
+#include "core/calculation.h"
+#include "core/working.h"
 
 #include <string>
 #include <string_view>

@@ -5,7 +5,7 @@
 
 #include "yearfilelayout.h"
 
-#include "app/credits.h"
+#include "core/credits.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

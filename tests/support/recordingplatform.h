@@ -5,9 +5,10 @@
 
 // A platform that records what the program asked of the desktop instead of doing it.
 
-#include "app/platform.h"
-#include "print/systemprinting.h"
 #include "recordingprinter.h"
+#include "print/statement.h"
+#include "print/systemprinting.h"
+#include "widgets/platform.h"
 
 #include <QStringList>
 #include <QUrl>

@@ -7,11 +7,11 @@
 // and the "named" filling of the fields that the tables expect: every field holds its own name,
 // so the page shows where each figure came from, except the figures that a statement adds up.
 
-#include "app/credits.h"
+#include "recordingprinter.h"
+#include "core/credits.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
 #include "salary/salarycomputation.h"
-#include "recordingprinter.h"
 
 #include <array>
 #include <map>

@@ -3,14 +3,14 @@
 
 #include "printbuttons.h"
 
-#include "salarystatement.h"
-#include "taxstatement.h"
+#include "print/salarystatement.h"
+#include "print/taxstatement.h"
 
-#include "app/amountfield.h"
-#include "app/fieldtexts.h"
-#include "app/frmmain.h"
-#include "app/platform.h"
+#include "frmmain.h"
 #include "salary/form1.h"
+#include "widgets/amountfield.h"
+#include "widgets/fieldtexts.h"
+#include "widgets/platform.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
 

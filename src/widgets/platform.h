@@ -7,14 +7,14 @@
 // web browser, the printer, the file dialogs, the question before unsaved figures are lost, the
 // About box and ending the program. Tests substitute a recording fake.
 
-#include "print/statement.h"
-
 #include <QString>
 #include <QUrl>
 
 class QWidget;
 
 namespace pelmora {
+
+struct Statement;
 
 class Platform
 {
@@ -38,21 +38,6 @@ public:
     virtual QString askFileToSave(QWidget *owner, const QString &suggestedPath) = 0;
     virtual QString askFileToOpen(QWidget *owner, const QString &folder) = 0;
     virtual void showAbout(QWidget *owner, const QString &text) = 0;
-};
-
-// The real desktop, through Qt.
-class QtPlatform : public Platform
-{
-public:
-    void showMessage(QWidget *owner, const QString &text) override;
-    bool openWebAddress(const QUrl &address) override;
-    void quit() override;
-    // The default printer; a PDF file in the documents folder when it cannot print.
-    void print(QWidget *owner, const QString &documentName, const Statement &statement) override;
-    UnsavedChanges askToSaveChanges(QWidget *owner, const QString &fileName) override;
-    QString askFileToSave(QWidget *owner, const QString &suggestedPath) override;
-    QString askFileToOpen(QWidget *owner, const QString &folder) override;
-    void showAbout(QWidget *owner, const QString &text) override;
 };
 
 } // namespace pelmora

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform.h"
+#include "qtplatform.h"
 
-#include "credits.h"
+#include "core/credits.h"
+#include "print/statement.h"
 #include "print/systemprinting.h"
 #include "yearfile/yearfilestorage.h"
 

@@ -6,9 +6,9 @@
 // Between a window's fields and the rules: the texts the rules read, the texts they worked
 // out, and the message when they could not go on.
 
-#include "calculation.h"
 #include "platform.h"
-#include "working.h"
+#include "core/calculation.h"
+#include "core/working.h"
 
 #include <QLineEdit>
 

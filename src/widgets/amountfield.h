@@ -6,7 +6,7 @@
 // The field kinds that every window is built from. Their change and focus behaviour is
 // written here once: a window only says which commit buttons a change disables.
 
-#include "figures.h"
+#include "core/figures.h"
 
 #include <QLineEdit>
 
