@@ -7,8 +7,7 @@
 
 using namespace pelmora;
 
-// What every entry field does on a change, on entering it and on typing, tried on the main
-// window's fields with its Print as their commit button.
+// Every entry field's behaviour, tried on the main window's fields with Print as commit button.
 class TestAmountField : public QObject
 {
     Q_OBJECT
@@ -16,8 +15,7 @@ private Q_SLOTS:
     void init() { QVERIFY(d.start()); }
     void cleanup() { d.stop(); }
 
-    // A change disables the commit button (which fields do is each window's test); an emptied
-    // amount becomes a selected "0", a blank is no empty text, and an emptied name stays empty.
+    // A change disables the commit button; an emptied amount becomes a selected "0", a name stays empty.
     void emptiedAmountBecomesZero()
     {
         AmountField *field = d.main->txtgs;
@@ -72,8 +70,7 @@ private Q_SLOTS:
         QCOMPARE(field->text(), QStringLiteral("1.23456789012346E+1"));
     }
 
-    // The mark inside the left edge follows every change, typed or written by the program, and
-    // says how the window reads the text; the text stays as typed.
+    // The mark inside the left edge follows every change and says how the text reads.
     void readingMarkFollowsTheText()
     {
         AmountField *field = d.main->txtgs;

@@ -1,10 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The PDF back end, used when no printer is installed: each statement becomes a one-page PDF of
-// the right orientation whose text can be extracted, with figures ending at their column edges
-// in the real font, in a folder created when missing, never overwriting an earlier statement
-// and never leaving a half-written file.
+// The PDF back end, used when no printer is installed.
 
 #include "app/fonts.h"
 #include "print/printers.h"
@@ -106,8 +103,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
     }
 
-    // Measured with the very font that prints, a figure's last glyph ends at its column edge (a
-    // glyph's ink may stop a little short of its advance, never beyond it).
+    // Measured in the printing font, a figure's last glyph ends at its column edge, never beyond.
     void rightAlignedFiguresEndAtTheirColumnEdge()
     {
         QTemporaryDir folder;
@@ -152,8 +148,7 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("not a folder")});
     }
 
-    // A file cut short, as on a full disk (here by a limit on the size of files), is refused
-    // with the cause named, and leaves nothing behind.
+    // A file cut short, as on a full disk (a limit on file sizes), is refused with its cause.
     void aFileCutShortIsRefusedWithItsCause()
     {
         QTemporaryDir folder;

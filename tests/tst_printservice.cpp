@@ -1,11 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Print on a real print service: a CUPS daemon of the test's own, its configuration in a
-// temporary folder, listening only on a socket there, with a queue on A4 or Letter paper with
-// half-inch margins. Each row: what the user is told, that no field changed, and where the
-// statement went: to the queue (one page of its paper and orientation, figures at their column
-// edges, nothing outside the printable area) or into the documents folder.
+// Print on a CUPS daemon of the test's own, listening only on a socket in a temporary folder,
+// with a queue on A4 or Letter paper with half-inch margins.
 
 #include "salary/form1.h"
 #include "worksheetdriver.h"
@@ -164,8 +161,7 @@ private Q_SLOTS:
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n[\\s\\S]*Page size:\\s+") + pageSize)),
                  qPrintable(info));
 
-        // Every word inside the half-inch margins. The first column's figures end at its edge (2.0
-        // or 6.0 inches), or short of it on a page made smaller, which then reaches the bottom margin.
+        // Every word inside the margins; the first column ends at its edge, or short of it when scaled.
         const double width = pageSize.section(u' ', 0, 0).toDouble(), height = pageSize.section(u' ', 2, 2).toDouble();
         double lowest = 0, firstColumnEnd = width;
         const QRegularExpression word(

@@ -35,7 +35,6 @@ private Q_SLOTS:
         };
         tens("half ten goes to even tens: up", "345675", "345680");
         tens("half ten goes to even tens: down", "345685", "345680");
-        tens("fraction above the half", "345665.4", "345670");
         tens("negative half ten", "-15", "-20");
 
         // Salary only, a multiple of ten: gross tax, relief, net tax, cess, total tax (also the balance).
@@ -43,7 +42,6 @@ private Q_SLOTS:
             const QString i = QString::fromUtf8(income), t = QString::fromUtf8(tax);
             QTest::newRow(tag) << i + u" 0 0 0 0 0 0 0"_s << u"0 %1 %1 %1 %2 %3"_s.arg(i, t, t.section(u' ', -1));
         };
-        band("nothing at all", "0", "0 0 0 0 0");
         band("bound 200000 belongs to the nil band", "200000", "0 0 0 0 0");
         band("first rupees taxed: relief takes all", "200010", "1 1 0 0 0");
         band("relief limited to 2000", "220400", "2040 2000 40 1 41");
@@ -93,13 +91,9 @@ private Q_SLOTS:
         row("cess rounded", worked, "txtcess", "3 % of 22540 = 676.2, rounded: 676");
         row("total tax", worked, "txtttax", "Net tax 22540 + cess 676 = 23216");
         row("negative balance", worked, "txtbaltax", "Total tax 23216 − tax deducted 40000 = -16784");
-        row("a comma shows what was read", "25,000 0 0 0 0 0 0 0", "txtnsal", "Gross salary 25 − exempt allowances 0 = 25");
-        row("net taxable income: a half ten goes to even", "345685 0 0 0 0 0 0 0", "txtnti",
-            "345685 − 0 = 345685, rounded to tens (a half to the even ten): 345680");
         row("bound 200000: no tax", "200000 0 0 0 0 0 0 0", "txtgtax", "200000 is 200000 or less: no tax");
         row("20 % band", "712190 0 0 0 0 0 0 0", "txtgtax", "30000 + 20 % of (712190 − 500000) = 72438");
         row("30 % band", "1000010 0 0 0 0 0 0 0", "txtgtax", "130000 + 30 % of (1000010 − 1000000) = 130003");
-        row("relief: the whole gross tax below 2000", "200010 0 0 0 0 0 0 0", "txtrel87A", "Gross tax 1, at most 2000: 1");
         row("no relief above 500000", "500010 0 0 0 0 0 0 0", "txtrel87A", "Net taxable income 500010 is above 500000: no relief");
         row("net tax held at 0", "100000 0 0 -30000 0 165000 5000 1000", "txtntax", "0 − (0 + 5000) = -5000, below 0: 0");
         row("cess: a half goes to even", "221500 0 0 0 0 0 0 0", "txtcess", "3 % of 150 = 4.5, rounded to even: 4");

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The windows keep their own colours on any desktop theme: with a dark application palette
-// installed before they are built, each kind of control shows the colours the windows give it,
-// readable against what lies behind it, and a push button is drawn flat in the teal.
+// The windows keep their own colours, readable, under a dark application palette.
 
 #include "salary/form1.h"
 #include "worksheetdriver.h"
@@ -48,8 +46,7 @@ private Q_SLOTS:
 
     void controlsKeepTheirColours_data()
     {
-        // The control (window.name), the colour group, the foreground role and colour, the
-        // background role and colour ("any" for any that contrasts enough), the least contrast.
+        // Control, colour group, foreground role and colour, background ("any": any), least contrast.
         QTest::addColumn<QStringList>("colours");
         const auto row = [](const char *tag, const char *colours) {
             QTest::newRow(tag) << WorksheetDriver::words(colours);

@@ -1,12 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The three worksheets that Back hides, driven through the main window. What they share, as a
-// table: a worked case typed in and calculated by Enter, Back handing the result to the main
-// window, which comes forward with the focus on the next field and its Print disabled; Back
-// keeps their fields, Escape leaves them open, and the close box discards them, writing
-// nothing, so that the next opening starts afresh; the fields whose change disables Back, and a
-// refused Calculate that changes nothing. Then what each has of its own.
+// The three worksheets that Back hides, driven through the main window: what they share as a
+// table, then what each has of its own.
 
 #include "worksheetdriver.h"
 #include "worksheets/form2.h"
@@ -68,10 +64,7 @@ private Q_SLOTS:
         QFETCH(QStringList, names);
         QFETCH(QString, handedBack);
         QFETCH(QString, refused);
-        // As the salary statement's Back leaves the carriers.
-        const QStringList carried = d.words("10000 0 50000 2345 10000");
-        for (int i = 0; i < 5; ++i)
-            QList{d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa, d.main->txtmgc}[i]->setText(carried[i]);
+        carry();
         QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
         QVERIFY(d.main->cmdprint->isEnabled());
         auto *target = d.main->findChild<QLineEdit *>(names[2]);
@@ -148,14 +141,17 @@ private Q_SLOTS:
         }
     }
 
-    void hraUnreadableCarrierOpensNothing()
+    // A carrier the worksheet cannot read opens nothing, and says why.
+    void unreadableCarrierOpensNothing()
     {
         QVERIFY(!openHra("0 0 12a 0"));
-        QCOMPARE(d.platform.messages, QStringList{u"\"HRA Received\" is not a number. Please enter an amount."_s});
+        d.main->txtmgc->setText(QStringLiteral("1e400"));
+        QVERIFY(!openSection80());
+        QCOMPARE(d.platform.messages, (QStringList{u"\"HRA Received\" is not a number. Please enter an amount."_s,
+                                                   u"A figure is too large to calculate with. Please check the amounts."_s}));
     }
 
-    // Self Occupied zeroes and disables the let house's fields and enables the loan date;
-    // interest and the results stay. Rented Out again keeps the loan date's choice.
+    // Self Occupied zeroes and disables the let house's fields; Rented Out keeps the loan date.
     void houseOptionGroupsEnableAndZero()
     {
         QVERIFY(openHouse());
@@ -233,13 +229,6 @@ private Q_SLOTS:
         QCOMPARE(d.texts({form->txt80ccdec, form->txt80ccdgc, form->txtgpf}), d.words("24000.5 24000.5 7000"));
         QVERIFY(!form->cmdbk->isEnabled());
     }
-    void section80TooLargePensionFigureOpensNothing()
-    {
-        d.main->txtmgc->setText(QStringLiteral("1e400"));
-        QVERIFY(!openSection80());
-        QCOMPARE(d.platform.messages,
-                 QStringList{QStringLiteral("A figure is too large to calculate with. Please check the amounts.")});
-    }
     // Calculate writes the bonds' limit into their own field; Back stays enabled all the same.
     void section80BondsLimitLeavesBackEnabled()
     {
@@ -249,8 +238,7 @@ private Q_SLOTS:
         QCOMPARE(d.texts({form->txt80ccf, form->txtgt80}), d.words("20000 20000"));
         QVERIFY(form->cmdbk->isEnabled());
     }
-    // The message comes at the fifth keystroke, over the figure typed; then the limit stands in
-    // its place and the focus moves on to Donations.
+    // The message comes at the fifth keystroke; then the limit stands and the focus moves on.
     void section80MediclaimKeystroke()
     {
         frmreb88 *form = openSection80();
@@ -276,14 +264,14 @@ private:
         return nullptr;
     }
 
-    // As the salary statement's Back leaves the carriers: basic pay, dearness, HRA received, grade pay.
-    Form2 *openHra(const char *carriers = "10000 0 50000 2345")
+    // As the salary statement's Back leaves the carriers: basic pay, dearness, HRA received, grade pay, MGC.
+    void carry(const char *carriers = "10000 0 50000 2345 10000")
     {
         const QStringList figures = d.words(carriers);
-        for (int i = 0; i < 4; ++i)
-            QList<QLineEdit *>{d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa}[i]->setText(figures[i]);
-        return d.open(d.main->cmdcalhr, d.main->form2);
+        for (int i = 0; i < figures.size(); ++i)
+            QList{d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa, d.main->txtmgc}[i]->setText(figures[i]);
     }
+    Form2 *openHra(const char *carriers = "10000 0 50000 2345") { carry(carriers); return d.open(d.main->cmdcalhr, d.main->form2); }
 
     Form4 *openHouse() { return house = d.open(d.main->cmdcalhp, d.main->form4); }
     frmreb88 *openSection80() { return d.open(d.main->cmdcalded80, d.main->reb88); }

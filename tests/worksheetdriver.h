@@ -3,9 +3,7 @@
 
 #pragma once
 
-// Drives the real main window and the windows its Calc. buttons open, as the user does:
-// clicks, typing into fields that received the focus by Tab, and a recording platform that
-// answers message boxes.
+// Drives the real windows as the user does, with a recording platform answering message boxes.
 
 #include "app/amountfield.h"
 #include "app/frmmain.h"
@@ -46,8 +44,7 @@ public:
         return slot.window();
     }
 
-    // Enters the field (or box) by Tab, which selects its text, and types over it; an empty
-    // text is a Backspace over the selection.
+    // Enters the field by Tab, which selects its text, and types over it ("": a Backspace).
     static void type(QWidget *field, const QString &text)
     {
         field->clearFocus();
@@ -105,8 +102,7 @@ public:
                    ? platform.messages : QStringList{QStringLiteral("fields changed")};
     }
 
-    // The named fields of the window whose change disables the commit button that Calculate
-    // enabled, in alphabetical order. Each field is written as another window would write it.
+    // The fields whose change, as another window writes, disables the commit button, sorted.
     static QStringList fieldsDisabling(const QWidget *window, QAbstractButton *calculate, const QAbstractButton *commit)
     {
         QStringList disabling;

@@ -3,9 +3,7 @@
 
 #pragma once
 
-// The two statements' pages as tables, one line for each text, rule or setting in print order,
-// and the "named" filling of the fields that the tables expect: every field holds its own name,
-// so the page shows where each figure came from, except the figures that a statement adds up.
+// The statements' pages as tables, and the "named" filling: every field holds its own name.
 
 #include "app/credits.h"
 #include "print/salarystatement.h"
@@ -18,9 +16,8 @@
 #include <optional>
 #include <string>
 
-// Lines as the tables write them: "R 6 1.3 9b frmmain.txtgs" is a text that ends at the edge 6
-// (L: starts at x, C: is centred across a width) at y 1.3, in 9 points bold (i italic, u
-// underlined, ? never set); "- 4 1.9 5" a rule from x 4 to 5 at y 1.9.
+// "R 6 1.3 9b frmmain.txtgs": a text ending at the edge 6 (L: starting at x, C: centred across a
+// width) at y 1.3 in 9 points bold (i italic, u underlined, ? never set); "- 4 1.9 5": a rule.
 struct PageLines {
     void text(char kind, float at, float y, const std::string &text)
     {
@@ -35,8 +32,7 @@ struct PageLines {
     std::array<std::optional<float>, 4> font; // size, bold, italic, underline
 };
 
-// The statement as the tables write it, with its settings other than the font style as they
-// come. A font setting that changes nothing is a line of its own.
+// A font setting that changes nothing is a line of its own.
 inline QStringList described(const pelmora::Statement &statement)
 {
     using namespace pelmora;
@@ -226,9 +222,7 @@ inline const QStringList &salaryPage()
     return page;
 }
 
-// What the named filling puts into the field of that name ("frmmain.txtgs", "Form1.txtbp(2)").
-// The fields that are only added up hold figures that try the sums: whole, fractions, 12
-// followed by letters beside an empty field.
+// The fields that are only added up hold figures that try the sums.
 inline std::string filling(const std::string &name)
 {
     static const std::map<std::string, std::string> figures = {
@@ -239,8 +233,7 @@ inline std::string filling(const std::string &name)
     return figure == figures.end() ? name : figure->second;
 }
 
-// A statement's texts filled by name, with the named filling or another. The members go in the
-// order their structs declare.
+// A statement's texts filled by name, in the order the structs declare them.
 using Filling = std::string (*)(const std::string &name);
 inline pelmora::TaxStatementTexts namedTaxTexts(Filling fill = filling)
 {
