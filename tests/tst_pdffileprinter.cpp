@@ -133,38 +133,33 @@ private Q_SLOTS:
             QVERIFY(pdfText(folder.filePath(files[i])).contains(QLatin1String(people[i])));
     }
 
-    void aRefusedJobSaysSoAndLeavesNoFile()
+    // A folder that cannot be made, and a file cut short as on a full disk (a limit on file
+    // sizes): each refused with its cause named, leaving nothing behind.
+    void aRefusedJobSaysWhyAndLeavesNoFile()
     {
         QTemporaryDir base;
         QFile blocker(base.filePath(QStringLiteral("not a folder")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         const QString folder = blocker.fileName() + QStringLiteral("/Documents");
-        const JobOutcome outcome
-            = printStatement(built(taxStatement(namedTaxTexts())), *openPdfFilePrinter(folder, taxName));
+        const Statement statement = built(taxStatement(namedTaxTexts()));
+        JobOutcome outcome = printStatement(statement, *openPdfFilePrinter(folder, taxName));
         QVERIFY(!outcome.accepted);
         QVERIFY(QString::fromStdString(outcome.notice).contains(QDir::toNativeSeparators(folder)));
-        QCOMPARE(QDir(base.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{QStringLiteral("not a folder")});
-    }
 
-    // A file cut short, as on a full disk (a limit on file sizes), is refused with its cause.
-    void aFileCutShortIsRefusedWithItsCause()
-    {
-        QTemporaryDir folder;
         rlimit limit{};
         QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
         const rlimit before = limit;
         limit.rlim_cur = 4096;
         std::signal(SIGXFSZ, SIG_IGN); // the write fails rather than ending the test
         QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const JobOutcome outcome
-            = printStatement(built(taxStatement(namedTaxTexts())), *openPdfFilePrinter(folder.path(), taxName));
+        outcome = printStatement(statement, *openPdfFilePrinter(base.path(), taxName));
         setrlimit(RLIMIT_FSIZE, &before);
         QVERIFY(!outcome.accepted);
         const QString cause = QStringLiteral("(%1).").arg(QString::fromLocal8Bit(std::strerror(EFBIG)));
         QVERIFY2(QString::fromStdString(outcome.notice).endsWith(cause), outcome.notice.c_str());
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+        QCOMPARE(QDir(base.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("not a folder")});
     }
 };
 

@@ -58,6 +58,13 @@ Section80Inputs section80Inputs(const QStringList &items80C, const QStringList &
     return in;
 }
 
+// The working a "field=text" row names, written as such a row.
+std::string working(const QString &row, const std::map<std::string, Working> &workings)
+{
+    const std::string field = row.section(u'=', 0, 0).toStdString();
+    return field + '=' + workings.at(field).text();
+}
+
 } // namespace
 
 class TestWorksheetRules : public QObject
@@ -67,9 +74,8 @@ private Q_SLOTS:
     void exemption_data()
     {
         QTest::addColumn<QString>("inputs"); // basic pay|dearness|grade pay|HRA drawn|rent paid
-        QTest::addColumn<QString>("results"); // total salary and exemption, or the message
+        QTest::addColumn<QString>("results"); // total salary and exemption, "field=working", or the message
 
-        row("worked case: one tenth 1234.5 goes to even 1234", "10000|0|2345|50000|20000", "12345 18766");
         row("one tenth 1235.5 goes to even 1236", "10000|0|2355|50000|20000", "12355 18764");
         row("salary is basic pay + dearness + grade pay", "100000|72000|28000|90000|50000", "200000 30000");
         row("rent below one tenth: negative excess shows 0", "100000|0|0|50000|5000", "100000 0");
@@ -82,21 +88,29 @@ private Q_SLOTS:
         row("12a in rent paid", "10000|0|0|50000|12a", "\"Rent Paid (Annual)\" is not a number. Please enter an amount.");
         row("a blank in basic pay", " |0|0|50000|0", "\"Basic Pay\" is not a number. Please enter an amount.");
         row("salary beyond a double", "1e308|0|1e308|50000|0", tooLarge);
+        row("working: worked case, a tenth 1234.5 to even", "10000|0|2345|50000|20000",
+            "txthrx=Rent 20000 − a tenth of salary 12345 (1234.5, rounded to even: 1234) = 18766, less than HRA drawn "
+            "50000: 18766");
+        row("working: HRA drawn the smaller", "10000|0|0|3000|6000",
+            "txthrx=Rent 6000 − a tenth of salary 10000 (1000) = 5000, not less than HRA drawn 3000: 3000");
+        row("working: negative excess shows 0", "100000|0|0|50000|5000",
+            "txthrx=Rent 5000 − a tenth of salary 100000 (10000) = -5000; the smaller of it and HRA drawn 50000 is below 0: 0");
     }
     void exemption()
     {
         QFETCH(QString, inputs);
+        QFETCH(QString, results);
         const auto outcome = computeHraExemption(hraInputs(inputs));
         const auto *r = std::get_if<HraResults>(&outcome);
-        const std::string shown = r ? r->txtns + ' ' + r->txthrx : std::get<CalculationError>(outcome).message();
-        QTEST(QString::fromStdString(shown), "results");
+        const std::string shown = !r ? std::get<CalculationError>(outcome).message()
+            : results.contains(u'=') ? working(results, {{"txthrx", r->workings.txthrx}}) : r->txtns + ' ' + r->txthrx;
+        QCOMPARE(QString::fromStdString(shown), results);
     }
     void income_data()
     {
         QTest::addColumn<QString>("inputs"); // as houseInputs reads them
-        QTest::addColumn<QString>("results"); // gross income, repairs, total deductions, income; or the message
+        QTest::addColumn<QString>("results"); // gross income, repairs, total deductions, income; a working; or the message
 
-        row("worked case: rented out, interest not limited", "120000 12000 200000 0", "108000 32400 232400 -124400");
         row("repairs 3703.5 go to even 3704", "12345 0 0 0", "12345 3704 3704 8641");
         row("repairs 3706.5 go to even 3706", "12355 0 0 0", "12355 3706 3706 8649");
         row("others added to the deductions", "100000 0 0 5000", "100000 30000 35000 65000");
@@ -109,21 +123,30 @@ private Q_SLOTS:
         row("12a in rental value", "12a 0 0 0", "\"Annual Rental Value\" is not a number. Please enter an amount.");
         row("lone minus in interest", "0 0 - 0", "\"Interest on Borrowed Capital\" is not a number. Please enter an amount.");
         row("deductions beyond a double", "0 0 1.7e308 1.7e308", tooLarge);
+        row("working: worked case, let out", "120000 12000 200000 0",
+            "txttd=Interest 200000 (no limit: let out) + repairs 32400 + others 0 = 232400");
+        row("working: repairs 3703.5 to even", "12345 0 0 0", "txtrep=30 % of 12345 = 3703.5, rounded to even: 3704");
+        row("working: 30000 limit of a loan before 1-4-99", "self -99 0 0 30000.5 0",
+            "txttd=Interest 30000.5 limited to 30000 (loan before 1-4-99) + repairs 0 + others 0 = 30000");
+        row("working: 150000 exactly is within its limit", "self +99 0 0 150000 0",
+            "txttd=Interest 150000 (not above the 150000 limit, loan after 1-4-99) + repairs 0 + others 0 = 150000");
     }
     void income()
     {
         QFETCH(QString, inputs);
+        QFETCH(QString, results);
         const auto outcome = computeHouseProperty(houseInputs(inputs));
         const auto *r = std::get_if<HousePropertyResults>(&outcome);
-        const std::string shown = r ? r->txtghi + ' ' + r->txtrep + ' ' + r->txttd + ' ' + r->txtihp
-                                    : std::get<CalculationError>(outcome).message();
-        QTEST(QString::fromStdString(shown), "results");
+        const std::string shown = !r ? std::get<CalculationError>(outcome).message()
+            : results.contains(u'=') ? working(results, {{"txtrep", r->workings.txtrep}, {"txttd", r->workings.txttd}})
+                                     : r->txtghi + ' ' + r->txtrep + ' ' + r->txttd + ' ' + r->txtihp;
+        QCOMPARE(QString::fromStdString(shown), results);
     }
     void totals_data()
     {
         QTest::addColumn<QStringList>("items80C"); // from GPF on; the rest 0
         QTest::addColumn<QStringList>("others"); // 80CCC, employee's, government's, 80CCF, 80D, 80G, other
-        QTest::addColumn<QString>("results"); // 80C total, limited total, 80CCF as written, grand total; or the message
+        QTest::addColumn<QString>("results"); // 80C total, limited total, 80CCF as written, grand total; a working; or the message
 
         const auto row = [](const char *tag, const char *items, const char *others, const char *results) {
             QTest::newRow(tag) << QString::fromUtf8(items).split(u' ') << QString::fromUtf8(others).split(u' ')
@@ -137,68 +160,28 @@ private Q_SLOTS:
         row("80CCF 2e4 is at the limit, not above: its text stays", "0", "0 0 0 2e4 0 0 0", "0 0 2e4 20000");
         row("80CCF 20000.5 is limited", "0", "0 0 0 20000.5 0 0 0", "0 0 20000 20000");
         row("80CCF below the limit keeps its own text", "0", "0 0 0 12abc 0 0 0", "0 0 12abc 12");
-        row("worked grand total 165000", "100000", "0 0 10000 20000 30000 5000 0", "100000 110000 20000 165000");
         row("Mediclaim, donations and others enter as they stand", "0", "0 0 0 0 35000 5000 1000", "0 0 0 41000");
         row("12abc counts as 12", "12abc", "0 0 0 0 0 0 0", "12 12 0 12");
         row("negative items reduce the totals", "50000 -60000", "0 0 0 0 0 0 -500", "-10000 -10000 0 -10500");
         row("sum of items beyond a double", "1e308 1e308", "0 0 0 0 0 0 0", tooLarge);
+        row("working: exactly 100000 is not limited", "60000", "20000 20000 10000 0 0 0 0",
+            "txttot1=60000 + 20000 + 20000 = 100000, not above 100000; + government's contribution 10000 = 110000");
+        row("working: above the limit", "60000", "20000 30000 30000 0 0 0 0",
+            "txttot1=60000 + 20000 + 30000 = 110000, above 100000: 100000 + government's contribution 30000 = 130000");
+        row("working: 80CCF above its limit", "100000", "0 0 10000 25000 30000 5000 0",
+            "txtgt80=110000 + 80D 30000 + 80G 5000 + 80CCF 20000 (25000 is above its limit) + others 0 = 165000");
     }
     void totals()
     {
         QFETCH(QStringList, items80C);
         QFETCH(QStringList, others);
+        QFETCH(QString, results);
         const auto outcome = computeSection80(section80Inputs(items80C, others));
         const auto *r = std::get_if<Section80Results>(&outcome);
-        const std::string shown = r ? r->txt80c + ' ' + r->txttot1 + ' ' + r->txt80ccf + ' ' + r->txtgt80
-                                    : std::get<CalculationError>(outcome).message();
-        QTEST(QString::fromStdString(shown), "results");
-    }
-    // One working per row: "field=text" after the inputs of the tables above, tagged by the worksheet.
-    void workings_data()
-    {
-        QTest::addColumn<QString>("inputs");
-        QTest::addColumn<QString>("working");
-
-        row("hra: worked case, a tenth 1234.5 to even", "10000|0|2345|50000|20000",
-            "txthrx=Rent 20000 − a tenth of salary 12345 (1234.5, rounded to even: 1234) = 18766, less than HRA drawn "
-            "50000: 18766");
-        row("hra: HRA drawn the smaller", "10000|0|0|3000|6000",
-            "txthrx=Rent 6000 − a tenth of salary 10000 (1000) = 5000, not less than HRA drawn 3000: 3000");
-        row("hra: negative excess shows 0", "100000|0|0|50000|5000",
-            "txthrx=Rent 5000 − a tenth of salary 100000 (10000) = -5000; the smaller of it and HRA drawn 50000 is below 0: 0");
-        row("house: worked case, let out", "120000 12000 200000 0",
-            "txttd=Interest 200000 (no limit: let out) + repairs 32400 + others 0 = 232400");
-        row("house: repairs 3703.5 to even", "12345 0 0 0", "txtrep=30 % of 12345 = 3703.5, rounded to even: 3704");
-        row("house: 30000 limit of a loan before 1-4-99", "self -99 0 0 30000.5 0",
-            "txttd=Interest 30000.5 limited to 30000 (loan before 1-4-99) + repairs 0 + others 0 = 30000");
-        row("house: 150000 exactly is within its limit", "self +99 0 0 150000 0",
-            "txttd=Interest 150000 (not above the 150000 limit, loan after 1-4-99) + repairs 0 + others 0 = 150000");
-        row("section 80: exactly 100000 is not limited", "60000|20000 20000 10000 0 0 0 0",
-            "txttot1=60000 + 20000 + 20000 = 100000, not above 100000; + government's contribution 10000 = 110000");
-        row("section 80: above the limit", "60000|20000 30000 30000 0 0 0 0",
-            "txttot1=60000 + 20000 + 30000 = 110000, above 100000: 100000 + government's contribution 30000 = 130000");
-        row("section 80: 80CCF above its limit", "100000|0 0 10000 25000 30000 5000 0",
-            "txtgt80=110000 + 80D 30000 + 80G 5000 + 80CCF 20000 (25000 is above its limit) + others 0 = 165000");
-    }
-    void workings()
-    {
-        QFETCH(QString, inputs);
-        QFETCH(QString, working);
-        const QString tag = QString::fromUtf8(QTest::currentDataTag()).section(u':', 0, 0);
-        std::map<std::string, Working> shown;
-        if (tag == u"hra") {
-            const auto w = std::get<HraResults>(computeHraExemption(hraInputs(inputs))).workings;
-            shown = {{"txtns", w.txtns}, {"txthrx", w.txthrx}};
-        } else if (tag == u"house") {
-            const auto w = std::get<HousePropertyResults>(computeHouseProperty(houseInputs(inputs))).workings;
-            shown = {{"txtghi", w.txtghi}, {"txtrep", w.txtrep}, {"txttd", w.txttd}, {"txtihp", w.txtihp}};
-        } else {
-            const auto w = std::get<Section80Results>(computeSection80(
-                                section80Inputs(inputs.section(u'|', 0, 0).split(u' '), inputs.section(u'|', 1).split(u' '))))
-                               .workings;
-            shown = {{"txt80c", w.txt80c}, {"txttot1", w.txttot1}, {"txtgt80", w.txtgt80}};
-        }
-        QCOMPARE(QString::fromStdString(shown.at(working.section(u'=', 0, 0).toStdString()).text()), working.section(u'=', 1));
+        const std::string shown = !r ? std::get<CalculationError>(outcome).message()
+            : results.contains(u'=') ? working(results, {{"txttot1", r->workings.txttot1}, {"txtgt80", r->workings.txtgt80}})
+                                     : r->txt80c + ' ' + r->txttot1 + ' ' + r->txt80ccf + ' ' + r->txtgt80;
+        QCOMPARE(QString::fromStdString(shown), results);
     }
     void mediclaimLimit_data()
     {
