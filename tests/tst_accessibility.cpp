@@ -33,7 +33,6 @@ static QStringList monthNames(const char *headings)
     return names;
 }
 
-// "a | b c" as {"a", "b c"}.
 static QStringList list(const char *names)
 {
     return QString::fromUtf8(names).split(QStringLiteral(" | "));

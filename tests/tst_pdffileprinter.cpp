@@ -36,7 +36,6 @@ QString run(const char *program, const QStringList &arguments)
     return ran ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
 }
 
-// The text of the file laid out as on the page, or its words with their boxes.
 QString pdfText(const QString &path, const QString &option = QStringLiteral("-layout"))
 {
     return run("pdftotext", {option, path, QStringLiteral("-")});

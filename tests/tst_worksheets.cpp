@@ -244,7 +244,6 @@ private Q_SLOTS:
     }
 
 private:
-    // The worksheet the Calc. button shows, found by its title.
     QWidget *open(const QString &calcButton, const QString &title)
     {
         QTest::mouseClick(d.main->findChild<QPushButton *>(calcButton), Qt::LeftButton);
@@ -266,7 +265,6 @@ private:
 
     Form4 *openHouse() { return house = d.open(d.main->cmdcalhp, d.main->form4); }
     frmreb88 *openSection80() { return d.open(d.main->cmdcalded80, d.main->reb88); }
-    // Clicks each option's round button, as the user would.
     void choose(const QString &names)
     {
         for (const QString &name : names.split(u' ', Qt::SkipEmptyParts)) {

@@ -20,7 +20,6 @@
 class WorksheetDriver
 {
 public:
-    // A fresh, active main window with every field at its initial text.
     bool start()
     {
         platform = RecordingPlatform();
@@ -118,7 +117,6 @@ public:
         return disabling;
     }
 
-    // The object names of the controls the Tab key visits, starting at the given one.
     static QStringList tabStops(QWidget *first, qsizetype count)
     {
         first->setFocus(Qt::TabFocusReason);
@@ -130,7 +128,6 @@ public:
         return visited;
     }
 
-    // "a b c" as {"a", "b", "c"}.
     static QStringList words(const char *text) { return QString::fromUtf8(text).split(u' '); }
 
     RecordingPlatform platform;

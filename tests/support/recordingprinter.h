@@ -37,7 +37,6 @@ public:
         return {};
     }
 
-    // The texts printed, in order.
     QStringList printed() const
     {
         QStringList texts;
