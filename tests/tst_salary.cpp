@@ -114,18 +114,14 @@ void expectRulesResults(const Form1 *form, const salary::SalarySheet &sheet)
     const auto outcome = salary::computeSalary(sheet);
     QVERIFY(std::holds_alternative<salary::SalaryResults>(outcome));
     const auto &r = std::get<salary::SalaryResults>(outcome);
-    const auto column = [](const salary::MonthTexts &texts, int from = 0) {
-        QStringList list;
-        for (auto text = texts.begin() + from; text != texts.end(); ++text)
-            list.append(q(*text));
-        return list;
-    };
     salary::MonthTexts pay = sheet.txtbp;
     if (r.julyBasicPay)
         std::fill(pay.begin() + salary::julyRow, pay.end(), *r.julyBasicPay);
+    const QMap<QString, QString> shown = WorksheetDriver::snapshot(form);
     for (const auto &[name, texts] : {std::pair{"txtbp", &std::as_const(pay)}, {"txtda", &r.txtda}, {"txthra", &r.txthra},
                                       {"txttpa2", &r.txttpa2}, {"txtmgc", &r.txtmgc}, {"txtttl", &r.txtttl}})
-        QCOMPARE(columnTexts(form, QLatin1String(name)), column(*texts, texts == &r.txthra ? salary::firstYearRow : 0));
+        for (int row = texts == &r.txthra ? salary::firstYearRow : 0; row < monthRows; ++row)
+            QCOMPARE(shown.value(u"%1(%2)"_s.arg(QLatin1String(name)).arg(row)), q((*texts)[row]));
     const QMap<QString, QString> workings = WorksheetDriver::workings(form);
     for (int row = 0; row < monthRows; ++row)
         QCOMPARE(workings.value(u"txtda(%1)"_s.arg(row)), q(r.workings.txtda[row].text()));
@@ -226,7 +222,6 @@ private Q_SLOTS:
         // Refusals: "!message".
         const QString hra = QStringLiteral("!\"HRA class\" must be one of \"X\", \"Y\", \"Z\" or \"NA\".");
         QTest::newRow("HRA class typed as a lower-case x") << worked + u";hra=x"_s << hra;
-        QTest::newRow("HRA class with a trailing blank") << worked + u";hra=X "_s << hra;
         QTest::newRow("transport class Oth without its point")
             << worked + u";tpa=Oth"_s << "!\"TPA class\" must be one of \"A/A-1\", \"Oth.\" or \"NA\".";
         QTest::newRow("scheme typed as a lower-case y") << worked + u";nps=y"_s << "!\"New Pen. Sch.\" must be one of \"Y\" or \"N\".";
@@ -420,7 +415,6 @@ private Q_SLOTS:
         const QString none;
         QTest::newRow("worked example, a click on Calculate") << "click" << none << none;
         QTest::newRow("worked example, Enter in G.PAY of Jan 13") << "txtgp(0)" << none << none;
-        QTest::newRow("worked example, Enter in the HRA class box") << "cboclass1" << none << none;
         QTest::newRow("worked example, Alt+C") << "alt+c" << none << none;
         // July already holds the figure Calculate writes again, yet the later rows must follow it.
         QTest::newRow("a promotion typed into Oct 13 gives way to the increment") << "click" << "txtbp(9):40000" << none;

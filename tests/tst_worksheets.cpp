@@ -71,12 +71,8 @@ private Q_SLOTS:
 
         QPointer<QWidget> worksheet = open(calcButton, title);
         QVERIFY(worksheet);
-        const auto field = [&](const QString &nameAndText) {
-            return worksheet->findChild<QLineEdit *>(nameAndText.section(u':', 0, 0));
-        };
-        const auto click = [&](const QString &button) {
-            QTest::mouseClick(worksheet->findChild<QPushButton *>(button), Qt::LeftButton);
-        };
+        const auto field = [&](const QString &edit) { return worksheet->findChild<QLineEdit *>(edit.section(u':', 0, 0)); };
+        const auto click = [&](const QString &name) { QTest::mouseClick(worksheet->findChild<QPushButton *>(name), Qt::LeftButton); };
         for (const QString &edit : typed)
             d.type(field(edit), edit.section(u':', 1));
         QTest::keyClick(field(typed.last()), Qt::Key_Return);

@@ -36,11 +36,9 @@ public:
     Worksheet *open(QPushButton *calcButton, pelmora::WorksheetSlot<Worksheet> &slot)
     {
         QTest::mouseClick(calcButton, Qt::LeftButton);
-        if (!slot.exists())
-            return nullptr;
-        if (!QTest::qWaitForWindowActive(slot.window()))
+        if (slot.exists() && !QTest::qWaitForWindowActive(slot.window()))
             qWarning("the worksheet did not become active");
-        return slot.window();
+        return slot.exists() ? slot.window() : nullptr;
     }
 
     // Enters the field by Tab, which selects its text, and types over it ("": a Backspace).
@@ -48,10 +46,7 @@ public:
     {
         field->clearFocus();
         field->setFocus(Qt::TabFocusReason);
-        if (text.isEmpty())
-            QTest::keyClick(field, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(field, text);
+        text.isEmpty() ? QTest::keyClick(field, Qt::Key_Backspace) : QTest::keyClicks(field, text);
     }
 
     // Alt and the button's access key. The button shows itself pressed for a moment first.
