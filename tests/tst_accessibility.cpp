@@ -9,7 +9,6 @@
 #include "worksheets/frmreb88.h"
 
 #include <QAccessible>
-#include <QLabel>
 
 using namespace pelmora;
 using namespace Qt::StringLiterals;

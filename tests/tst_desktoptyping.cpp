@@ -11,6 +11,7 @@
 // Alt chord carries its letter as text. Each row is the user's steps: layout:NAME (de has AltGr),
 // tab:NAME, type:TEXT, key:CHORD (as xdotool names it), click:NAME (a Calc. button), active:NAME
 // (the window becomes active), away and back (another program, then the window again).
+class TestDesktopTyping : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -118,10 +119,8 @@ private:
         }
         if (verb == QLatin1String("layout"))
             return QProcess::execute(QStringLiteral("setxkbmap"), {what}) == 0;
-        if (verb == QLatin1String("type"))
-            return send({QStringLiteral("type"), what}, what.size());
-        if (verb == QLatin1String("key"))
-            return send({QStringLiteral("key"), what}, what.count(u'+') + 1);
+        if (verb == QLatin1String("type") || verb == QLatin1String("key"))
+            return send({verb, what}, int(verb == QLatin1String("type") ? what.size() : what.count(u'+') + 1));
         if (verb == QLatin1String("click")) {
             QTest::mouseClick(d.main->findChild<QPushButton *>(what), Qt::LeftButton);
             return true;
@@ -144,10 +143,7 @@ private:
         }
         return false;
     }
-    static bool xdotool(const QStringList &arguments)
-    {
-        return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
-    }
+    static bool xdotool(const QStringList &arguments) { return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0; }
     WorksheetDriver d;
     QProcess m_anotherProgram;
     QWidget *m_left = nullptr;

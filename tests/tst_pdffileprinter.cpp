@@ -121,8 +121,7 @@ private Q_SLOTS:
     {
         QTemporaryDir folder;
         TaxStatementTexts texts = namedTaxTexts();
-        const QString files[] = {taxName + QStringLiteral(".pdf"), taxName + QStringLiteral(" (2).pdf"),
-                                 taxName + QStringLiteral(" (3).pdf")};
+        const QString files[] = {taxName + QLatin1String(".pdf"), taxName + QLatin1String(" (2).pdf"), taxName + QLatin1String(" (3).pdf")};
         const char *const people[] = {"Asha", "Bela", "Chitra"};
         for (int i = 0; i < 3; ++i) {
             texts.frmmain.txtname = people[i];

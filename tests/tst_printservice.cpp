@@ -32,12 +32,6 @@ bool write(const QString &path, const QString &text)
     return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
 }
 
-QString defaultQueueOn(const char *paper)
-{
-    return QStringLiteral("lpadmin -p q -E -v file:///dev/null -P q.ppd -o PageSize=%1;lpadmin -d q;")
-        .arg(QLatin1String(paper));
-}
-
 } // namespace
 
 class TestPrintService : public QObject
@@ -99,7 +93,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("told");
         QTest::addColumn<QString>("pageSize"); // of the job the queue holds, in points; "" for none
         QTest::addColumn<bool>("scaled");
-        const QString a4 = defaultQueueOn("A4"), letter = defaultQueueOn("Letter");
+        const QString queue = QStringLiteral("lpadmin -p q -E -v file:///dev/null -P q.ppd -o PageSize=%1;lpadmin -d q;");
+        const QString a4 = queue.arg(QLatin1String("A4")), letter = queue.arg(QLatin1String("Letter"));
         QTest::newRow("A4: the tax statement as laid out") << a4 << false << "" << "595 x 842" << false;
         QTest::newRow("Letter: the tax statement made smaller to fit") << letter << false << "" << "612 x 792" << true;
         QTest::newRow("Letter: the salary statement, landscape") << letter << true << "" << "792 x 612" << false;

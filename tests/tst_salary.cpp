@@ -76,10 +76,8 @@ const QString notANumber = QStringLiteral("\"%1\" is not a number. Please enter 
 QStringList runs(const char *repeats)
 {
     QStringList texts;
-    for (const QString &run : QString::fromUtf8(repeats).split(u' ')) {
-        for (int i = 0; i < qMax(1, run.section(u'*', 1).toInt()); ++i)
-            texts.append(run.section(u'*', 0, 0));
-    }
+    for (const QString &run : QString::fromUtf8(repeats).split(u' '))
+        texts += QStringList(qMax(1, run.section(u'*', 1).toInt()), run.section(u'*', 0, 0));
     return texts;
 }
 
@@ -101,10 +99,9 @@ void apply(const QWidget *form, const QString &edits)
 
 salary::SalarySheet sheetOf(const Form1 *form)
 {
-    return {.txtbp = textsOf(form->txtbp), .txtgp = textsOf(form->txtgp),
-            .cbonps = form->cbonps->currentText().toStdString(),
-            .cboclass1 = form->cboclass1->currentText().toStdString(),
-            .cboclass3 = form->cboclass3->currentText().toStdString(), .chkinc = form->chkinc->isChecked(),
+    const auto text = [](const QComboBox *box) { return box->currentText().toStdString(); };
+    return {.txtbp = textsOf(form->txtbp), .txtgp = textsOf(form->txtgp), .cbonps = text(form->cbonps),
+            .cboclass1 = text(form->cboclass1), .cboclass3 = text(form->cboclass3), .chkinc = form->chkinc->isChecked(),
             .txtoth = textsOf(form->txtoth)};
 }
 

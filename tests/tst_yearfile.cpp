@@ -54,11 +54,9 @@ private Q_SLOTS:
         salary->cbonps->setEditText(u"Y"_s);
         const QStringList figures{u"%1,025"_s, u"%1e3"_s, u"-%1.5"_s, u"%1"_s};
         for (QWidget *window : formWindows()) {
-            int i = 0;
-            for (QLineEdit *field : window->findChildren<QLineEdit *>(QRegularExpression(u"^txt"_s))) {
-                ++i;
-                field->setText(figures[i % 4].arg(i));
-            }
+            const QList<QLineEdit *> fields = window->findChildren<QLineEdit *>(QRegularExpression(u"^txt"_s));
+            for (int i = 1; i <= fields.size(); ++i)
+                fields[i - 1]->setText(figures[i % 4].arg(i));
         }
         d.main->txtname->setText(u"Ravi Kumār ₹ नाम"_s);
         salary->txtnam->setText(u"A name of thirty-five characters ok"_s); // beyond what can be typed
