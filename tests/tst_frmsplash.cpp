@@ -40,8 +40,7 @@ private Q_SLOTS:
         QPointer<frmSplash> splash = new frmSplash([&] { ++shown; }, 60s);
         splash->show();
         QVERIFY(QTest::qWaitForWindowExposed(splash));
-        QVERIFY(!splash->close());
-        QVERIFY(splash->isVisible());
+        QVERIFY(!splash->close() && splash->isVisible());
         QCOMPARE(shown, 0);
         delete splash;
 

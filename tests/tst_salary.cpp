@@ -205,6 +205,7 @@ private Q_SLOTS:
         row("HRA by class", worked, "hra6=Class X: 30 % of (25890 + 4600) = 9147");
         row("TPA arrears, middle tier by grade pay", worked,
             "tpa0=A/A-1 middle tier (grade pay 4600 is 4200 or more): 80 % of 1600 = 1280 less 72 % already paid = 1152: 128");
+        row("TPA higher tier", u"bp*=20000;gp*=5400;inc=0"_s, "tpa6=A/A-1 higher tier (grade pay 5400 is 5400 or more): 3200 + 90 % of 3200 = 6080");
         row("TPA lower tier", u"tpa=Oth.;bp*=7439;gp*=2800;inc=0"_s,
             "tpa2=Oth. lower tier (grade pay 2800 below 4200, basic pay 7439 below 7440): 400 + 80 % of 400 = 720");
         row("TPA class NA", worked + u";tpa=NA"_s, "tpa2=Transport class NA: no transport allowance");
