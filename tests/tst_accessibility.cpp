@@ -9,13 +9,11 @@
 #include "worksheets/frmreb88.h"
 
 #include <QAccessible>
-#include <QLabel>
 
 using namespace pelmora;
 using namespace Qt::StringLiterals;
 
-// What a screen reader says a control is. Qt on Linux reports a combo box's value as its name
-// and leaves naming it to its label, so for a combo box the name other platforms speak is read.
+// What a screen reader says; Qt on Linux leaves a combo box's name to its label.
 static QString spokenName(QWidget *control)
 {
     if (qobject_cast<QComboBox *>(control))
@@ -23,8 +21,7 @@ static QString spokenName(QWidget *control)
     return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
 }
 
-// The names of the salary statement's month fields, row by row: "B.PAY, Jan 13", "G.PAY, Jan 13"...
-// The arrears rows have no HRA.
+// "B.PAY, Jan 13", "G.PAY, Jan 13"...; the arrears rows have no HRA.
 static QStringList monthNames(const char *headings)
 {
     QStringList names;
@@ -35,7 +32,6 @@ static QStringList monthNames(const char *headings)
     return names;
 }
 
-// "a | b c" as {"a", "b c"}.
 static QStringList list(const char *names)
 {
     return QString::fromUtf8(names).split(QStringLiteral(" | "));
@@ -97,8 +93,7 @@ void TestAccessibility::fieldsAreNamedByTheirCaptions_data()
         << "Form2.txtbp"
         << list("Basic Pay | Dearness Allow. | HRA Drawn | Rent Paid (Annual) | CALCULATE | BACK | Grade Pay")
         << list("Total Salary | HRA Exemption") << 7 << QStringList();
-    // The "&" of "Repairs & Maintainance" is no access key, so that label is no buddy; the
-    // frame "Please Specify" labels its option.
+    // "Repairs & Maintainance" has no access key, so no buddy; "Please Specify" labels its option.
     QTest::newRow("house property")
         << "Form4.optrent"
         << list("Rented Out | Annual Rental Value | Less Property Taxes | Interest on Borrowed Capital | Others | "
@@ -137,15 +132,15 @@ void TestAccessibility::fieldsAreNamedByTheirCaptions()
     int withLabel = 0;
     for (QWidget *stop : stops) {
         stopNames << spokenName(stop);
+        withLabel += !accessible(stop)->relations(QAccessible::Label).isEmpty();
         if (const QString description = accessible(stop)->text(QAccessible::Description); !description.isEmpty())
             descriptions << description;
     }
     for (QWidget *field : readOnly) {
         resultNames << spokenName(field);
+        withLabel += !accessible(field)->relations(QAccessible::Label).isEmpty();
         QVERIFY(accessible(field)->state().readOnly);
     }
-    for (QWidget *control : stops + readOnly)
-        withLabel += !accessible(control)->relations(QAccessible::Label).isEmpty();
     QCOMPARE(stopNames, tabStops);
     QTEST(descriptions, "described");
     QTEST(resultNames, "results");

@@ -7,8 +7,7 @@
 
 using namespace pelmora;
 
-// What every entry field does on a change, on entering it and on typing, tried on the main
-// window's fields with its Print as their commit button.
+// Every entry field's behaviour, tried on the main window's fields with Print as commit button.
 class TestAmountField : public QObject
 {
     Q_OBJECT
@@ -16,9 +15,8 @@ private Q_SLOTS:
     void init() { QVERIFY(d.start()); }
     void cleanup() { d.stop(); }
 
-    // A change disables the commit button (which fields do is each window's test); an emptied
-    // amount becomes a selected "0", a blank is no empty text, and an emptied name stays empty.
-    void emptiedAmountBecomesZero()
+    // A change disables the commit button; an emptied amount becomes a selected "0", a name stays empty.
+    void emptiedAmountBecomesZeroAndAClickSelects()
     {
         AmountField *field = d.main->txtgs;
         field->setFocus();
@@ -34,17 +32,13 @@ private Q_SLOTS:
         d.main->txtname->setText(QStringLiteral("Ravi"));
         d.main->txtname->setText(QString());
         QCOMPARE(d.main->txtname->text(), QString());
-    }
-    // Tab and the program's focus select it too, as every window test and the desktop test show.
-    void clickSelectsWholeText()
-    {
-        AmountField *field = d.main->txttp;
-        field->setText(QStringLiteral("24540"));
-        d.main->txtgs->setFocus();
-        // A click in the middle of the text would normally leave the caret there.
-        QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
-        QVERIFY(field->hasFocus());
-        QCOMPARE(field->selectedText(), QStringLiteral("24540"));
+
+        // A click selects the whole text too (as Tab and the program's focus do, which the windows'
+        // tests show), where a click in the middle would normally leave the caret there.
+        d.main->txttp->setText(QStringLiteral("24540"));
+        QTest::mouseClick(d.main->txttp, Qt::LeftButton, {}, d.main->txttp->rect().center());
+        QVERIFY(d.main->txttp->hasFocus());
+        QCOMPARE(d.main->txttp->selectedText(), QStringLiteral("24540"));
     }
     void typingLimitKeepsTheFirstCharactersTypedOrPasted()
     {
@@ -72,8 +66,7 @@ private Q_SLOTS:
         QCOMPARE(field->text(), QStringLiteral("1.23456789012346E+1"));
     }
 
-    // The mark inside the left edge follows every change, typed or written by the program, and
-    // says how the window reads the text; the text stays as typed.
+    // The mark inside the left edge follows every change and says how the text reads.
     void readingMarkFollowsTheText()
     {
         AmountField *field = d.main->txtgs;

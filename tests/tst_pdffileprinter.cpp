@@ -1,10 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The PDF back end, used when no printer is installed: each statement becomes a one-page PDF of
-// the right orientation whose text can be extracted, with figures ending at their column edges
-// in the real font, in a folder created when missing, never overwriting an earlier statement
-// and never leaving a half-written file.
+// The PDF back end, used when no printer is installed.
 
 #include "statementpages.h"
 #include "print/printers.h"
@@ -39,7 +36,6 @@ QString run(const char *program, const QStringList &arguments)
     return ran ? QString::fromUtf8(process.readAllStandardOutput()) : QString();
 }
 
-// The text of the file laid out as on the page, or its words with their boxes.
 QString pdfText(const QString &path, const QString &option = QStringLiteral("-layout"))
 {
     return run("pdftotext", {option, path, QStringLiteral("-")});
@@ -106,8 +102,7 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
     }
 
-    // Measured with the very font that prints, a figure's last glyph ends at its column edge (a
-    // glyph's ink may stop a little short of its advance, never beyond it).
+    // Measured in the printing font, a figure's last glyph ends at its column edge, never beyond.
     void rightAlignedFiguresEndAtTheirColumnEdge()
     {
         QTemporaryDir folder;
@@ -126,8 +121,7 @@ private Q_SLOTS:
     {
         QTemporaryDir folder;
         TaxStatementTexts texts = namedTaxTexts();
-        const QString files[] = {taxName + QStringLiteral(".pdf"), taxName + QStringLiteral(" (2).pdf"),
-                                 taxName + QStringLiteral(" (3).pdf")};
+        const QString files[] = {taxName + QLatin1String(".pdf"), taxName + QLatin1String(" (2).pdf"), taxName + QLatin1String(" (3).pdf")};
         const char *const people[] = {"Asha", "Bela", "Chitra"};
         for (int i = 0; i < 3; ++i) {
             texts.frmmain.txtname = people[i];
@@ -137,39 +131,33 @@ private Q_SLOTS:
             QVERIFY(pdfText(folder.filePath(files[i])).contains(QLatin1String(people[i])));
     }
 
-    void aRefusedJobSaysSoAndLeavesNoFile()
+    // A folder that cannot be made, and a file cut short as on a full disk (a limit on file
+    // sizes): each refused with its cause named, leaving nothing behind.
+    void aRefusedJobSaysWhyAndLeavesNoFile()
     {
         QTemporaryDir base;
         QFile blocker(base.filePath(QStringLiteral("not a folder")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         const QString folder = blocker.fileName() + QStringLiteral("/Documents");
-        const JobOutcome outcome
-            = printStatement(built(taxStatement(namedTaxTexts())), *openPdfFilePrinter(folder, taxName));
+        const Statement statement = built(taxStatement(namedTaxTexts()));
+        JobOutcome outcome = printStatement(statement, *openPdfFilePrinter(folder, taxName));
         QVERIFY(!outcome.accepted);
         QVERIFY(QString::fromStdString(outcome.notice).contains(QDir::toNativeSeparators(folder)));
-        QCOMPARE(QDir(base.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{QStringLiteral("not a folder")});
-    }
 
-    // A file cut short, as on a full disk (here by a limit on the size of files), is refused
-    // with the cause named, and leaves nothing behind.
-    void aFileCutShortIsRefusedWithItsCause()
-    {
-        QTemporaryDir folder;
         rlimit limit{};
         QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
         const rlimit before = limit;
         limit.rlim_cur = 4096;
         std::signal(SIGXFSZ, SIG_IGN); // the write fails rather than ending the test
         QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const JobOutcome outcome
-            = printStatement(built(taxStatement(namedTaxTexts())), *openPdfFilePrinter(folder.path(), taxName));
+        outcome = printStatement(statement, *openPdfFilePrinter(base.path(), taxName));
         setrlimit(RLIMIT_FSIZE, &before);
         QVERIFY(!outcome.accepted);
         const QString cause = QStringLiteral("(%1).").arg(QString::fromLocal8Bit(std::strerror(EFBIG)));
         QVERIFY2(QString::fromStdString(outcome.notice).endsWith(cause), outcome.notice.c_str());
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+        QCOMPARE(QDir(base.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("not a folder")});
     }
 };
 

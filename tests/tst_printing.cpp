@@ -1,13 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The printed statements. As data: every text, rule and setting of each page in its order,
-// place and style, with named fields whose filling tries the sums; a sum beyond a double
-// refused; how any statement is drawn on a printer. Then the Print buttons of the main window
-// and the salary window: which window's field each printed text comes from, each statement
-// under its name, worksheets never opened printed hidden and left hidden. Where a saved PDF goes
-// is the PDF printer's test; what a real print service does with a statement, the print
-// service's test.
+// The printed statements as data, then the Print buttons: which window's field each text comes
+// from, and worksheets never opened printed hidden.
 
 #include "statementpages.h"
 #include "worksheetdriver.h"
@@ -22,8 +17,7 @@ using namespace pelmora;
 
 namespace {
 
-// Writes the named filling into every field of the windows, month rows from the top so that each
-// row's fill-down is overwritten by the rows below.
+// Month rows from the top, so that each row's fill-down is overwritten by the rows below.
 void fillNamed(std::initializer_list<QWidget *> windows)
 {
     for (const QWidget *window : windows) {
@@ -58,13 +52,10 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, printed);
         QFETCH(QStringList, page);
-        for (qsizetype i = 0; i < std::min(printed.size(), page.size()); ++i)
-            QCOMPARE(printed[i], page[i]);
-        QCOMPARE(printed.size(), page.size());
+        QCOMPARE(printed, page);
     }
 
-    // The tax statement's pension sum was never calculated, so never checked; the salary
-    // statement's arrears add up beyond a double.
+    // The tax statement's pension sum was never calculated, the salary statement's arrears neither.
     void refusesASumBeyondADouble()
     {
         TaxStatementTexts tax = namedTaxTexts();
@@ -75,8 +66,7 @@ private Q_SLOTS:
         QVERIFY(std::holds_alternative<CalculationError>(salaryStatement(salary)));
     }
 
-    // A right text is measured, then placed so that it ends at its edge; a centred one placed
-    // at its y, measured, then placed across its width; the document ends once, after all.
+    // A right text ends at its edge, a centred one is placed across its width; the document ends once.
     void drawsEachItemOnThePrinter()
     {
         RecordingPrinter printer;
@@ -132,8 +122,7 @@ private Q_SLOTS:
         QCOMPARE(d.platform.printJobs[1].printer.printed(), printedTexts(built(taxStatement(namedTaxTexts(fresh)))));
     }
 
-    // When the button is enabled is the windows' tests' business, and a disabled button prints
-    // nothing; here: Alt+P presses Print, as on the main window above.
+    // When the button is enabled is the windows' tests' business; here Alt+P presses it.
     void salaryWindowPrintsByAltP()
     {
         Form1 *form = d.open(d.main->cmdcalgs, d.main->form1);

@@ -1,11 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Print on a real print service: a CUPS daemon of the test's own, its configuration in a
-// temporary folder, listening only on a socket there, with a queue on A4 or Letter paper with
-// half-inch margins. Each row: what the user is told, that no field changed, and where the
-// statement went: to the queue (one page of its paper and orientation, figures at their column
-// edges, nothing outside the printable area) or into the documents folder.
+// Print on a CUPS daemon of the test's own, listening only on a socket in a temporary folder,
+// with a queue on A4 or Letter paper with half-inch margins.
 
 #include "salary/form1.h"
 #include "worksheetdriver.h"
@@ -33,12 +30,6 @@ bool write(const QString &path, const QString &text)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
-}
-
-QString defaultQueueOn(const char *paper)
-{
-    return QStringLiteral("lpadmin -p q -E -v file:///dev/null -P q.ppd -o PageSize=%1;lpadmin -d q;")
-        .arg(QLatin1String(paper));
 }
 
 } // namespace
@@ -102,7 +93,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("told");
         QTest::addColumn<QString>("pageSize"); // of the job the queue holds, in points; "" for none
         QTest::addColumn<bool>("scaled");
-        const QString a4 = defaultQueueOn("A4"), letter = defaultQueueOn("Letter");
+        const QString queue = QStringLiteral("lpadmin -p q -E -v file:///dev/null -P q.ppd -o PageSize=%1;lpadmin -d q;");
+        const QString a4 = queue.arg(QLatin1String("A4")), letter = queue.arg(QLatin1String("Letter"));
         QTest::newRow("A4: the tax statement as laid out") << a4 << false << "" << "595 x 842" << false;
         QTest::newRow("Letter: the tax statement made smaller to fit") << letter << false << "" << "612 x 792" << true;
         QTest::newRow("Letter: the salary statement, landscape") << letter << true << "" << "792 x 612" << false;
@@ -164,8 +156,7 @@ private Q_SLOTS:
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n[\\s\\S]*Page size:\\s+") + pageSize)),
                  qPrintable(info));
 
-        // Every word inside the half-inch margins. The first column's figures end at its edge (2.0
-        // or 6.0 inches), or short of it on a page made smaller, which then reaches the bottom margin.
+        // Every word inside the margins; the first column ends at its edge, or short of it when scaled.
         const double width = pageSize.section(u' ', 0, 0).toDouble(), height = pageSize.section(u' ', 2, 2).toDouble();
         double lowest = 0, firstColumnEnd = width;
         const QRegularExpression word(

@@ -1,12 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The three worksheets that Back hides, driven through the main window. What they share, as a
-// table: a worked case typed in and calculated by Enter, Back handing the result to the main
-// window, which comes forward with the focus on the next field and its Print disabled; Back
-// keeps their fields, Escape leaves them open, and the close box discards them, writing
-// nothing, so that the next opening starts afresh; the fields whose change disables Back, and a
-// refused Calculate that changes nothing. Then what each has of its own.
+// The three worksheets that Back hides, driven through the main window: what they share as a
+// table, then what each has of its own.
 
 #include "worksheetdriver.h"
 #include "worksheets/form2.h"
@@ -68,22 +64,15 @@ private Q_SLOTS:
         QFETCH(QStringList, names);
         QFETCH(QString, handedBack);
         QFETCH(QString, refused);
-        // As the salary statement's Back leaves the carriers.
-        const QStringList carried = d.words("10000 0 50000 2345 10000");
-        for (int i = 0; i < 5; ++i)
-            QList{d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa, d.main->txtmgc}[i]->setText(carried[i]);
+        carry();
         QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
         QVERIFY(d.main->cmdprint->isEnabled());
         auto *target = d.main->findChild<QLineEdit *>(names[2]);
 
         QPointer<QWidget> worksheet = open(calcButton, title);
         QVERIFY(worksheet);
-        const auto field = [&](const QString &nameAndText) {
-            return worksheet->findChild<QLineEdit *>(nameAndText.section(u':', 0, 0));
-        };
-        const auto click = [&](const QString &button) {
-            QTest::mouseClick(worksheet->findChild<QPushButton *>(button), Qt::LeftButton);
-        };
+        const auto field = [&](const QString &edit) { return worksheet->findChild<QLineEdit *>(edit.section(u':', 0, 0)); };
+        const auto click = [&](const QString &name) { QTest::mouseClick(worksheet->findChild<QPushButton *>(name), Qt::LeftButton); };
         for (const QString &edit : typed)
             d.type(field(edit), edit.section(u':', 1));
         QTest::keyClick(field(typed.last()), Qt::Key_Return);
@@ -127,11 +116,15 @@ private Q_SLOTS:
         }
     }
 
-    // Every opening overwrites the pay with the salary statement's totals, longer than typing allows.
-    void hraOpensWithThePayFilledIn()
+    // Typing is held to 10 characters; every opening overwrites the pay with the salary statement's
+    // totals, longer than that.
+    void hraTypingLimitAndPayFilledIn()
     {
         Form2 *form = openHra();
-        d.type(form->txtbp, QStringLiteral("999"));
+        for (EntryField *amount : {form->txtbp, form->txtnpa, form->txtda, form->txthra, form->txtRP}) {
+            d.type(amount, QStringLiteral("123456789012"));
+            QCOMPARE(amount->text(), QStringLiteral("1234567890"));
+        }
         QTest::mouseClick(form->cmdcal, Qt::LeftButton);
         QCOMPARE(openHra("12345678901.5 180000 60000 54000"), form);
         QCOMPARE(d.texts({form->txtbp, form->txtnpa, form->txtda, form->txthra}),
@@ -139,23 +132,17 @@ private Q_SLOTS:
         QVERIFY(!form->cmdback->isEnabled());
     }
 
-    void hraTypingLimit()
-    {
-        Form2 *form = openHra();
-        for (EntryField *amount : {form->txtbp, form->txtnpa, form->txtda, form->txthra, form->txtRP}) {
-            d.type(amount, QStringLiteral("123456789012"));
-            QCOMPARE(amount->text(), QStringLiteral("1234567890"));
-        }
-    }
-
-    void hraUnreadableCarrierOpensNothing()
+    // A carrier the worksheet cannot read opens nothing, and says why.
+    void unreadableCarrierOpensNothing()
     {
         QVERIFY(!openHra("0 0 12a 0"));
-        QCOMPARE(d.platform.messages, QStringList{u"\"HRA Received\" is not a number. Please enter an amount."_s});
+        d.main->txtmgc->setText(QStringLiteral("1e400"));
+        QVERIFY(!openSection80());
+        QCOMPARE(d.platform.messages, (QStringList{u"\"HRA Received\" is not a number. Please enter an amount."_s,
+                                                   u"A figure is too large to calculate with. Please check the amounts."_s}));
     }
 
-    // Self Occupied zeroes and disables the let house's fields and enables the loan date;
-    // interest and the results stay. Rented Out again keeps the loan date's choice.
+    // Self Occupied zeroes and disables the let house's fields; Rented Out keeps the loan date.
     void houseOptionGroupsEnableAndZero()
     {
         QVERIFY(openHouse());
@@ -220,37 +207,25 @@ private Q_SLOTS:
         QCOMPARE(d.tabStops(house->optso, 5), d.words("optso txtintt cmdtot opta499 optso"));
     }
 
-    // Into both of its fields, as shortest decimal text; nothing else is copied.
-    void section80OpeningCopiesThePensionFigure()
+    // Calculate writes the bonds' limit into their own field, Back enabled all the same; the next
+    // opening copies the pension figure into both its fields, as shortest decimal text, and no other.
+    void section80BondsLimitAndPensionFigure()
     {
         frmreb88 *form = openSection80();
         d.type(form->txt80ccdec, QStringLiteral("5000"));
         d.type(form->txt80ccdgc, QStringLiteral("6000"));
         d.type(form->txtgpf, QStringLiteral("7000"));
-        QTest::mouseClick(form->cmdtot, Qt::LeftButton);
-        d.main->txtmgc->setText(QStringLiteral("24000.50"));
-        QCOMPARE(openSection80(), form);
-        QCOMPARE(d.texts({form->txt80ccdec, form->txt80ccdgc, form->txtgpf}), d.words("24000.5 24000.5 7000"));
-        QVERIFY(!form->cmdbk->isEnabled());
-    }
-    void section80TooLargePensionFigureOpensNothing()
-    {
-        d.main->txtmgc->setText(QStringLiteral("1e400"));
-        QVERIFY(!openSection80());
-        QCOMPARE(d.platform.messages,
-                 QStringList{QStringLiteral("A figure is too large to calculate with. Please check the amounts.")});
-    }
-    // Calculate writes the bonds' limit into their own field; Back stays enabled all the same.
-    void section80BondsLimitLeavesBackEnabled()
-    {
-        frmreb88 *form = openSection80();
         d.type(form->txt80ccf, QStringLiteral("25000"));
         QTest::mouseClick(form->cmdtot, Qt::LeftButton);
-        QCOMPARE(d.texts({form->txt80ccf, form->txtgt80}), d.words("20000 20000"));
+        QCOMPARE(form->txt80ccf->text(), QStringLiteral("20000"));
         QVERIFY(form->cmdbk->isEnabled());
+        d.main->txtmgc->setText(QStringLiteral("24000.50"));
+        QCOMPARE(openSection80(), form);
+        QCOMPARE(d.texts({form->txt80ccdec, form->txt80ccdgc, form->txtgpf, form->txt80ccf}),
+                 d.words("24000.5 24000.5 7000 20000"));
+        QVERIFY(!form->cmdbk->isEnabled());
     }
-    // The message comes at the fifth keystroke, over the figure typed; then the limit stands in
-    // its place and the focus moves on to Donations.
+    // The message comes at the fifth keystroke; then the limit stands and the focus moves on.
     void section80MediclaimKeystroke()
     {
         frmreb88 *form = openSection80();
@@ -265,7 +240,6 @@ private Q_SLOTS:
     }
 
 private:
-    // The worksheet the Calc. button shows, found by its title.
     QWidget *open(const QString &calcButton, const QString &title)
     {
         QTest::mouseClick(d.main->findChild<QPushButton *>(calcButton), Qt::LeftButton);
@@ -276,18 +250,17 @@ private:
         return nullptr;
     }
 
-    // As the salary statement's Back leaves the carriers: basic pay, dearness, HRA received, grade pay.
-    Form2 *openHra(const char *carriers = "10000 0 50000 2345")
+    // As the salary statement's Back leaves the carriers: basic pay, dearness, HRA received, grade pay, MGC.
+    void carry(const char *carriers = "10000 0 50000 2345 10000")
     {
         const QStringList figures = d.words(carriers);
-        for (int i = 0; i < 4; ++i)
-            QList<QLineEdit *>{d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa}[i]->setText(figures[i]);
-        return d.open(d.main->cmdcalhr, d.main->form2);
+        for (int i = 0; i < figures.size(); ++i)
+            QList{d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa, d.main->txtmgc}[i]->setText(figures[i]);
     }
+    Form2 *openHra(const char *carriers = "10000 0 50000 2345") { carry(carriers); return d.open(d.main->cmdcalhr, d.main->form2); }
 
     Form4 *openHouse() { return house = d.open(d.main->cmdcalhp, d.main->form4); }
     frmreb88 *openSection80() { return d.open(d.main->cmdcalded80, d.main->reb88); }
-    // Clicks each option's round button, as the user would.
     void choose(const QString &names)
     {
         for (const QString &name : names.split(u' ', Qt::SkipEmptyParts)) {

@@ -1,9 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Pelmora team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Files of figures: every input of every window saved and opened again as typed, calculating to
-// the same figures; bad files refused with their reason and nothing changed; a failed save that
-// keeps the previous file; the question at Exit; and the reader fed damaged files.
+// Files of figures: saved and opened again as typed, bad files refused, a failed save harmless.
 
 #include "worksheetdriver.h"
 #include "app/windowfigures.h"
@@ -56,18 +54,15 @@ private Q_SLOTS:
         salary->cbonps->setEditText(u"Y"_s);
         const QStringList figures{u"%1,025"_s, u"%1e3"_s, u"-%1.5"_s, u"%1"_s};
         for (QWidget *window : formWindows()) {
-            int i = 0;
-            for (QLineEdit *field : window->findChildren<QLineEdit *>(QRegularExpression(u"^txt"_s))) {
-                ++i;
-                field->setText(figures[i % 4].arg(i));
-            }
+            const QList<QLineEdit *> fields = window->findChildren<QLineEdit *>(QRegularExpression(u"^txt"_s));
+            for (int i = 1; i <= fields.size(); ++i)
+                fields[i - 1]->setText(figures[i % 4].arg(i));
         }
         d.main->txtname->setText(u"Ravi Kumār ₹ नाम"_s);
         salary->txtnam->setText(u"A name of thirty-five characters ok"_s); // beyond what can be typed
         calculateEverywhere();
-        salary->hide();
-        d.main->form2.window()->hide();
-        d.main->reb88.window()->hide();
+        for (QWidget *shown : QWidgetList{salary, d.main->form2.window(), d.main->reb88.window()})
+            shown->hide();
         const QMap<QString, QString> before = windowsNow();
 
         QTest::keyClick(house, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
@@ -80,10 +75,9 @@ private Q_SLOTS:
         QTest::keyClick(d.main.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(d.platform.messages, QStringList());
         QCOMPARE(windowsNow(), before);
-        for (QWidget *window : formWindows()) {
+        for (QWidget *window : formWindows())
             for (QPushButton *commit : window->findChildren<QPushButton *>(QRegularExpression(u"^cmd(pr|ba?c?k)"_s)))
                 QVERIFY2(!commit->isEnabled(), qPrintable(commit->objectName()));
-        }
         QVERIFY(d.main->txtnti->toolTip().startsWith(u"From the opened file"_s));
         calculateEverywhere();
         QCOMPARE(windowsNow(), before);
@@ -191,14 +185,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("change");
         QTest::addColumn<Platform::UnsavedChanges>("answer");
         QTest::addColumn<bool>("closeBox");
-        QTest::addColumn<int>("questions");
         QTest::addColumn<int>("quits");
         QTest::addColumn<QString>("saved"); // txtgs in the file afterwards
         using Answer = Platform::UnsavedChanges;
-        QTest::newRow("unchanged") << "" << Answer::Cancel << false << 0 << 1 << "600000";
-        QTest::newRow("Save") << "1" << Answer::Save << false << 1 << 1 << "6000001";
-        QTest::newRow("Discard") << "1" << Answer::Discard << true << 1 << 1 << "600000";
-        QTest::newRow("Cancel") << "1" << Answer::Cancel << true << 1 << 0 << "600000";
+        QTest::newRow("unchanged") << "" << Answer::Cancel << false << 1 << "600000";
+        QTest::newRow("Save") << "1" << Answer::Save << false << 1 << "6000001";
+        QTest::newRow("Discard") << "1" << Answer::Discard << true << 1 << "600000";
+        QTest::newRow("Cancel") << "1" << Answer::Cancel << true << 0 << "600000";
     }
     void exitQuestion()
     {
@@ -213,7 +206,7 @@ private Q_SLOTS:
             QCOMPARE(d.main->close(), answer != Platform::UnsavedChanges::Cancel);
         else
             d.main->cmdexit->click();
-        QTEST(int(d.platform.questions.size()), "questions");
+        QCOMPARE(d.platform.questions.size(), change.isEmpty() ? 0 : 1); // asked only about a change
         QTEST(d.platform.quitRequests, "quits");
         const QJsonObject file = QJsonDocument::fromJson(contents(d.platform.fileChosen)).object();
         QTEST(file[u"windows"_s][u"frmmain"_s][u"txtgs"_s].toString(), "saved");
@@ -232,8 +225,7 @@ private Q_SLOTS:
         QVERIFY(d.platform.aboutTexts.value(0).contains(u"GPL-3.0-or-later"_s));
     }
 
-    // Every shorter file and every file with one byte spoilt: refused with a reason, or read
-    // to figures that are written and read back alike; never a crash.
+    // Every shorter file, and every file with a byte spoilt: refused, or read back alike; no crash.
     void damagedFiles()
     {
         d.open(d.main->cmdcalhp, d.main->form4);
@@ -266,13 +258,10 @@ private:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable"_ba;
     }
 
-    QList<QWidget *> formWindows() const
+    static QWidgetList formWindows()
     {
-        QList<QWidget *> windows;
-        for (QWidget *window : QApplication::topLevelWidgets()) {
-            if (qobject_cast<FormWindow *>(window))
-                windows.append(window);
-        }
+        QWidgetList windows = QApplication::topLevelWidgets();
+        windows.removeIf([](const QWidget *window) { return !qobject_cast<const FormWindow *>(window); });
         return windows;
     }
 

@@ -3,9 +3,7 @@
 
 #pragma once
 
-// Drives the real main window and the windows its Calc. buttons open, as the user does:
-// clicks, typing into fields that received the focus by Tab, and a recording platform that
-// answers message boxes.
+// Drives the real windows as the user does, with a recording platform answering message boxes.
 
 #include "recordingplatform.h"
 #include "app/frmmain.h"
@@ -22,7 +20,6 @@
 class WorksheetDriver
 {
 public:
-    // A fresh, active main window with every field at its initial text.
     bool start()
     {
         platform = RecordingPlatform();
@@ -39,23 +36,17 @@ public:
     Worksheet *open(QPushButton *calcButton, pelmora::WorksheetSlot<Worksheet> &slot)
     {
         QTest::mouseClick(calcButton, Qt::LeftButton);
-        if (!slot.exists())
-            return nullptr;
-        if (!QTest::qWaitForWindowActive(slot.window()))
+        if (slot.exists() && !QTest::qWaitForWindowActive(slot.window()))
             qWarning("the worksheet did not become active");
-        return slot.window();
+        return slot.exists() ? slot.window() : nullptr;
     }
 
-    // Enters the field (or box) by Tab, which selects its text, and types over it; an empty
-    // text is a Backspace over the selection.
+    // Enters the field by Tab, which selects its text, and types over it ("": a Backspace).
     static void type(QWidget *field, const QString &text)
     {
         field->clearFocus();
         field->setFocus(Qt::TabFocusReason);
-        if (text.isEmpty())
-            QTest::keyClick(field, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(field, text);
+        text.isEmpty() ? QTest::keyClick(field, Qt::Key_Backspace) : QTest::keyClicks(field, text);
     }
 
     // Alt and the button's access key. The button shows itself pressed for a moment first.
@@ -105,8 +96,7 @@ public:
                    ? platform.messages : QStringList{QStringLiteral("fields changed")};
     }
 
-    // The named fields of the window whose change disables the commit button that Calculate
-    // enabled, in alphabetical order. Each field is written as another window would write it.
+    // The fields whose change, as another window writes, disables the commit button, sorted.
     static QStringList fieldsDisabling(const QWidget *window, QAbstractButton *calculate, const QAbstractButton *commit)
     {
         QStringList disabling;
@@ -122,7 +112,6 @@ public:
         return disabling;
     }
 
-    // The object names of the controls the Tab key visits, starting at the given one.
     static QStringList tabStops(QWidget *first, qsizetype count)
     {
         first->setFocus(Qt::TabFocusReason);
@@ -134,7 +123,6 @@ public:
         return visited;
     }
 
-    // "a b c" as {"a", "b", "c"}.
     static QStringList words(const char *text) { return QString::fromUtf8(text).split(u' '); }
 
     RecordingPlatform platform;

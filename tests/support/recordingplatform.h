@@ -31,8 +31,7 @@ public:
         return browserAvailable;
     }
     void quit() override { ++quitRequests; }
-    // Each statement is recorded on a printer of its own, kept in printJobs; or, when asked
-    // for, goes to the system's default printer, patient for as long as given.
+    // Each statement recorded in printJobs; or, given patience, to the system's default printer.
     void print(QWidget *owner, const QString &documentName, const pelmora::Statement &statement) override
     {
         if (printServicePatience.count())

@@ -3,9 +3,7 @@
 
 #pragma once
 
-// A printer that writes down each operation as a line ("x 5.5", "print Gross Salary :-")
-// instead of drawing. Every character is 0.1 inch wide, so that positions do not depend on the
-// fonts installed.
+// A printer that records each operation as a line ("x 5.5"); every character is 0.1 inch wide.
 
 #include "print/printer.h"
 
@@ -39,7 +37,6 @@ public:
         return {};
     }
 
-    // The texts printed, in order.
     QStringList printed() const
     {
         QStringList texts;

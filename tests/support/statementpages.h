@@ -3,9 +3,7 @@
 
 #pragma once
 
-// The two statements' pages as tables, one line for each text, rule or setting in print order,
-// and the "named" filling of the fields that the tables expect: every field holds its own name,
-// so the page shows where each figure came from, except the figures that a statement adds up.
+// The statements' pages as tables, and the "named" filling: every field holds its own name.
 
 #include "recordingprinter.h"
 #include "core/credits.h"
@@ -18,25 +16,22 @@
 #include <optional>
 #include <string>
 
-// Lines as the tables write them: "R 6 1.3 9b frmmain.txtgs" is a text that ends at the edge 6
-// (L: starts at x, C: is centred across a width) at y 1.3, in 9 points bold (i italic, u
-// underlined, ? never set); "- 4 1.9 5" a rule from x 4 to 5 at y 1.9.
+// "R 6 1.3 9b frmmain.txtgs": a text ending at the edge 6 (L: starting at x, C: centred across a
+// width) at y 1.3 in 9 points bold (i italic, u underlined, ? never set); "- 4 1.9 5": a rule.
 struct PageLines {
     void text(char kind, float at, float y, const std::string &text)
     {
         QString style = font[0] ? QString::number(*font[0]) : QStringLiteral("?");
         for (int i = 1; i < 4; ++i)
             style += !font[i] ? QStringLiteral("?") : *font[i] ? QString(QLatin1Char("biu"[i - 1])) : QString();
-        lines << QStringLiteral("%1 %2 %3 %4 ").arg(QLatin1Char(kind)).arg(at).arg(y).arg(style)
-                     + QString::fromStdString(text);
+        lines << QStringLiteral("%1 %2 %3 %4 ").arg(QLatin1Char(kind)).arg(at).arg(y).arg(style) + QString::fromStdString(text);
     }
     void rule(float y, float x1, float x2) { lines << QStringLiteral("- %1 %2 %3").arg(x1).arg(y).arg(x2); }
     QStringList lines;
     std::array<std::optional<float>, 4> font; // size, bold, italic, underline
 };
 
-// The statement as the tables write it, with its settings other than the font style as they
-// come. A font setting that changes nothing is a line of its own.
+// A font setting that changes nothing is a line of its own.
 inline QStringList described(const pelmora::Statement &statement)
 {
     using namespace pelmora;
@@ -48,10 +43,7 @@ inline QStringList described(const pelmora::Statement &statement)
                 lines << QStringLiteral("again ") + QString::fromLatin1(names[property]);
             font[property] = value;
         }
-        void operator()(const ScaleModeSetting &s)
-        {
-            lines << QLatin1String(s.mode == ScaleMode::Inches ? "inches" : "another scale");
-        }
+        void operator()(const ScaleModeSetting &s) { lines << QLatin1String(s.mode == ScaleMode::Inches ? "inches" : "?"); }
         void operator()(const OrientationSetting &s)
         {
             lines << QLatin1String(s.orientation == Orientation::Portrait ? "portrait" : "landscape");
@@ -167,10 +159,8 @@ inline const QStringList &taxPage()
     return page;
 }
 
-// The columns of a month row after its caption, left to right.
 inline const char *const monthColumns[] = {"txtbp", "txtgp", "txtda", "txthra", "txtmgc", "txttpa2", "txtttl"};
 
-// The salary window's field of the array at the index: "Form1.txtbp(2)".
 inline std::string element(const char *array, int index)
 {
     return std::string("Form1.") + array + "(" + std::to_string(index) + ")";
@@ -191,11 +181,10 @@ inline const QStringList &salaryPage()
         p.right(1.8f, heading, 2.0f, "Pay");
         p.right(1.8f, heading, 4.0f, "Allowance");
         // Rows 0 and 1 are printed only as the arrears they add up to.
-        const float rowY[] = {2.0f, 2.2f, 2.4f, 2.6f, 2.8f, 3.0f, 3.2f, 3.4f, 3.6f, 3.8f, 4.0f, 4.2f};
         for (int row = 2; row <= 13; ++row) {
-            p.right(rowY[row - 2], regular, 1.0f, std::string(pelmora::salary::monthCaptions[row]));
+            p.right(2.0f + 0.2f * float(row - 2), regular, 1.0f, std::string(pelmora::salary::monthCaptions[row]));
             for (int column = 0; column < 7; ++column)
-                p.right(rowY[row - 2], regular, 2.0f + float(column), element(monthColumns[column], row));
+                p.right(2.0f + 0.2f * float(row - 2), regular, 2.0f + float(column), element(monthColumns[column], row));
         }
         p.rule(4.4f, 1.0f, 8.1f);
         p.right(4.4f, regular, 1.0f, "DA Arr.");
@@ -226,9 +215,7 @@ inline const QStringList &salaryPage()
     return page;
 }
 
-// What the named filling puts into the field of that name ("frmmain.txtgs", "Form1.txtbp(2)").
-// The fields that are only added up hold figures that try the sums: whole, fractions, 12
-// followed by letters beside an empty field.
+// The fields that are only added up hold figures that try the sums.
 inline std::string filling(const std::string &name)
 {
     static const std::map<std::string, std::string> figures = {
@@ -239,8 +226,7 @@ inline std::string filling(const std::string &name)
     return figure == figures.end() ? name : figure->second;
 }
 
-// A statement's texts filled by name, with the named filling or another. The members go in the
-// order their structs declare.
+// A statement's texts filled by name, in the order the structs declare them.
 using Filling = std::string (*)(const std::string &name);
 inline pelmora::TaxStatementTexts namedTaxTexts(Filling fill = filling)
 {
@@ -272,7 +258,6 @@ inline pelmora::SalaryStatementTexts namedSalaryTexts()
     return t;
 }
 
-// The statement of texts whose sums fit a double, and what it prints.
 inline pelmora::Statement built(const pelmora::Calculation<pelmora::Statement> &outcome)
 {
     return std::get<pelmora::Statement>(outcome);
