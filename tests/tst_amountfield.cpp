@@ -4,8 +4,61 @@
 #include "worksheetdriver.h"
 
 #include <QClipboard>
+#include <QPainter>
 
 using namespace pelmora;
+
+namespace {
+
+// The width of the dark pixels of an image right of a given column, inside a 3-pixel border.
+int inkWidth(const QImage &image, int fromX)
+{
+    int left = image.width(), right = -1;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = std::max(3, fromX); x < image.width() - 3; ++x) {
+            if (qGray(image.pixel(x, y)) < 160) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return right - left + 1;
+}
+
+QImage drawn(QLineEdit *field)
+{
+    field->deselect();
+    return field->grab().toImage();
+}
+
+// Whether the field's left edge, where its mark goes, is bare.
+bool bareLeftEdge(QLineEdit *field, int markRoom)
+{
+    const QImage image = drawn(field);
+    const QRgb base = field->palette().color(QPalette::Base).rgb();
+    for (int y = 3; y < image.height() - 3; ++y)
+        for (int x = 3; x < markRoom; ++x)
+            if (image.pixel(x, y) != base)
+                return false;
+    return true;
+}
+
+// Whether all of the text is drawn right of the mark's room: its ink is as wide as the same
+// text's drawn alone in the field's type. A character hidden under the mark or scrolled out of
+// view takes at least a narrow glyph's width off it.
+bool whole(QLineEdit *field, int markRoom)
+{
+    QImage alone(field->size() * 4, QImage::Format_RGB32);
+    alone.fill(field->palette().color(QPalette::Base));
+    QPainter painter(&alone);
+    painter.setFont(field->font());
+    painter.setPen(field->palette().color(QPalette::Text));
+    painter.drawText(QPoint(10, alone.height() / 2), field->text());
+    painter.end();
+    return qAbs(inkWidth(drawn(field), markRoom) - inkWidth(alone, 0)) <= 1;
+}
+
+} // namespace
 
 // Every entry field's behaviour, tried on the main window's fields with Print as commit button.
 class TestAmountField : public QObject
@@ -76,12 +129,65 @@ private Q_SLOTS:
         QCOMPARE(field->text(), QStringLiteral("25,000"));
         QVERIFY(mark->isVisible());
         QCOMPARE(mark->toolTip(), QStringLiteral("Read as 25: a comma ends the figure here. Type 25000."));
+        // A screen reader hears it too, after how the figure was worked out where it was.
+        QCOMPARE(field->accessibleDescription(), mark->toolTip());
+        field->explain(QStringLiteral("Typed"));
+        QCOMPARE(field->accessibleDescription(), QStringLiteral("Typed. ") + mark->toolTip());
+        QCOMPARE(field->toolTip(), QStringLiteral("Typed"));
         field->setReading(Reading::Strict);
         QCOMPARE(field->readingHint(), QString());
         field->setText(QStringLiteral("12abc"));
         QCOMPARE(field->readingHint(), QStringLiteral("Not a number: Calculate will refuse it"));
         field->setText(QStringLiteral("25000"));
         QVERIFY(!mark->isVisible());
+    }
+
+    // What is drawn, not only what is set: no mark until the text warns, then one that covers
+    // nothing, and every digit of a long figure in any field, however narrow.
+    void drawnAsShown_data()
+    {
+        QTest::addColumn<QString>("calc"); // the Calc. button that opens the field's window
+        QTest::addColumn<QString>("field");
+        QTest::newRow("main window, amount") << "" << "txttp";
+        QTest::newRow("main window, result") << "" << "txtnti";
+        QTest::newRow("main window, house property's figure") << "" << "txthp";
+        QTest::newRow("salary statement, pay of a month") << "cmdcalgs" << "txtbp(2)";
+        QTest::newRow("salary statement, arrears pay") << "cmdcalgs" << "txtgp(0)";
+        QTest::newRow("salary statement, result of a month") << "cmdcalgs" << "txtttl(13)";
+        QTest::newRow("salary statement, annual figure") << "cmdcalgs" << "txtoth(2)";
+        QTest::newRow("HRA exemption") << "cmdcalhr" << "txtRP";
+        QTest::newRow("house property") << "cmdcalhp" << "txtintt";
+        QTest::newRow("section 80") << "cmdcalded80" << "txtgpf";
+    }
+    void drawnAsShown()
+    {
+        QFETCH(QString, calc);
+        QFETCH(QString, field);
+        QWidget *window = d.main.get();
+        if (!calc.isEmpty()) {
+            QTest::mouseClick(d.main->findChild<QPushButton *>(calc), Qt::LeftButton);
+            QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() != d.main.get(); }));
+            window = QApplication::activeWindow();
+        }
+        auto *shown = window ? window->findChild<QLineEdit *>(field) : nullptr;
+        QVERIFY(shown);
+        shown->clearFocus();
+        const int markRoom = 26; // a 16-pixel icon, as Qt places it
+        QVERIFY(bareLeftEdge(shown, markRoom));
+
+        if (auto *amount = qobject_cast<AmountField *>(shown); amount && !amount->isReadOnly()) {
+            d.type(amount, QStringLiteral("12abc"));
+            amount->clearFocus();
+            QVERIFY(!bareLeftEdge(amount, markRoom));
+            QVERIFY(whole(amount, markRoom));
+            d.type(amount, QStringLiteral("0"));
+            amount->clearFocus();
+            QVERIFY(bareLeftEdge(amount, markRoom));
+        }
+        for (const char *figure : {"1250000.50", "25000.75", "-12345678901234", "123456789012345"}) {
+            shown->setText(QString::fromLatin1(figure));
+            QVERIFY2(whole(shown, 0), figure);
+        }
     }
 
 private:

@@ -284,10 +284,7 @@ void Form1::watchInputs()
         m_commit.watch(extra);
     m_basicPay = new FillDownColumn(txtbp, this);
     // The July pay is explained only while it is the increment Calculate wrote.
-    connect(txtbp[salary::julyRow], &QLineEdit::textChanged, this, [july = txtbp[salary::julyRow]] {
-        july->setToolTip({});
-        july->setAccessibleDescription({});
-    });
+    connect(txtbp[salary::julyRow], &QLineEdit::textChanged, this, [july = txtbp[salary::julyRow]] { july->explain({}); });
     m_gradePay = new FillDownColumn(txtgp, this);
 
     // A new choice or the increment switched on or off makes the figures stale as well.

@@ -6,6 +6,7 @@
 #include "keyboardentry.h"
 
 #include "fieldtexts.h"
+#include "wholetext.h"
 
 #include <QAction>
 #include <QFocusEvent>
@@ -87,13 +88,36 @@ void EntryField::mouseReleaseEvent(QMouseEvent *event)
 
 NameField::NameField(QWidget *parent) : EntryField(parent) {}
 
-AmountField::AmountField(QWidget *parent)
-    : EntryField(parent), m_readingMark(new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), this))
+namespace {
+
+// The pixels a mark added with QLineEdit::addAction takes at the field's edge: Qt places its
+// button a quarter of an icon from the edge, an icon and six pixels wide.
+int markRoom(const QWidget *field)
 {
-    m_readingMark->setVisible(false);
+    const int icon = field->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, field);
+    return icon / 4 + icon + 6;
+}
+
+} // namespace
+
+AmountField::AmountField(QWidget *parent)
+    : EntryField(parent)
+    , m_readingMark(new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), this))
+    , m_wholeText(new WholeText(this))
+{
+    // QLineEdit shows the button of an action it is given whether the action is visible or not;
+    // the button hides only when it is told that its action changed. So the mark is hidden
+    // after it is added, never before.
     addAction(m_readingMark, QLineEdit::LeadingPosition);
+    m_readingMark->setVisible(false);
     setAlignment(Qt::AlignRight);
     setText(QStringLiteral("0"));
+}
+
+void AmountField::explain(const QString &working)
+{
+    m_working = working;
+    describe();
 }
 
 void AmountField::setReading(Reading reading)
@@ -125,10 +149,23 @@ void AmountField::showReading()
         return;
     m_readingMark->setToolTip(words);
     m_readingMark->setVisible(!hint.empty());
+    m_wholeText->setMarkRoom(hint.empty() ? 0 : markRoom(this));
+    describe();
+}
+
+void AmountField::describe()
+{
+    // What a screen reader says of the field: how it was worked out, and how its text reads.
+    const QString hint = m_readingMark->toolTip();
+    const QString description = m_working.isEmpty() || hint.isEmpty() ? m_working + hint
+                                                                      : m_working + QStringLiteral(". ") + hint;
+    setToolTip(m_working);
+    setAccessibleDescription(description);
 }
 
 ResultField::ResultField(QWidget *parent) : QLineEdit(parent)
 {
+    new WholeText(this);
     setAlignment(Qt::AlignRight);
     writeFigure(this, "0", notWorkedOutYet);
     showAsResult(this);

@@ -13,6 +13,7 @@
 namespace pelmora {
 
 class KeyboardEntry;
+class WholeText;
 
 // An editable field. Every change of its text, typed or written by the program, emits
 // changed(); entering it by any means (Tab, click, program) selects its whole text. An Alt
@@ -49,7 +50,7 @@ public:
 
 // An amount: right-aligned, initially "0", and an emptied amount becomes "0" at once. A text that
 // does not count as typed shows a warning mark inside the left edge, its tooltip saying how the
-// text is read.
+// text is read; the mark never hides a character, and the whole text stays in view.
 class AmountField : public EntryField
 {
     Q_OBJECT
@@ -60,18 +61,25 @@ public:
     void setReading(Reading reading);
     // What the mark says; empty while the text reads as typed and no mark is shown.
     QString readingHint() const;
+    // How the figure shown was worked out, for its tooltip; a screen reader hears it with the
+    // reading hint.
+    void explain(const QString &working);
 
 protected:
     void afterChange() override;
 
 private:
     void showReading();
+    void describe();
 
     Reading m_reading = Reading::Lenient;
     QAction *m_readingMark;
+    WholeText *m_wholeText;
+    QString m_working;
 };
 
 // A computed figure: read-only, right-aligned, dark red, skipped by the Tab key, initially "0".
+// Its whole text stays in view.
 class ResultField : public QLineEdit
 {
     Q_OBJECT

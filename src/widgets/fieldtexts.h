@@ -6,6 +6,7 @@
 // Between a window's fields and the rules: the texts the rules read, the texts they worked
 // out, and the message when they could not go on.
 
+#include "amountfield.h"
 #include "platform.h"
 #include "core/calculation.h"
 #include "core/working.h"
@@ -45,6 +46,11 @@ inline void writeFigure(QLineEdit *field, const std::string &text, std::string_v
 {
     field->setText(QString::fromStdString(text));
     const QString words = QString::fromUtf8(working.data(), qsizetype(working.size()));
+    // An amount says how its text reads as well.
+    if (auto *amount = qobject_cast<AmountField *>(field)) {
+        amount->explain(words);
+        return;
+    }
     field->setToolTip(words);
     field->setAccessibleDescription(words);
 }
