@@ -53,6 +53,8 @@ private Q_SLOTS:
         QTest::newRow("Alt+B in a choice box replaces nothing")
             << "click:cmdcalgs active:Form1 tab:cboclass1 key:alt+b key:End type:1" << "cboclass1" << "X1";
 
+        QTest::newRow("the salary statement opens with the pension scheme selected")
+            << "click:cmdcalgs active:Form1 type:Y" << "cbonps" << "Y";
         QTest::newRow("AltGr still types the characters it is for")
             << "layout:de tab:txtname key:ISO_Level3_Shift+q key:ISO_Level3_Shift+e" << "txtname" << "@€";
         QTest::newRow("reopening the HRA worksheet selects the rent")

@@ -200,11 +200,12 @@ private Q_SLOTS:
         row("increment raised to the next ten", worked, "july=3 % of (25000 + 4600) = 888, raised to the next ten: 890; 25000 + 890 = 25890");
         row("increment 890.01 already a multiple of ten", u"bp*=25067;gp*=4600"_s,
             "july=3 % of (25067 + 4600) = 890.01, rounded: 890, a multiple of ten; 25067 + 890 = 25957");
-        row("DA arrears", worked, "da0=80 % of (25000 + 4600) = 23680 less 72 % already paid = 21312: 2368");
+        row("DA arrears", worked, "da0=80 % of (25000 + 4600) = 23680 less the 72 % already paid 21312 = 2368");
         row("DA half to even", u"bp*=29605;inc=0"_s, "da6=90 % of (29605 + 0) = 26644.5, rounded to even: 26644");
         row("HRA by class", worked, "hra6=Class X: 30 % of (25890 + 4600) = 9147");
         row("TPA arrears, middle tier by grade pay", worked,
-            "tpa0=A/A-1 middle tier (grade pay 4600 is 4200 or more): 80 % of 1600 = 1280 less 72 % already paid = 1152: 128");
+            "tpa0=A/A-1 middle tier (grade pay 4600 is 4200 or more): arrears of the DA on 1600: 80 % of it 1280 less the 72 % "
+            "already paid 1152 = 128");
         row("TPA higher tier", u"bp*=20000;gp*=5400;inc=0"_s, "tpa6=A/A-1 higher tier (grade pay 5400 is 5400 or more): 3200 + 90 % of 3200 = 6080");
         row("TPA lower tier", u"tpa=Oth.;bp*=7439;gp*=2800;inc=0"_s,
             "tpa2=Oth. lower tier (grade pay 2800 below 4200, basic pay 7439 below 7440): 400 + 80 % of 400 = 720");
@@ -215,7 +216,7 @@ private Q_SLOTS:
         row("row total, arrears", worked, "ttl0=DA 2368 + TPA 128 + MGC 237 = 2733");
         row("row total", worked, "ttl2=B.PAY 25000 + G.PAY 4600 + DA 23680 + HRA 8880 + TPA 2880 + MGC 5328 = 70368");
         row("a column total in runs", worked, "dat=Jan 13 to Feb 14: 2368 × 2 + 23680 × 4 + 27441 × 8 = 318984");
-        row("grand total", worked + u";oth1=2500.5"_s, "gtotal=TOTAL 894226 + annual figures 0 + 2500.5 + 0 × 4 = 896726.5");
+        row("grand total", worked + u";oth1=2500.5"_s, "gtotal=TOTAL 894226 + the annual figures Bonus 2500.5 = 896726.5 (the other annual figures are 0)");
 
         // Refusals: "!message".
         const QString hra = QStringLiteral("!\"HRA class\" must be one of \"X\", \"Y\", \"Z\" or \"NA\".");
@@ -316,12 +317,13 @@ private Q_SLOTS:
                  (QStringList{QStringLiteral("Ravi Kumar Venkataraman Rao Iyer"), QStringLiteral("25000")}));
         d.type(form->txtnam, QStringLiteral("Ravi Kumar Venkataraman Rao Iyer"));
         QCOMPARE(form->txtnam->text(), u"Ravi Kumar Venkataraman Ra");
-        // The focus the program gives a class box selects its text, so that typing replaces it.
-        for (QComboBox *box : {form->cboclass1, form->cboclass3}) {
+        // The focus the program gives a box selects its text, so that typing replaces it.
+        for (QComboBox *box : {form->cbonps, form->cboclass1, form->cboclass3}) {
             box->setFocus();
             QTest::keyClicks(box, QStringLiteral("NA"));
         }
-        QCOMPARE(form->cboclass1->currentText() + u' ' + form->cboclass3->currentText(), u"NA NA");
+        QCOMPARE(form->cbonps->currentText() + u' ' + form->cboclass1->currentText() + u' ' + form->cboclass3->currentText(),
+                 u"NA NA NA");
 
         // The close box discards the window; the next opening starts afresh.
         QTest::keyClick(form->cbonps, Qt::Key_Up);

@@ -60,17 +60,17 @@ private Q_SLOTS:
         row("income from salary", worked, "txtnsal=Gross salary 600000 − exempt allowances 59600 = 540400");
         row("gross total income", worked, "txtgti=Salary 540400 + house property 0 + other sources 5000 = 545400");
         row("net taxable income", worked, "txtnti=545400 − 100000 = 445400, rounded to tens (a half to the even ten): 445400");
-        row("relief held to 2000", worked, "txtrel87A=Gross tax 24540, at most 2000: 2000");
-        row("net tax", worked, "txtntax=24540 − (2000 + 0) = 22540");
-        row("cess rounded", worked, "txtcess=3 % of 22540 = 676.2, rounded: 676");
+        row("relief held to 2000", worked, "txtrel87A=Net taxable income 445400 is 500000 or less: the gross tax 24540, at most 2000: 2000");
+        row("net tax", worked, "txtntax=Gross tax 24540 − (relief u/s 87A 2000 + relief u/s 89 0) = 22540");
+        row("cess rounded", worked, "txtcess=3 % of net tax 22540 = 676.2, rounded: 676");
         row("total tax", worked, "txtttax=Net tax 22540 + cess 676 = 23216");
-        row("negative balance", worked, "txtbaltax=Total tax 23216 − tax deducted 40000 = -16784");
+        row("negative balance", worked, "txtbaltax=Total tax 23216 − tax deducted 40000 = -16784: a refund of 16784");
         row("bound 200000: no tax", "200000 0 0 0 0 0 0 0", "txtgtax=200000 is 200000 or less: no tax");
         row("20 % band", "712190 0 0 0 0 0 0 0", "txtgtax=30000 + 20 % of (712190 − 500000) = 72438");
         row("30 % band", "1000010 0 0 0 0 0 0 0", "txtgtax=130000 + 30 % of (1000010 − 1000000) = 130003");
         row("no relief above 500000", "500010 0 0 0 0 0 0 0", "txtrel87A=Net taxable income 500010 is above 500000: no relief");
-        row("net tax held at 0", "100000 0 0 -30000 0 165000 5000 1000", "txtntax=0 − (0 + 5000) = -5000, below 0: 0");
-        row("cess: a half goes to even", "221500 0 0 0 0 0 0 0", "txtcess=3 % of 150 = 4.5, rounded to even: 4");
+        row("net tax held at 0", "100000 0 0 -30000 0 165000 5000 1000", "txtntax=Gross tax 0 − (relief u/s 87A 0 + relief u/s 89 5000) = -5000, below 0: 0");
+        row("cess: a half goes to even", "221500 0 0 0 0 0 0 0", "txtcess=3 % of net tax 150 = 4.5, rounded to even: 4");
     }
     void results()
     {

@@ -123,7 +123,7 @@ private Q_SLOTS:
         row("lone minus in interest", "0 0 - 0", "\"Interest on Borrowed Capital\" is not a number. Please enter an amount.");
         row("deductions beyond a double", "0 0 1.7e308 1.7e308", tooLarge);
         row("working: worked case, let out", "120000 12000 200000 0",
-            "txttd=Interest 200000 (no limit: let out) + repairs 32400 + others 0 = 232400");
+            "txttd=Interest 200000 (no limit: rented out) + repairs 32400 + others 0 = 232400");
         row("working: repairs 3703.5 to even", "12345 0 0 0", "txtrep=30 % of 12345 = 3703.5, rounded to even: 3704");
         row("working: 30000 limit of a loan before 1-4-99", "self -99 0 0 30000.5 0",
             "txttd=Interest 30000.5 limited to 30000 (loan before 1-4-99) + repairs 0 + others 0 = 30000");
@@ -164,11 +164,13 @@ private Q_SLOTS:
         row("negative items reduce the totals", "50000 -60000", "0 0 0 0 0 0 -500", "-10000 -10000 0 -10500");
         row("sum of items beyond a double", "1e308 1e308", "0 0 0 0 0 0 0", tooLarge);
         row("working: exactly 100000 is not limited", "60000", "20000 20000 10000 0 0 0 0",
-            "txttot1=60000 + 20000 + 20000 = 100000, not above 100000; + government's contribution 10000 = 110000");
+            "txttot1=80C 60000 + 80CCC 20000 + employee's contribution 20000 = 100000, not above 100000; + government's contribution 10000 = 110000");
         row("working: above the limit", "60000", "20000 30000 30000 0 0 0 0",
-            "txttot1=60000 + 20000 + 30000 = 110000, above 100000: 100000 + government's contribution 30000 = 130000");
+            "txttot1=80C 60000 + 80CCC 20000 + employee's contribution 30000 = 110000, above 100000: 100000 + government's contribution 30000 = 130000");
+        row("working: the 80C items by name, those of 0 left out", "100000 0 0 12720", "0 0 0 0 0 0 0",
+            "txt80c=80C items GPF 100000 + LIC 12720 = 112720 (the other 80C items are 0)");
         row("working: 80CCF above its limit", "100000", "0 0 10000 25000 30000 5000 0",
-            "txtgt80=110000 + 80D 30000 + 80G 5000 + 80CCF 20000 (25000 is above its limit) + others 0 = 165000");
+            "txtgt80=80C+80CCC+80CCD 110000 + 80D 30000 + 80G 5000 + 80CCF 20000 (25000 is above its limit) + others 0 = 165000");
     }
     void totals()
     {
@@ -178,7 +180,8 @@ private Q_SLOTS:
         const auto outcome = computeSection80(section80Inputs(items80C, others));
         const auto *r = std::get_if<Section80Results>(&outcome);
         const std::string shown = !r ? std::get<CalculationError>(outcome).message()
-            : results.contains(u'=') ? working(results, {{"txttot1", r->workings.txttot1}, {"txtgt80", r->workings.txtgt80}})
+            : results.contains(u'=') ? working(results, {{"txt80c", r->workings.txt80c}, {"txttot1", r->workings.txttot1},
+                                                        {"txtgt80", r->workings.txtgt80}})
                                      : r->txt80c + ' ' + r->txttot1 + ' ' + r->txt80ccf + ' ' + r->txtgt80;
         QCOMPARE(QString::fromStdString(shown), results);
     }

@@ -53,7 +53,7 @@ private Q_SLOTS:
                                     << d.words("txt80ccc txt80ccdec txt80ccdgc txt80ccf txt80d txt80g txtgis txtgpf "
                                                "txthba txtinf txtlic txtnsc txtnsci txtos txtoth txtppf txttf1 txttf2")
                                     << "" // every field is read leniently
-                                    << "txt80c:The 80C items: 100000 + 0 × 10 = 100000";
+                                    << "txt80c:80C items GPF 100000 = 100000 (the other 80C items are 0)";
     }
     void lifecycle()
     {

@@ -13,6 +13,11 @@ namespace pelmora {
 
 namespace {
 
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
 // As decimalText() writes it; whole figures, nearly all of them, take the quick way.
 void appendFigure(std::string &text, double value)
 {
@@ -39,7 +44,7 @@ void appendRounded(std::string &text, Rounded figure)
     text.insert(end, half ? ", rounded to even: " : ", rounded: ");
 }
 
-void appendSum(std::string &text, const std::vector<double> &terms)
+void appendTerms(std::string &text, const std::vector<double> &terms)
 {
     for (std::size_t i = 0; i < terms.size();) {
         std::size_t run = 1;
@@ -56,72 +61,62 @@ void appendSum(std::string &text, const std::vector<double> &terms)
     }
 }
 
+void appendNamedTerms(std::string &text, const NamedTerms &sum)
+{
+    bool first = true;
+    for (const NamedTerms::Term &term : sum.terms) {
+        if (term.figure == 0)
+            continue;
+        if (!first)
+            text += " + ";
+        first = false;
+        text += term.name.text();
+        text += ' ';
+        appendFigure(text, term.figure);
+    }
+    if (first)
+        text += '0';
+}
+
 } // namespace
-
-Working::Working(std::string_view pattern, std::initializer_list<Part> parts) : m_pattern(pattern)
-{
-    m_count = std::min(parts.size(), capacity);
-    std::copy_n(parts.begin(), m_count, m_parts);
-}
-
-Working &Working::operator=(const Working &other)
-{
-    m_pattern = other.m_pattern;
-    m_count = other.m_count;
-    std::copy_n(other.m_parts, m_count, m_parts);
-    m_terms = other.m_terms;
-    return *this;
-}
-
-Working &Working::operator=(Working &&other) noexcept
-{
-    m_pattern = other.m_pattern;
-    m_count = other.m_count;
-    std::copy_n(other.m_parts, m_count, m_parts);
-    m_terms = std::move(other.m_terms);
-    return *this;
-}
-
-Working::Working(std::string_view pattern, std::initializer_list<Part> parts, std::vector<double> terms)
-    : Working(pattern, parts)
-{
-    m_terms = std::move(terms);
-}
 
 void Working::Part::appendTo(std::string &text) const
 {
-    switch (m_kind) {
-    case Kind::Figure:
-        appendFigure(text, m_figure.exact);
-        break;
-    case Kind::Words:
-        text.append(m_words.data, m_words.size);
-        break;
-    case Kind::Rounded:
-        appendRounded(text, m_figure);
-        break;
-    }
+    std::visit(Overloaded{
+                   [&](double figure) { appendFigure(text, figure); },
+                   [&](Words words) { text += words.text(); },
+                   [&](Rounded figure) { appendRounded(text, figure); },
+                   [&](const Terms &sum) { appendTerms(text, sum.figures); },
+                   [&](const NamedTerms &sum) { appendNamedTerms(text, sum); },
+               },
+               m_part);
 }
+
+bool NamedTerms::leavesOut() const
+{
+    return std::any_of(terms.begin(), terms.end(), [](const Term &term) { return term.figure == 0; });
+}
+
+Working::Working(Words pattern, std::initializer_list<Part> parts) : m_pattern(pattern), m_parts(parts) {}
+
+Working::Working(Words pattern, std::vector<Part> parts) : m_pattern(pattern), m_parts(std::move(parts)) {}
 
 std::string Working::text() const
 {
+    const std::string_view pattern = m_pattern.text();
     std::string text;
-    text.reserve(m_pattern.size() + 24 * m_count + 10 * m_terms.size());
+    text.reserve(pattern.size() + 24 * m_parts.size());
     std::size_t next = 0;
     std::size_t from = 0;
-    for (auto at = m_pattern.find('{'); at != std::string_view::npos; at = m_pattern.find('{', from)) {
-        text += m_pattern.substr(from, at - from);
-        if (m_pattern.substr(at, 3) == "{+}") {
-            appendSum(text, m_terms);
-            from = at + 3;
-            continue;
-        }
+    for (auto at = pattern.find("{}"); at != std::string_view::npos; at = pattern.find("{}", from)) {
+        text += pattern.substr(from, at - from);
         from = at + 2;
-        if (next >= m_count)
-            continue;
-        m_parts[next++].appendTo(text);
+        if (next < m_parts.size())
+            m_parts[next++].appendTo(text);
+        else
+            text += '?';
     }
-    text += m_pattern.substr(from);
+    text += pattern.substr(from);
     return text;
 }
 

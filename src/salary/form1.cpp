@@ -83,8 +83,8 @@ QString text(std::string_view utf8)
 QStringList entries(const auto &list)
 {
     QStringList texts;
-    for (std::string_view entry : list)
-        texts.append(text(entry));
+    for (Words entry : list)
+        texts.append(text(entry.text()));
     return texts;
 }
 
@@ -168,6 +168,8 @@ void Form1::buildHeader()
     cboclass3->setObjectName(QStringLiteral("cboclass3"));
     cboclass3->setGeometry(columnX(Tpa), choiceRowY, columnWidth, 22);
     cboclass3->setSelectAllOnFocus(true);
+    // The pension scheme too: a "Y" typed where "N" shows would otherwise make "NY".
+    cbonps->setSelectAllOnFocus(true);
     for (ChoiceBox *box : {cbonps, cboclass1, cboclass3})
         box->setFont(fonts::msSansSerif(8.25));
     // Each class box is the one control under its heading. Qt on Linux names a combo box by the

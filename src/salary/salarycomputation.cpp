@@ -26,14 +26,14 @@ enum class TransportTier { Higher, Middle, Lower, None };
 
 // The entries of a box as a message lists them: "X", "Y", "Z" or "NA".
 template <std::size_t N>
-std::string entryList(const std::array<std::string_view, N> &entries)
+std::string entryList(const std::array<Words, N> &entries)
 {
     std::string list;
     for (std::size_t i = 0; i < N; ++i) {
         if (i > 0)
             list += i + 1 == N ? " or " : ", ";
         list += '"';
-        list += entries[i];
+        list += entries[i].text();
         list += '"';
     }
     return list;
@@ -41,9 +41,9 @@ std::string entryList(const std::array<std::string_view, N> &entries)
 
 // The position of a box's text among its entries: the whole text, case-sensitive.
 template <std::size_t N>
-std::size_t choice(const std::string &text, const std::array<std::string_view, N> &entries, std::string_view caption)
+std::size_t choice(const std::string &text, const std::array<Words, N> &entries, std::string_view caption)
 {
-    const auto found = std::find(entries.begin(), entries.end(), text);
+    const auto found = std::find_if(entries.begin(), entries.end(), [&](Words entry) { return entry.text() == text; });
     if (found == entries.end())
         throw CalculationError::unknownChoice(std::string(caption), entryList(entries));
     return std::size_t(found - entries.begin());
@@ -111,9 +111,13 @@ double transportExemption(const MonthTexts &txttpa2)
     return exemption;
 }
 
-constexpr std::string_view rateWords(double rate)
+constexpr Words rateWords(double rate)
 {
-    return rate == 0.9 ? "90 %" : rate == 0.8 ? "80 %" : rate == 0.3 ? "30 %" : rate == 0.2 ? "20 %" : "10 %";
+    return rate == 0.9   ? Words("90 %")
+           : rate == 0.8 ? Words("80 %")
+           : rate == 0.3 ? Words("30 %")
+           : rate == 0.2 ? Words("20 %")
+                         : Words("10 %");
 }
 
 // The increment in words: the rounded 3 % and, unless it is one, the next multiple of ten.
@@ -129,30 +133,32 @@ Working incrementWorking(double basicPay, double gradePay, double rise, double j
 }
 
 // The transport allowance in words: the class, the tier and why the row falls in it, and the sum.
-Working transportWorking(std::string_view transportClass, TransportTier tier, double basicPay, double gradePay,
-                         int row, double base, double allowance)
+Working transportWorking(Words transportClass, TransportTier tier, double basicPay, double gradePay, int row,
+                         double base, double allowance)
 {
     // By tier, and for the middle tier by which of its two conditions held.
-    constexpr std::string_view yearPatterns[] = {
+    constexpr Words yearPatterns[] = {
         "{} higher tier (grade pay {} is 5400 or more){}: {} + {} of {} = {}",
         "{} middle tier (grade pay {} is 4200 or more){}: {} + {} of {} = {}",
         "{} middle tier (grade pay {} below 4200, basic pay {} is 7440 or more): {} + {} of {} = {}",
         "{} lower tier (grade pay {} below 4200, basic pay {} below 7440): {} + {} of {} = {}",
     };
-    constexpr std::string_view arrearsPatterns[] = {
-        "{} higher tier (grade pay {} is 5400 or more){}: 80 % of {} = {} less 72 % already paid = {}: {}",
-        "{} middle tier (grade pay {} is 4200 or more){}: 80 % of {} = {} less 72 % already paid = {}: {}",
-        "{} middle tier (grade pay {} below 4200, basic pay {} is 7440 or more): 80 % of {} = {} less 72 % already "
-        "paid = {}: {}",
-        "{} lower tier (grade pay {} below 4200, basic pay {} below 7440): 80 % of {} = {} less 72 % already paid = "
-        "{}: {}",
+    constexpr Words arrearsPatterns[] = {
+        "{} higher tier (grade pay {} is 5400 or more){}: arrears of the DA on {}: 80 % of it {} less the 72 % "
+        "already paid {} = {}",
+        "{} middle tier (grade pay {} is 4200 or more){}: arrears of the DA on {}: 80 % of it {} less the 72 % "
+        "already paid {} = {}",
+        "{} middle tier (grade pay {} below 4200, basic pay {} is 7440 or more): arrears of the DA on {}: 80 % of it "
+        "{} less the 72 % already paid {} = {}",
+        "{} lower tier (grade pay {} below 4200, basic pay {} below 7440): arrears of the DA on {}: 80 % of it {} "
+        "less the 72 % already paid {} = {}",
     };
     const std::size_t reason = tier == TransportTier::Higher ? 0
                                : tier == TransportTier::Lower ? 3
                                : gradePay >= 4200             ? 1
                                                               : 2;
-    // The first two reasons name no basic pay: an empty word stands in its place.
-    const Working::Part basic = reason < 2 ? Working::Part(std::string_view()) : Working::Part(basicPay);
+    // The first two reasons name no basic pay: no words stand in its place.
+    const Working::Part basic = reason < 2 ? Working::Part(Words()) : Working::Part(basicPay);
     if (row < firstYearRow) {
         const Rounded paid{base * paidDaRate, roundHalfEven(base * paidDaRate)};
         const Rounded due{base * arrearsDaRate, roundHalfEven(base * arrearsDaRate)};
@@ -171,7 +177,7 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
         const auto scheme = choice(in.cbonps, pensionSchemeEntries, pensionSchemeCaption);
         const auto hraClass = HraClass(choice(in.cboclass1, hraClassEntries, hraClassCaption));
         const auto transportClass = TransportClass(choice(in.cboclass3, transportClassEntries, transportClassCaption));
-        const bool inPensionScheme = pensionSchemeEntries[scheme] == "Y";
+        const bool inPensionScheme = pensionSchemeEntries[scheme].text() == "Y";
 
         SalaryResults out;
         auto &why = out.workings;
@@ -214,7 +220,7 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
                 const Rounded due{pay[i] * arrearsDaRate, round(pay[i] * arrearsDaRate)};
                 const Rounded paid{pay[i] * paidDaRate, round(pay[i] * paidDaRate)};
                 da[i] = write(out.txtda[i], due.rounded - paid.rounded);
-                why.txtda[i] = {"80 % of ({} + {}) = {} less 72 % already paid = {}: {}",
+                why.txtda[i] = {"80 % of ({} + {}) = {} less the 72 % already paid {} = {}",
                                 {basicPay[i], gradePay[i], due, paid, da[i]}};
                 continue;
             }
@@ -287,8 +293,8 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
             for (int i = fromRow; i < monthRows; ++i)
                 sum += figures[i];
             field = figureText(sum);
-            working = {fromRow == 0 ? "Jan 13 to Feb 14: {+} = {}" : "Mar 13 to Feb 14: {+} = {}", {sum},
-                       std::vector<double>(figures.begin() + fromRow, figures.end())};
+            working = {fromRow == 0 ? Words("Jan 13 to Feb 14: {} = {}") : Words("Mar 13 to Feb 14: {} = {}"),
+                       {Terms{std::vector<double>(figures.begin() + fromRow, figures.end())}, sum}};
         };
         columnTotal(out.txtbpt, why.txtbpt, basicPay, firstYearRow);
         columnTotal(out.txtgpt, why.txtgpt, gradePay, firstYearRow);
@@ -300,12 +306,16 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
 
         const double yearTotal = f(out.txtttlt);
         double grandTotal = yearTotal;
-        std::vector<double> annualFigures;
-        annualFigures.reserve(extras);
-        for (const std::string &extra : in.txtoth)
-            grandTotal += annualFigures.emplace_back(f(extra));
+        NamedTerms annualFigures;
+        annualFigures.terms.reserve(extras);
+        for (std::size_t i = 0; i < extras; ++i)
+            grandTotal += annualFigures.terms.emplace_back(extrasCaptions[i], f(in.txtoth[i])).figure;
         out.txtgtotal = figureText(grandTotal);
-        why.txtgtotal = {"TOTAL {} + annual figures {+} = {}", {yearTotal, grandTotal}, std::move(annualFigures)};
+        if (annualFigures.leavesOut())
+            why.txtgtotal = {"TOTAL {} + the annual figures {} = {} (the other annual figures are 0)",
+                             {yearTotal, std::move(annualFigures), grandTotal}};
+        else
+            why.txtgtotal = {"TOTAL {} + the annual figures {} = {}", {yearTotal, std::move(annualFigures), grandTotal}};
         return out;
     });
 }

@@ -33,9 +33,12 @@ inline constexpr std::array<std::string_view, monthRows> monthCaptions{
 };
 
 // The entries of the three choice boxes, in the order of their lists.
-inline constexpr std::array<std::string_view, 2> pensionSchemeEntries{"Y", "N"};
-inline constexpr std::array<std::string_view, 4> hraClassEntries{"X", "Y", "Z", "NA"};
-inline constexpr std::array<std::string_view, 3> transportClassEntries{"A/A-1", "Oth.", "NA"};
+inline constexpr std::array<Words, 2> pensionSchemeEntries{"Y", "N"};
+inline constexpr std::array<Words, 4> hraClassEntries{"X", "Y", "Z", "NA"};
+inline constexpr std::array<Words, 3> transportClassEntries{"A/A-1", "Oth.", "NA"};
+
+// The annual figures' captions, from txtoth(0) to txtoth(5).
+inline constexpr std::array<Words, extras> extrasCaptions{"Arrears", "Bonus", "OTA", "T.Fee", "Hon.", "Oth."};
 
 // The names the boxes go by in messages.
 inline constexpr std::string_view pensionSchemeCaption = "New Pen. Sch.";

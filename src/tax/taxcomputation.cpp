@@ -10,21 +10,47 @@
 namespace pelmora {
 
 namespace {
+
 constexpr double reliefLimit87A = 2000;
 constexpr double reliefIncomeLimit87A = 500000;
 constexpr double cessRate = 0.03;
+
+// The slabs of 2013-14: each band's rate applies to the income above its start, up to the next
+// band's start. The tax of the bands below a band, at its start, is added to the band's own.
+struct Band {
+    double from;
+    double rate;
+    Words percent;
+};
+constexpr Band nilBand{0, 0, "0 %"};
+constexpr Band bands[] = {nilBand, {200000, 0.1, "10 %"}, {500000, 0.2, "20 %"}, {1000000, 0.3, "30 %"}};
+
+// The tax of the bands below bands[band] at its start: whole rupees, as the rates give them.
+double taxBelow(std::size_t band)
+{
+    double tax = 0;
+    for (std::size_t below = 0; below < band; ++below)
+        tax += roundHalfEven((bands[below + 1].from - bands[below].from) * bands[below].rate);
+    return tax;
+}
+
+// The band a net taxable income falls in: a band's start belongs to the band below it.
+std::size_t bandOf(double n)
+{
+    std::size_t band = 0;
+    while (band + 1 < std::size(bands) && n > bands[band + 1].from)
+        ++band;
+    return band;
+}
+
 } // namespace
 
 double grossTax(double n)
 {
-    // Each band's fixed amount is the tax of the bands below it at its lower bound.
-    if (n <= 200000)
+    const std::size_t band = bandOf(n);
+    if (band == 0)
         return 0;
-    if (n <= 500000)
-        return roundHalfEven((n - 200000) * 0.1);
-    if (n <= 1000000)
-        return roundHalfEven((n - 500000) * 0.2) + 30000;
-    return roundHalfEven((n - 1000000) * 0.3) + 130000;
+    return roundHalfEven((n - bands[band].from) * bands[band].rate) + taxBelow(band);
 }
 
 namespace {
@@ -33,13 +59,13 @@ namespace {
 // multiple of ten, so no band's share needs rounding.
 Working grossTaxWorking(double n, double tax)
 {
-    if (n <= 200000)
-        return {"{} is 200000 or less: no tax", {n}};
-    if (n <= 500000)
-        return {"10 % of ({} − 200000) = {}", {n, tax}};
-    if (n <= 1000000)
-        return {"30000 + 20 % of ({} − 500000) = {}", {n, tax}};
-    return {"130000 + 30 % of ({} − 1000000) = {}", {n, tax}};
+    const std::size_t band = bandOf(n);
+    const Band &in = bands[band];
+    if (band == 0)
+        return {"{} is {} or less: no tax", {n, bands[1].from}};
+    if (band == 1)
+        return {"{} of ({} − {}) = {}", {in.percent, n, in.from, tax}};
+    return {"{} + {} of ({} − {}) = {}", {taxBelow(band), in.percent, n, in.from, tax}};
 }
 
 } // namespace
@@ -80,27 +106,32 @@ Calculation<TaxResults> computeTax(const TaxInputs &in)
         // The relief is the gross tax, at most 2000, and only up to the income limit.
         const double relief = write(out.txtrel87A, n <= reliefIncomeLimit87A ? std::min(tax, reliefLimit87A) : 0);
         if (n <= reliefIncomeLimit87A)
-            why.txtrel87A = {"Gross tax {}, at most 2000: {}", {tax, relief}};
+            why.txtrel87A = {"Net taxable income {} is {} or less: the gross tax {}, at most {}: {}",
+                             {n, reliefIncomeLimit87A, tax, reliefLimit87A, relief}};
         else
-            why.txtrel87A = {"Net taxable income {} is above 500000: no relief", {n}};
+            why.txtrel87A = {"Net taxable income {} is above {}: no relief", {n, reliefIncomeLimit87A}};
 
         const double relief89 = f(in.txtrel89);
         const double taxLessReliefs = tax - (relief + relief89);
         const double netTax = write(out.txtntax, taxLessReliefs < 0 ? 0 : taxLessReliefs);
         if (taxLessReliefs < 0)
-            why.txtntax = {"{} − ({} + {}) = {}, below 0: 0", {tax, relief, relief89, taxLessReliefs}};
+            why.txtntax = {"Gross tax {} − (relief u/s 87A {} + relief u/s 89 {}) = {}, below 0: 0",
+                           {tax, relief, relief89, taxLessReliefs}};
         else
-            why.txtntax = {"{} − ({} + {}) = {}", {tax, relief, relief89, netTax}};
+            why.txtntax = {"Gross tax {} − (relief u/s 87A {} + relief u/s 89 {}) = {}", {tax, relief, relief89, netTax}};
 
         const double cess = write(out.txtcess, roundHalfEven(netTax * cessRate));
-        why.txtcess = {"3 % of {} = {}", {netTax, Rounded{netTax * cessRate, cess}}};
+        why.txtcess = {"3 % of net tax {} = {}", {netTax, Rounded{netTax * cessRate, cess}}};
 
         const double totalTax = write(out.txtttax, netTax + cess);
         why.txtttax = {"Net tax {} + cess {} = {}", {netTax, cess, totalTax}};
 
         const double deducted = f(in.txtdedtax);
         const double balance = write(out.txtbaltax, totalTax - deducted);
-        why.txtbaltax = {"Total tax {} − tax deducted {} = {}", {totalTax, deducted, balance}};
+        if (balance < 0)
+            why.txtbaltax = {"Total tax {} − tax deducted {} = {}: a refund of {}", {totalTax, deducted, balance, -balance}};
+        else
+            why.txtbaltax = {"Total tax {} − tax deducted {} = {}", {totalTax, deducted, balance}};
         return out;
     });
 }

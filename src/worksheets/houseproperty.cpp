@@ -24,9 +24,9 @@ Working deductionsWorking(double interest, double counted, double repairs, doubl
                           const HousePropertyInputs &in)
 {
     if (in.kind != PropertyKind::SelfOccupied)
-        return {"Interest {} (no limit: let out) + repairs {} + others {} = {}", {interest, repairs, others, total}};
+        return {"Interest {} (no limit: rented out) + repairs {} + others {} = {}", {interest, repairs, others, total}};
     const bool before1999 = in.loan == HousingLoan::Before1April1999;
-    const std::string_view loan = before1999 ? "loan before 1-4-99" : "loan after 1-4-99";
+    const Words loan = before1999 ? Words("loan before 1-4-99") : Words("loan after 1-4-99");
     if (counted < interest)
         return {"Interest {} limited to {} ({}) + repairs {} + others {} = {}",
                 {interest, counted, loan, repairs, others, total}};

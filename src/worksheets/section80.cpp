@@ -13,15 +13,25 @@ Calculation<Section80Results> computeSection80(const Section80Inputs &in)
         const auto f = lenientFigure;
         Section80Results out;
         auto &why = out.workings;
-        const std::string *items80C[] = {&in.txtgpf, &in.txtgis, &in.txthba, &in.txtlic,  &in.txtppf, &in.txtnsc,
-                                         &in.txtnsci, &in.txttf1, &in.txttf2, &in.txtinf, &in.txtos};
-        std::vector<double> items(std::size(items80C));
+        struct Item {
+            Words name;
+            const std::string *text;
+        };
+        const Item items80C[] = {
+            {"GPF", &in.txtgpf},         {"CGEGIS", &in.txtgis},         {"HBA", &in.txthba},
+            {"LIC", &in.txtlic},         {"PPF", &in.txtppf},            {"NSC", &in.txtnsc},
+            {"NSC interest", &in.txtnsci}, {"tuition fee (I)", &in.txttf1}, {"tuition fee (II)", &in.txttf2},
+            {"infrastructure bonds", &in.txtinf}, {"other savings", &in.txtos}};
+        NamedTerms items;
         double total80C = 0;
-        for (std::size_t i = 0; i < items.size(); ++i)
-            total80C += items[i] = f(*items80C[i]);
+        for (const auto &[name, text] : items80C)
+            total80C += items.terms.emplace_back(name, f(*text)).figure;
         out.txt80c = figureText(total80C);
         const double shown80C = f(out.txt80c);
-        why.txt80c = {"The 80C items: {+} = {}", {shown80C}, std::move(items)};
+        if (items.leavesOut())
+            why.txt80c = {"80C items {} = {} (the other 80C items are 0)", {std::move(items), shown80C}};
+        else
+            why.txt80c = {"80C items {} = {}", {std::move(items), shown80C}};
 
         // The government's contribution counts on top of the combined limit.
         const double jeevanSuraksha = f(in.txt80ccc), employees = f(in.txt80ccdec), government = f(in.txt80ccdgc);
@@ -33,9 +43,15 @@ Calculation<Section80Results> computeSection80(const Section80Inputs &in)
         else
             out.txttot1 = figureText(combined + government);
         const double total = f(out.txttot1);
-        why.txttot1 = {limited ? "{} + {} + {} = {}, above 100000: 100000 + government's contribution {} = {}"
-                               : "{} + {} + {} = {}, not above 100000; + government's contribution {} = {}",
-                       {shown80C, jeevanSuraksha, employees, combined, government, total}};
+        if (limited)
+            why.txttot1 = {"80C {} + 80CCC {} + employee's contribution {} = {}, above {}: {} + government's "
+                           "contribution {} = {}",
+                           {shown80C, jeevanSuraksha, employees, combined, section80CombinedLimit,
+                            section80CombinedLimit, government, total}};
+        else
+            why.txttot1 = {"80C {} + 80CCC {} + employee's contribution {} = {}, not above {}; + government's "
+                           "contribution {} = {}",
+                           {shown80C, jeevanSuraksha, employees, combined, section80CombinedLimit, government, total}};
 
         const double bonds = f(in.txt80ccf);
         out.txt80ccf = bonds > section80CcfLimit ? "20000" : in.txt80ccf;
@@ -44,10 +60,10 @@ Calculation<Section80Results> computeSection80(const Section80Inputs &in)
         out.txtgt80 = figureText(total + mediclaim + donations + counted + others);
         const double grandTotal = f(out.txtgt80);
         if (bonds > section80CcfLimit)
-            why.txtgt80 = {"{} + 80D {} + 80G {} + 80CCF 20000 ({} is above its limit) + others {} = {}",
-                           {total, mediclaim, donations, bonds, others, grandTotal}};
+            why.txtgt80 = {"80C+80CCC+80CCD {} + 80D {} + 80G {} + 80CCF {} ({} is above its limit) + others {} = {}",
+                           {total, mediclaim, donations, section80CcfLimit, bonds, others, grandTotal}};
         else
-            why.txtgt80 = {"{} + 80D {} + 80G {} + 80CCF {} + others {} = {}",
+            why.txtgt80 = {"80C+80CCC+80CCD {} + 80D {} + 80G {} + 80CCF {} + others {} = {}",
                            {total, mediclaim, donations, counted, others, grandTotal}};
         return out;
     });
