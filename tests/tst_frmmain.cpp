@@ -64,7 +64,8 @@ private Q_SLOTS:
         QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
         d.main->txtos->setText(QStringLiteral("1e400"));
         QCOMPARE(d.refusedCalculate(d.main->cmdcalc),
-                 QStringList{QStringLiteral("A figure is too large to calculate with. Please check the amounts.")});
+                 QStringList{QStringLiteral("Income from Other Sources holds a figure too large to calculate with. "
+                                             "Please check the amounts.")});
         QVERIFY(!d.main->cmdprint->isEnabled());
     }
 

@@ -49,10 +49,13 @@ private Q_SLOTS:
         band("bound 1000000 belongs to the middle band", "1000000", "130000 0 130000 3900 133900");
         band("top band", "1000010", "130003 0 130003 3900 133903");
 
-        const char *tooLarge = "A figure is too large to calculate with. Please check the amounts.";
-        row("a figure beyond the double range", "1e400 0 0 0 0 0 0 0", tooLarge);
-        row("a sum beyond the double range", "1e308 0 0 0 1e308 0 0 0", tooLarge);
-        row("a figure whose 15 digits overflow", "1.7976931348623157e308 0 0 0 0 0 0 0", tooLarge);
+        // The refusal names the field, typed or worked out.
+        row("a figure beyond the double range", "1e400 0 0 0 0 0 0 0",
+            "Gross Salary holds a figure too large to calculate with. Please check the amounts.");
+        row("a sum beyond the double range", "1e308 0 0 0 1e308 0 0 0",
+            "Gross Total Income would be too large to calculate with. Please check the amounts.");
+        row("a figure whose 15 digits overflow", "1.7976931348623157e308 0 0 0 0 0 0 0",
+            "Income from Salary would be too large to calculate with. Please check the amounts.");
 
         // One working a row: "field=working".
         const char *worked = "600000 50000 9600 0 5000 100000 0 40000";

@@ -13,7 +13,6 @@ using namespace pelmora;
 
 namespace {
 
-const char *const tooLarge = "A figure is too large to calculate with. Please check the amounts.";
 
 void row(const char *tag, const char *inputs, const char *results)
 {
@@ -86,7 +85,8 @@ private Q_SLOTS:
         row("comma-grouped figures read whole", "1,00,000|0|0|60,000|50,000", "100000 40000");
         row("12a in rent paid", "10000|0|0|50000|12a", "\"Rent Paid (Annual)\" is not a number. Please enter an amount.");
         row("a blank in basic pay", " |0|0|50000|0", "\"Basic Pay\" is not a number. Please enter an amount.");
-        row("salary beyond a double", "1e308|0|1e308|50000|0", tooLarge);
+        row("salary beyond a double", "1e308|0|1e308|50000|0",
+            "Total Salary would be too large to calculate with. Please check the amounts.");
         row("working: worked case, a tenth 1234.5 to even", "10000|0|2345|50000|20000",
             "txthrx=Rent 20000 − a tenth of salary 12345 (1234.5, rounded to even: 1234) = 18766, less than HRA drawn "
             "50000: 18766");
@@ -121,7 +121,8 @@ private Q_SLOTS:
         row("self occupied, loan after 1-4-99: 150001 limited", "self +99 0 0 150001 0", "0 0 150000 -150000");
         row("12a in rental value", "12a 0 0 0", "\"Annual Rental Value\" is not a number. Please enter an amount.");
         row("lone minus in interest", "0 0 - 0", "\"Interest on Borrowed Capital\" is not a number. Please enter an amount.");
-        row("deductions beyond a double", "0 0 1.7e308 1.7e308", tooLarge);
+        row("deductions beyond a double", "0 0 1.7e308 1.7e308",
+            "Total Deductions would be too large to calculate with. Please check the amounts.");
         row("working: worked case, let out", "120000 12000 200000 0",
             "txttd=Interest 200000 (no limit: rented out) + repairs 32400 + others 0 = 232400");
         row("working: repairs 3703.5 to even", "12345 0 0 0", "txtrep=30 % of 12345 = 3703.5, rounded to even: 3704");
@@ -162,7 +163,8 @@ private Q_SLOTS:
         row("Mediclaim, donations and others enter as they stand", "0", "0 0 0 0 35000 5000 1000", "0 0 0 41000");
         row("12abc counts as 12", "12abc", "0 0 0 0 0 0 0", "12 12 0 12");
         row("negative items reduce the totals", "50000 -60000", "0 0 0 0 0 0 -500", "-10000 -10000 0 -10500");
-        row("sum of items beyond a double", "1e308 1e308", "0 0 0 0 0 0 0", tooLarge);
+        row("sum of items beyond a double", "1e308 1e308", "0 0 0 0 0 0 0",
+            "Section 80C, Total would be too large to calculate with. Please check the amounts.");
         row("working: exactly 100000 is not limited", "60000", "20000 20000 10000 0 0 0 0",
             "txttot1=80C 60000 + 80CCC 20000 + employee's contribution 20000 = 100000, not above 100000; + government's contribution 10000 = 110000");
         row("working: above the limit", "60000", "20000 30000 30000 0 0 0 0",

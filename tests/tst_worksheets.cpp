@@ -139,7 +139,7 @@ private Q_SLOTS:
         d.main->txtmgc->setText(QStringLiteral("1e400"));
         QVERIFY(!openSection80());
         QCOMPARE(d.platform.messages, (QStringList{u"\"HRA Received\" is not a number. Please enter an amount."_s,
-                                                   u"A figure is too large to calculate with. Please check the amounts."_s}));
+                                                   u"MGC, total holds a figure too large to calculate with. Please check the amounts."_s}));
     }
 
     // Self Occupied zeroes and disables the let house's fields; Rented Out keeps the loan date.

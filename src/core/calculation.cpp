@@ -13,7 +13,9 @@ std::string CalculationError::message() const
 {
     switch (m_kind) {
     case Kind::FigureTooLarge:
-        return "A figure is too large to calculate with. Please check the amounts.";
+        return m_subject + " holds a figure too large to calculate with. Please check the amounts.";
+    case Kind::ResultTooLarge:
+        return m_subject + " would be too large to calculate with. Please check the amounts.";
     case Kind::NotANumber:
         return "\"" + m_subject + "\" is not a number. Please enter an amount.";
     case Kind::UnknownChoice:
@@ -23,17 +25,17 @@ std::string CalculationError::message() const
 }
 
 namespace {
-double inRange(double value)
+double held(double value, std::string_view caption)
 {
     if (!std::isfinite(value))
-        throw CalculationError::figureTooLarge();
+        throw CalculationError::figureTooLarge(std::string(caption));
     return value;
 }
 } // namespace
 
-double lenientFigure(std::string_view text)
+double lenientFigure(std::string_view text, std::string_view caption)
 {
-    return inRange(readLenient(text));
+    return held(readLenient(text), caption);
 }
 
 double strictFigure(std::string_view text, std::string_view caption)
@@ -41,14 +43,15 @@ double strictFigure(std::string_view text, std::string_view caption)
     const auto value = readStrict(text);
     if (!value)
         throw CalculationError::notANumber(std::string(caption));
-    return inRange(*value);
+    return held(*value, caption);
 }
 
-std::string figureText(double value)
+std::string figureText(double value, std::string_view caption)
 {
     // A figure written must read back as itself: 15 digits of the largest doubles do not.
-    std::string text = decimalText(inRange(value));
-    inRange(readLenient(text));
+    std::string text = decimalText(value);
+    if (!std::isfinite(value) || !std::isfinite(readLenient(text)))
+        throw CalculationError::resultTooLarge(std::string(caption));
     return text;
 }
 

@@ -18,12 +18,15 @@ class CalculationError
 {
 public:
     enum class Kind {
-        FigureTooLarge, // a figure read or worked out lies beyond the range of a double
+        FigureTooLarge,  // a figure read lies beyond the range of a double
+        ResultTooLarge,  // a figure worked out would lie beyond it
         NotANumber,     // a field read strictly holds text that is not a number
         UnknownChoice,  // a choice box holds none of its entries
     };
 
-    static CalculationError figureTooLarge() { return {Kind::FigureTooLarge, {}, {}}; }
+    // The caption of the field that holds the figure, or that the figure worked out is for.
+    static CalculationError figureTooLarge(std::string caption) { return {Kind::FigureTooLarge, std::move(caption), {}}; }
+    static CalculationError resultTooLarge(std::string caption) { return {Kind::ResultTooLarge, std::move(caption), {}}; }
     static CalculationError notANumber(std::string caption) { return {Kind::NotANumber, std::move(caption), {}}; }
     static CalculationError unknownChoice(std::string caption, std::string entries)
     {
@@ -31,7 +34,7 @@ public:
     }
 
     Kind kind() const { return m_kind; }
-    // The caption of the field or box concerned; empty for a figure too large.
+    // The caption of the field or box concerned.
     const std::string &subject() const { return m_subject; }
     // The text of the message box that tells the user.
     std::string message() const;
@@ -61,10 +64,10 @@ auto calculate(Steps &&steps) -> Calculation<decltype(steps())>
     }
 }
 
-// The readings and writing that computations use. Each throws CalculationError, to be caught
-// by calculate(), when a figure leaves the range of a double.
-double lenientFigure(std::string_view text);
+// The readings and writing that computations use, each of the field its caption names. Each
+// throws CalculationError, to be caught by calculate(), when a figure leaves the range of a double.
+double lenientFigure(std::string_view text, std::string_view caption);
 double strictFigure(std::string_view text, std::string_view caption);
-std::string figureText(double value);
+std::string figureText(double value, std::string_view caption);
 
 } // namespace pelmora

@@ -70,14 +70,14 @@ Statement salaryStatementItems(const SalaryStatementTexts &t)
     }
 
     s.add(Rule{tableLeft, tableRight, 4.4f});
-    const std::string dearnessArrears = printedSum({t.txtda[1], t.txtda[0]});
-    const std::string mgcArrears = printedSum({t.txtmgc[1], t.txtmgc[0]});
-    const std::string transportArrears = printedSum({t.txttpa2[1], t.txttpa2[0]});
+    const std::string dearnessArrears = printedSum("The printed DA arrears", {t.txtda[1], t.txtda[0]});
+    const std::string mgcArrears = printedSum("The printed MGC arrears", {t.txtmgc[1], t.txtmgc[0]});
+    const std::string transportArrears = printedSum("The printed TPA arrears", {t.txttpa2[1], t.txttpa2[0]});
     right(monthEdge, 4.4f, "DA Arr.");
     right(dearnessEdge, 4.4f, dearnessArrears);
     right(mgcEdge, 4.4f, mgcArrears);
     right(transportEdge, 4.4f, transportArrears);
-    right(totalEdge, 4.4f, printedSum({dearnessArrears, mgcArrears, transportArrears}));
+    right(totalEdge, 4.4f, printedSum("The printed arrears total", {dearnessArrears, mgcArrears, transportArrears}));
 
     s.useStyle(bold);
     right(monthEdge, 4.6f, "Totals");

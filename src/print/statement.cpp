@@ -38,12 +38,12 @@ JobOutcome printStatement(const Statement &statement, Printer &printer)
     return printer.endDoc();
 }
 
-std::string printedSum(std::initializer_list<std::string_view> texts)
+std::string printedSum(std::string_view caption, std::initializer_list<std::string_view> texts)
 {
     double sum = 0;
     for (std::string_view text : texts)
-        sum += lenientFigure(text);
-    return figureText(sum);
+        sum += lenientFigure(text, caption);
+    return figureText(sum, caption);
 }
 
 StatementWriter::StatementWriter(Statement opening, FontStyle current)

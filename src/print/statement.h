@@ -92,8 +92,9 @@ JobOutcome printStatement(const Statement &statement, Printer &printer);
 
 // A figure worked out while printing: the lenient readings of the texts added up, written as
 // shortest decimal text, fractions kept ("0" for blank texts). Throws CalculationError for a
-// figure beyond the range of a double, so that the statement built with it is refused.
-std::string printedSum(std::initializer_list<std::string_view> texts);
+// figure beyond the range of a double, so that the statement built with it is refused; the
+// caption names the printed figure in the message.
+std::string printedSum(std::string_view caption, std::initializer_list<std::string_view> texts);
 
 // The font style of a run of text.
 struct FontStyle {

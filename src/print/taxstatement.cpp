@@ -116,7 +116,7 @@ Statement taxStatementItems(const TaxStatementTexts &texts)
     s.line(6.25f, regular, 1.2f, "Total (80C) -", 5.0f, d.txt80c);
     s.rule(6.25f, 4.0f, 5.0f);
     s.line(6.40f, regular, 1.2f, "Jeevan Suraksha (80CCC) :-", 5.0f, d.txt80ccc);
-    s.line(6.55f, regular, 1.2f, "NPS (EC + GC) (80CCD):-", 5.0f, printedSum({d.txt80ccdgc, d.txt80ccdec}));
+    s.line(6.55f, regular, 1.2f, "NPS (EC + GC) (80CCD):-", 5.0f, printedSum("The printed NPS (EC + GC) (80CCD)", {d.txt80ccdgc, d.txt80ccdec}));
     s.rule(6.70f, 4.0f, 5.0f);
     s.line(6.70f, regular, 1.2f, "Total(80C+80CCC+80CCD) -", 6.0f, d.txttot1);
     s.line(6.85f, regular, 1.2f, "Infrastructure Bonds (80CCF) -", 6.0f, d.txt80ccf);

@@ -6,6 +6,7 @@
 #include "core/figures.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace pelmora::salary {
 
@@ -102,12 +103,18 @@ double incrementOn(double pay)
     return rise;
 }
 
+// A month's cell as its column and row name it: "B.PAY, Jul 13".
+std::string cellCaption(std::string_view heading, int row)
+{
+    return std::string(heading) + ", " + std::string(monthCaptions[row]);
+}
+
 // Up to 800 a month of transport allowance is exempt; the arrears rows do not count.
 double transportExemption(const MonthTexts &txttpa2)
 {
     double exemption = 0;
     for (int i = firstYearRow; i < monthRows; ++i)
-        exemption += std::min(lenientFigure(txttpa2[i]), exemptTransportPerMonth);
+        exemption += std::min(lenientFigure(txttpa2[i], cellCaption("TPA", i)), exemptTransportPerMonth);
     return exemption;
 }
 
@@ -172,7 +179,11 @@ Working transportWorking(Words transportClass, TransportTier tier, double basicP
 Calculation<SalaryResults> computeSalary(const SalarySheet &in)
 {
     return calculate([&] {
-        const auto f = lenientFigure;
+        // A figure beyond a double is rare: its cell is named only then.
+        const auto f = [](const std::string &text, std::string_view heading, int row) {
+            const double figure = readLenient(text);
+            return std::isfinite(figure) ? figure : lenientFigure(text, cellCaption(heading, row));
+        };
         const auto round = roundHalfEven;
         const auto scheme = choice(in.cbonps, pensionSchemeEntries, pensionSchemeCaption);
         const auto hraClass = HraClass(choice(in.cboclass1, hraClassEntries, hraClassCaption));
@@ -186,9 +197,10 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
         // the later rows held.
         MonthTexts bp = in.txtbp;
         if (in.chkinc) {
-            const double june = f(bp[julyRow - 1]), juneGradePay = f(in.txtgp[julyRow - 1]);
+            const double june = f(bp[julyRow - 1], "B.PAY", julyRow - 1);
+            const double juneGradePay = f(in.txtgp[julyRow - 1], "G.PAY", julyRow - 1);
             const double rise = incrementOn(june + juneGradePay);
-            out.julyBasicPay = figureText(june + rise);
+            out.julyBasicPay = figureText(june + rise, cellCaption("B.PAY", julyRow));
             why.julyBasicPay = incrementWorking(june, juneGradePay, rise, june + rise);
             std::fill(bp.begin() + julyRow, bp.end(), *out.julyBasicPay);
         }
@@ -201,16 +213,20 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
         Figures pay{}; // basic pay + grade pay
         for (int i = 0; i < monthRows; ++i) {
             // The arrears rows' basic pay must be a number: it is all their DA arrears rest on.
-            basicPay[i] = i < firstYearRow ? strictFigure(bp[i], std::string(monthCaptions[i]) + " B.PAY") : f(bp[i]);
-            gradePay[i] = f(gp[i]);
+            basicPay[i] = i < firstYearRow ? strictFigure(bp[i], std::string(monthCaptions[i]) + " B.PAY")
+                                           : f(bp[i], "B.PAY", i);
+            gradePay[i] = f(gp[i], "G.PAY", i);
             pay[i] = basicPay[i] + gradePay[i];
         }
 
         // Each figure is written as text and read back as its field will show it; the later
         // steps and the totals use those readings.
-        const auto write = [&](std::string &field, double value) {
-            field = figureText(value);
-            return f(field);
+        const auto write = [&](std::string &field, double value, std::string_view heading, int row) {
+            field = decimalText(value);
+            const double shown = readLenient(field);
+            if (!std::isfinite(value) || !std::isfinite(shown))
+                throw CalculationError::resultTooLarge(cellCaption(heading, row));
+            return shown;
         };
 
         // Dearness allowance. The arrears rows show only the difference of the two rates.
@@ -219,25 +235,25 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
             if (i < firstYearRow) {
                 const Rounded due{pay[i] * arrearsDaRate, round(pay[i] * arrearsDaRate)};
                 const Rounded paid{pay[i] * paidDaRate, round(pay[i] * paidDaRate)};
-                da[i] = write(out.txtda[i], due.rounded - paid.rounded);
+                da[i] = write(out.txtda[i], due.rounded - paid.rounded, "DA", i);
                 why.txtda[i] = {"80 % of ({} + {}) = {} less the 72 % already paid {} = {}",
                                 {basicPay[i], gradePay[i], due, paid, da[i]}};
                 continue;
             }
             const Rounded due{pay[i] * daRate(i), round(pay[i] * daRate(i))};
-            da[i] = write(out.txtda[i], due.rounded);
+            da[i] = write(out.txtda[i], due.rounded, "DA", i);
             why.txtda[i] = {"{} of ({} + {}) = {}", {rateWords(daRate(i)), basicPay[i], gradePay[i], due}};
         }
 
         Figures hra{};
         for (int i = firstYearRow; i < monthRows; ++i) {
             if (hraClass == HraClass::None) {
-                hra[i] = write(out.txthra[i], 0);
+                hra[i] = write(out.txthra[i], 0, "HRA", i);
                 why.txthra[i] = {"HRA class NA: no HRA", {}};
                 continue;
             }
             const Rounded due{pay[i] * hraRate(hraClass), round(pay[i] * hraRate(hraClass))};
-            hra[i] = write(out.txthra[i], due.rounded);
+            hra[i] = write(out.txthra[i], due.rounded, "HRA", i);
             why.txthra[i] = {"Class {}: {} of ({} + {}) = {}", {hraClassEntries[std::size_t(hraClass)],
                                                                  rateWords(hraRate(hraClass)), basicPay[i], gradePay[i], due}};
         }
@@ -248,7 +264,7 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
         for (int i = 0; i < monthRows; ++i) {
             const TransportTier tier = transportTier(transportClass, basicPay[i], gradePay[i]);
             if (transportClass == TransportClass::None || tier == TransportTier::None) {
-                tpa[i] = write(out.txttpa2[i], 0);
+                tpa[i] = write(out.txttpa2[i], 0, "TPA", i);
                 if (transportClass == TransportClass::None)
                     why.txttpa2[i] = {"Transport class NA: no transport allowance", {}};
                 else
@@ -257,7 +273,8 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
             }
             const double base = transportBase(transportClass, tier);
             tpa[i] = write(out.txttpa2[i], i < firstYearRow ? round(base * arrearsDaRate) - round(base * paidDaRate)
-                                                            : base + round(base * daRate(i)));
+                                                            : base + round(base * daRate(i)),
+                           "TPA", i);
             why.txttpa2[i] = transportWorking(transportClassEntries[std::size_t(transportClass)], tier, basicPay[i],
                                               gradePay[i], i, base, tpa[i]);
         }
@@ -265,7 +282,7 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
         Figures mgc{};
         for (int i = 0; i < monthRows; ++i) {
             const double contributory = i < firstYearRow ? da[i] : pay[i] + da[i];
-            mgc[i] = write(out.txtmgc[i], inPensionScheme ? round(contributory * contributionRate) : 0);
+            mgc[i] = write(out.txtmgc[i], inPensionScheme ? round(contributory * contributionRate) : 0, "MGC", i);
             const Rounded due{contributory * contributionRate, mgc[i]};
             if (!inPensionScheme)
                 why.txtmgc[i] = {"Not in the New Pension Scheme: 0", {}};
@@ -279,38 +296,39 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
         Figures total{};
         for (int i = 0; i < monthRows; ++i) {
             if (i < firstYearRow) {
-                total[i] = write(out.txtttl[i], da[i] + tpa[i] + mgc[i]);
+                total[i] = write(out.txtttl[i], da[i] + tpa[i] + mgc[i], "TOTAL", i);
                 why.txtttl[i] = {"DA {} + TPA {} + MGC {} = {}", {da[i], tpa[i], mgc[i], total[i]}};
                 continue;
             }
-            total[i] = write(out.txtttl[i], pay[i] + da[i] + hra[i] + tpa[i] + mgc[i]);
+            total[i] = write(out.txtttl[i], pay[i] + da[i] + hra[i] + tpa[i] + mgc[i], "TOTAL", i);
             why.txtttl[i] = {"B.PAY {} + G.PAY {} + DA {} + HRA {} + TPA {} + MGC {} = {}",
                              {basicPay[i], gradePay[i], da[i], hra[i], tpa[i], mgc[i], total[i]}};
         }
 
-        const auto columnTotal = [&](std::string &field, Working &working, const Figures &figures, int fromRow) {
+        const auto columnTotal = [&](std::string &field, Working &working, const Figures &figures, int fromRow,
+                                     std::string_view heading) {
             double sum = 0;
             for (int i = fromRow; i < monthRows; ++i)
                 sum += figures[i];
-            field = figureText(sum);
+            field = figureText(sum, std::string(heading) + ", total");
             working = {fromRow == 0 ? Words("Jan 13 to Feb 14: {} = {}") : Words("Mar 13 to Feb 14: {} = {}"),
                        {Terms{std::vector<double>(figures.begin() + fromRow, figures.end())}, sum}};
         };
-        columnTotal(out.txtbpt, why.txtbpt, basicPay, firstYearRow);
-        columnTotal(out.txtgpt, why.txtgpt, gradePay, firstYearRow);
-        columnTotal(out.txtdat, why.txtdat, da, 0);
-        columnTotal(out.txthrat, why.txthrat, hra, firstYearRow);
-        columnTotal(out.txtmgct, why.txtmgct, mgc, 0);
-        columnTotal(out.txttpat, why.txttpat, tpa, 0);
-        columnTotal(out.txtttlt, why.txtttlt, total, 0);
+        columnTotal(out.txtbpt, why.txtbpt, basicPay, firstYearRow, "B.PAY");
+        columnTotal(out.txtgpt, why.txtgpt, gradePay, firstYearRow, "G.PAY");
+        columnTotal(out.txtdat, why.txtdat, da, 0, "DA");
+        columnTotal(out.txthrat, why.txthrat, hra, firstYearRow, "HRA");
+        columnTotal(out.txtmgct, why.txtmgct, mgc, 0, "MGC");
+        columnTotal(out.txttpat, why.txttpat, tpa, 0, "TPA");
+        columnTotal(out.txtttlt, why.txtttlt, total, 0, "TOTAL");
 
-        const double yearTotal = f(out.txtttlt);
+        const double yearTotal = lenientFigure(out.txtttlt, "TOTAL, total");
         double grandTotal = yearTotal;
         NamedTerms annualFigures;
         annualFigures.terms.reserve(extras);
         for (std::size_t i = 0; i < extras; ++i)
-            grandTotal += annualFigures.terms.emplace_back(extrasCaptions[i], f(in.txtoth[i])).figure;
-        out.txtgtotal = figureText(grandTotal);
+            grandTotal += annualFigures.terms.emplace_back(extrasCaptions[i], lenientFigure(in.txtoth[i], extrasCaptions[i].text())).figure;
+        out.txtgtotal = figureText(grandTotal, "G.Total");
         if (annualFigures.leavesOut())
             why.txtgtotal = {"TOTAL {} + the annual figures {} = {} (the other annual figures are 0)",
                              {yearTotal, std::move(annualFigures), grandTotal}};
@@ -330,13 +348,13 @@ Calculation<HandOver> computeHandOver(const HandOverSource &in)
         const double gradePay = strictFigure(in.txtgpt, "G.PAY total");
         const double contribution = strictFigure(in.txtmgct, "MGC total");
         return HandOver{
-            .txtgs = figureText(grossSalary),
-            .txttp = figureText(transportExemption(in.txttpa2)),
-            .txtbp = figureText(basicPay),
-            .txtda = figureText(dearnessAllowance),
-            .txthrr = figureText(hraReceived),
-            .txtnpa = figureText(gradePay),
-            .txtmgc = figureText(contribution),
+            .txtgs = figureText(grossSalary, "G.Total"),
+            .txttp = figureText(transportExemption(in.txttpa2), "Transport Allowance"),
+            .txtbp = figureText(basicPay, "B.PAY, total"),
+            .txtda = figureText(dearnessAllowance, "DA, total"),
+            .txthrr = figureText(hraReceived, "HRA, total"),
+            .txtnpa = figureText(gradePay, "G.PAY, total"),
+            .txtmgc = figureText(contribution, "MGC, total"),
         };
     });
 }

@@ -77,57 +77,57 @@ Calculation<TaxResults> computeTax(const TaxInputs &in)
         TaxResults out;
         auto &why = out.workings;
         // Each figure is written as text and read back as its field shows it, for the later steps.
-        const auto write = [&](std::string &field, double value) {
-            field = figureText(value);
-            return f(field);
+        const auto write = [&](std::string &field, double value, std::string_view caption) {
+            field = figureText(value, caption);
+            return f(field, caption);
         };
 
-        const double hra = f(in.txthra), transport = f(in.txttp);
-        const double exempt = write(out.txtexall, hra + transport);
+        const double hra = f(in.txthra, "House Rent Allowance"), transport = f(in.txttp, "Transport Allowance");
+        const double exempt = write(out.txtexall, hra + transport, "Allowances Exempt u/s 10");
         why.txtexall = {"House rent allowance {} + transport allowance {} = {}", {hra, transport, exempt}};
 
-        const double grossSalary = f(in.txtgs);
-        const double salary = write(out.txtnsal, grossSalary - exempt);
+        const double grossSalary = f(in.txtgs, "Gross Salary");
+        const double salary = write(out.txtnsal, grossSalary - exempt, "Income from Salary");
         why.txtnsal = {"Gross salary {} − exempt allowances {} = {}", {grossSalary, exempt, salary}};
 
-        const double houseProperty = f(in.txthp), otherSources = f(in.txtos);
-        const double grossTotal = write(out.txtgti, salary + houseProperty + otherSources);
+        const double houseProperty = f(in.txthp, "Income from House Property"), otherSources = f(in.txtos, "Income from Other Sources");
+        const double grossTotal = write(out.txtgti, salary + houseProperty + otherSources, "Gross Total Income");
         why.txtgti = {"Salary {} + house property {} + other sources {} = {}",
                       {salary, houseProperty, otherSources, grossTotal}};
 
-        const double deductions = f(in.txtded80);
-        const double n = write(out.txtnti, roundHalfEven((grossTotal - deductions) / 10) * 10);
+        const double deductions = f(in.txtded80, "Deductions u/s 80");
+        const double n = write(out.txtnti, roundHalfEven((grossTotal - deductions) / 10) * 10, "Net Taxable Income");
         why.txtnti = {"{} − {} = {}, rounded to tens (a half to the even ten): {}",
                       {grossTotal, deductions, grossTotal - deductions, n}};
 
-        const double tax = write(out.txtgtax, grossTax(n));
+        const double tax = write(out.txtgtax, grossTax(n), "Gross Tax");
         why.txtgtax = grossTaxWorking(n, tax);
 
         // The relief is the gross tax, at most 2000, and only up to the income limit.
-        const double relief = write(out.txtrel87A, n <= reliefIncomeLimit87A ? std::min(tax, reliefLimit87A) : 0);
+        const double relief = write(out.txtrel87A, n <= reliefIncomeLimit87A ? std::min(tax, reliefLimit87A) : 0, "Relief u/s 87A");
         if (n <= reliefIncomeLimit87A)
             why.txtrel87A = {"Net taxable income {} is {} or less: the gross tax {}, at most {}: {}",
                              {n, reliefIncomeLimit87A, tax, reliefLimit87A, relief}};
         else
             why.txtrel87A = {"Net taxable income {} is above {}: no relief", {n, reliefIncomeLimit87A}};
 
-        const double relief89 = f(in.txtrel89);
+        const double relief89 = f(in.txtrel89, "Relief u/s 89");
         const double taxLessReliefs = tax - (relief + relief89);
-        const double netTax = write(out.txtntax, taxLessReliefs < 0 ? 0 : taxLessReliefs);
+        const double netTax = write(out.txtntax, taxLessReliefs < 0 ? 0 : taxLessReliefs, "Net Tax");
         if (taxLessReliefs < 0)
             why.txtntax = {"Gross tax {} − (relief u/s 87A {} + relief u/s 89 {}) = {}, below 0: 0",
                            {tax, relief, relief89, taxLessReliefs}};
         else
             why.txtntax = {"Gross tax {} − (relief u/s 87A {} + relief u/s 89 {}) = {}", {tax, relief, relief89, netTax}};
 
-        const double cess = write(out.txtcess, roundHalfEven(netTax * cessRate));
+        const double cess = write(out.txtcess, roundHalfEven(netTax * cessRate), "Education Cess");
         why.txtcess = {"3 % of net tax {} = {}", {netTax, Rounded{netTax * cessRate, cess}}};
 
-        const double totalTax = write(out.txtttax, netTax + cess);
+        const double totalTax = write(out.txtttax, netTax + cess, "Total Tax");
         why.txtttax = {"Net tax {} + cess {} = {}", {netTax, cess, totalTax}};
 
-        const double deducted = f(in.txtdedtax);
-        const double balance = write(out.txtbaltax, totalTax - deducted);
+        const double deducted = f(in.txtdedtax, "Tax Deducted");
+        const double balance = write(out.txtbaltax, totalTax - deducted, "Balance Tax");
         if (balance < 0)
             why.txtbaltax = {"Total tax {} − tax deducted {} = {}: a refund of {}", {totalTax, deducted, balance, -balance}};
         else

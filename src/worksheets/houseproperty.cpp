@@ -43,19 +43,19 @@ Calculation<HousePropertyResults> computeHouseProperty(const HousePropertyInputs
         HousePropertyResults out;
         const double rentalValue = strictFigure(in.txtarv, "Annual Rental Value");
         const double propertyTaxes = strictFigure(in.txtptax, "Less:- Property Taxes");
-        out.txtghi = figureText(rentalValue - propertyTaxes);
+        out.txtghi = figureText(rentalValue - propertyTaxes, "Gross Income");
         const double grossIncome = strictFigure(out.txtghi, "Gross Income");
-        out.txtrep = figureText(roundHalfEven(grossIncome * 0.3));
+        out.txtrep = figureText(roundHalfEven(grossIncome * 0.3), "Repairs & Maintainance");
 
         const double interest = strictFigure(in.txtintt, "Interest on Borrowed Capital");
         const double others = strictFigure(in.txtoth, "Others");
         const double repairs = strictFigure(out.txtrep, "Repairs & Maintainance");
         const double counted = countedInterest(interest, in);
-        out.txttd = figureText(counted + repairs + others);
+        out.txttd = figureText(counted + repairs + others, "Total Deductions");
 
         const double deductions = strictFigure(out.txttd, "Total Deductions");
         const double income = grossIncome - deductions;
-        out.txtihp = figureText(income);
+        out.txtihp = figureText(income, "Income from House Property");
 
         auto &why = out.workings;
         why.txtghi = {"Rental value {} − property taxes {} = {}", {rentalValue, propertyTaxes, grossIncome}};
@@ -68,7 +68,7 @@ Calculation<HousePropertyResults> computeHouseProperty(const HousePropertyInputs
 
 Calculation<std::string> housePropertyIncomeToHandOver(const std::string &txtihp)
 {
-    return calculate([&] { return figureText(strictFigure(txtihp, "Income from House Property")); });
+    return calculate([&] { return figureText(strictFigure(txtihp, "Income from House Property"), "Income from House Property"); });
 }
 
 } // namespace pelmora

@@ -26,16 +26,16 @@ Calculation<HraResults> computeHraExemption(const HraInputs &in)
         const double gradePay = strictFigure(filled(in.txtnpa), "Grade Pay");
 
         HraResults out;
-        out.txtns = figureText(basicPay + dearness + gradePay);
+        out.txtns = figureText(basicPay + dearness + gradePay, "Total Salary");
 
         const double rentPaid = strictFigure(filled(in.txtRP), "Rent Paid (Annual)");
         const double salary = strictFigure(out.txtns, "Total Salary");
         const double tenth = roundHalfEven(salary * 0.1);
         const double excessRent = rentPaid - tenth;
-        out.txthrx = figureText(excessRent < hraDrawn ? excessRent : hraDrawn);
+        out.txthrx = figureText(excessRent < hraDrawn ? excessRent : hraDrawn, "HRA Exemption");
         const double smaller = strictFigure(out.txthrx, "HRA Exemption");
         if (smaller < 0)
-            out.txthrx = figureText(0);
+            out.txthrx = figureText(0, "HRA Exemption");
 
         out.workings.txtns = {"Basic pay {} + dearness allowance {} + grade pay {} = {}",
                               {basicPay, dearness, gradePay, salary}};
@@ -62,17 +62,17 @@ Calculation<HraPayFigures> hraOpeningFigures(const HraCarriers &carriers)
         const double hraReceived = strictFigure(carriers.txthrr, "HRA Received");
         const double gradePay = strictFigure(carriers.txtnpa, "Grade Pay");
         HraPayFigures figures;
-        figures.txtbp = figureText(basicPay);
-        figures.txtnpa = figureText(gradePay);
-        figures.txtda = figureText(dearness);
-        figures.txthra = figureText(hraReceived);
+        figures.txtbp = figureText(basicPay, "Basic Pay");
+        figures.txtnpa = figureText(gradePay, "Grade Pay");
+        figures.txtda = figureText(dearness, "Dearness Allowance");
+        figures.txthra = figureText(hraReceived, "HRA Received");
         return figures;
     });
 }
 
 Calculation<std::string> hraExemptionToHandOver(const std::string &txthrx)
 {
-    return calculate([&] { return figureText(strictFigure(txthrx, "HRA Exemption")); });
+    return calculate([&] { return figureText(strictFigure(txthrx, "HRA Exemption"), "HRA Exemption"); });
 }
 
 } // namespace pelmora

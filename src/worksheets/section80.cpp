@@ -13,36 +13,49 @@ Calculation<Section80Results> computeSection80(const Section80Inputs &in)
         const auto f = lenientFigure;
         Section80Results out;
         auto &why = out.workings;
+        // Each item by the short name of the printed statement, and by its field's caption.
         struct Item {
             Words name;
+            Words caption;
             const std::string *text;
         };
         const Item items80C[] = {
-            {"GPF", &in.txtgpf},         {"CGEGIS", &in.txtgis},         {"HBA", &in.txthba},
-            {"LIC", &in.txtlic},         {"PPF", &in.txtppf},            {"NSC", &in.txtnsc},
-            {"NSC interest", &in.txtnsci}, {"tuition fee (I)", &in.txttf1}, {"tuition fee (II)", &in.txttf2},
-            {"infrastructure bonds", &in.txtinf}, {"other savings", &in.txtos}};
+            {"GPF", "GPF", &in.txtgpf},
+            {"CGEGIS", "CGEGIS", &in.txtgis},
+            {"HBA", "House Building Advance", &in.txthba},
+            {"LIC", "Life Insurance Premium", &in.txtlic},
+            {"PPF", "PPF", &in.txtppf},
+            {"NSC", "National Savings Certificate", &in.txtnsc},
+            {"NSC interest", "Interest on NSC", &in.txtnsci},
+            {"tuition fee (I)", "Tution Fee, Child I", &in.txttf1},
+            {"tuition fee (II)", "Tution Fee, Child II", &in.txttf2},
+            {"infrastructure bonds", "Infrastructure Bonds", &in.txtinf},
+            {"other savings", "Other Savings", &in.txtos},
+        };
         NamedTerms items;
         double total80C = 0;
-        for (const auto &[name, text] : items80C)
-            total80C += items.terms.emplace_back(name, f(*text)).figure;
-        out.txt80c = figureText(total80C);
-        const double shown80C = f(out.txt80c);
+        for (const Item &item : items80C)
+            total80C += items.terms.emplace_back(item.name, f(*item.text, item.caption.text())).figure;
+        out.txt80c = figureText(total80C, "Section 80C, Total");
+        const double shown80C = f(out.txt80c, "Section 80C, Total");
         if (items.leavesOut())
             why.txt80c = {"80C items {} = {} (the other 80C items are 0)", {std::move(items), shown80C}};
         else
             why.txt80c = {"80C items {} = {}", {std::move(items), shown80C}};
 
         // The government's contribution counts on top of the combined limit.
-        const double jeevanSuraksha = f(in.txt80ccc), employees = f(in.txt80ccdec), government = f(in.txt80ccdgc);
-        out.txttot1 = figureText(shown80C + jeevanSuraksha + employees);
-        const double combined = f(out.txttot1);
+        const double jeevanSuraksha = f(in.txt80ccc, "Jeevan Suraksha");
+        const double employees = f(in.txt80ccdec, "New Pen. Sch. (Emp.Cont.)");
+        const double government = f(in.txt80ccdgc, "New Pen. Sch. (Gov.Cont.)");
+        const std::string_view limitedTotal = "Total - 80C+80CCC+80CCD";
+        out.txttot1 = figureText(shown80C + jeevanSuraksha + employees, limitedTotal);
+        const double combined = f(out.txttot1, limitedTotal);
         const bool limited = combined > section80CombinedLimit;
         if (limited)
-            out.txttot1 = figureText(government + section80CombinedLimit);
+            out.txttot1 = figureText(government + section80CombinedLimit, limitedTotal);
         else
-            out.txttot1 = figureText(combined + government);
-        const double total = f(out.txttot1);
+            out.txttot1 = figureText(combined + government, limitedTotal);
+        const double total = f(out.txttot1, limitedTotal);
         if (limited)
             why.txttot1 = {"80C {} + 80CCC {} + employee's contribution {} = {}, above {}: {} + government's "
                            "contribution {} = {}",
@@ -53,12 +66,13 @@ Calculation<Section80Results> computeSection80(const Section80Inputs &in)
                            "contribution {} = {}",
                            {shown80C, jeevanSuraksha, employees, combined, section80CombinedLimit, government, total}};
 
-        const double bonds = f(in.txt80ccf);
+        const double bonds = f(in.txt80ccf, "Infra. Bonds");
         out.txt80ccf = bonds > section80CcfLimit ? "20000" : in.txt80ccf;
 
-        const double mediclaim = f(in.txt80d), donations = f(in.txt80g), counted = f(out.txt80ccf), others = f(in.txtoth);
-        out.txtgt80 = figureText(total + mediclaim + donations + counted + others);
-        const double grandTotal = f(out.txtgt80);
+        const double mediclaim = f(in.txt80d, "Mediclaim/CGHS"), donations = f(in.txt80g, "Donations");
+        const double counted = f(out.txt80ccf, "Infra. Bonds"), others = f(in.txtoth, "Other Deductions");
+        out.txtgt80 = figureText(total + mediclaim + donations + counted + others, "GRAND TOTAL");
+        const double grandTotal = f(out.txtgt80, "GRAND TOTAL");
         if (bonds > section80CcfLimit)
             why.txtgt80 = {"80C+80CCC+80CCD {} + 80D {} + 80G {} + 80CCF {} ({} is above its limit) + others {} = {}",
                            {total, mediclaim, donations, section80CcfLimit, bonds, others, grandTotal}};
@@ -77,12 +91,14 @@ bool mediclaimAboveLimit(std::string_view txt80d)
 
 Calculation<std::string> section80TotalToHandOver(const std::string &txtgt80)
 {
-    return calculate([&] { return figureText(lenientFigure(txtgt80)); });
+    return calculate([&] { return figureText(lenientFigure(txtgt80, "GRAND TOTAL"), "GRAND TOTAL"); });
 }
 
 Calculation<std::string> pensionContributionOnOpening(const std::string &txtmgc)
 {
-    return calculate([&] { return figureText(lenientFigure(txtmgc)); });
+    return calculate([&] {
+        return figureText(lenientFigure(txtmgc, "MGC, total"), "New Pen. Sch. (Emp.Cont.)");
+    });
 }
 
 } // namespace pelmora
