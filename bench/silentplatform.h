@@ -25,6 +25,7 @@ public:
         pelmora::printStatement(statement, *pelmora::openPdfFilePrinter(m_statements.path(), documentName));
     }
     UnsavedChanges askToSaveChanges(QWidget *, const QString &) override { return UnsavedChanges::Cancel; }
+    bool askToDiscardFigures(QWidget *) override { return false; }
     QString askFileToSave(QWidget *, const QString &) override { return {}; }
     QString askFileToOpen(QWidget *, const QString &) override { return {}; }
     void showAbout(QWidget *, const QString &) override {}

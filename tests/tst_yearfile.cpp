@@ -71,6 +71,7 @@ private Q_SLOTS:
         QVERIFY(d.start());
         d.platform.fileChosen = path;
         d.open(d.main->cmdcalhp, d.main->form4)->optso->setChecked(true);
+        d.platform.answer = Platform::UnsavedChanges::Discard; // the choice made here
         QApplication::setActiveWindow(d.main.get());
         QTest::keyClick(d.main.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(d.platform.messages, QStringList());
@@ -210,6 +211,46 @@ private Q_SLOTS:
         QTEST(d.platform.quitRequests, "quits");
         const QJsonObject file = QJsonDocument::fromJson(contents(d.platform.fileChosen)).object();
         QTEST(file[u"windows"_s][u"frmmain"_s][u"txtgs"_s].toString(), "saved");
+    }
+
+    // With no file in use, Open asks before it replaces figures typed since the start.
+    void openQuestion_data()
+    {
+        QTest::addColumn<QString>("typed"); // "window.field:text", or a worksheet opened only
+        QTest::addColumn<Platform::UnsavedChanges>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("opened");
+        using Answer = Platform::UnsavedChanges;
+        QTest::newRow("nothing typed: no question") << "" << Answer::Cancel << false << true;
+        QTest::newRow("a worksheet opened, nothing typed: no question") << "cmdcalhp" << Answer::Cancel << false << true;
+        QTest::newRow("typed in the main window, Open") << "frmmain.txtgs:600000" << Answer::Discard << true << true;
+        QTest::newRow("typed in the main window, Cancel keeps all") << "frmmain.txtgs:600000" << Answer::Cancel << true << false;
+        QTest::newRow("typed in a worksheet only, Cancel") << "Form4.txtintt:5000" << Answer::Cancel << true << false;
+    }
+    void openQuestion()
+    {
+        QFETCH(QString, typed);
+        QFETCH(Platform::UnsavedChanges, answer);
+        d.main->txtos->setText(u"777"_s);
+        d.main->figuresFile().saveAs(d.main.get());
+        QVERIFY(d.start());
+        d.platform.fileChosen = m_folder.filePath(u"year.pelmora"_s);
+        d.platform.answer = answer;
+        if (typed == u"cmdcalhp" || typed.startsWith(u"Form4"))
+            d.open(d.main->cmdcalhp, d.main->form4);
+        if (typed.contains(u':')) {
+            QWidget *window = typed.startsWith(u"Form4") ? static_cast<QWidget *>(d.main->form4.window()) : d.main.get();
+            auto *field = window->findChild<QLineEdit *>(typed.section(u'.', 1).section(u':', 0, 0));
+            QVERIFY(field);
+            d.type(field, typed.section(u':', 1));
+        }
+        const QMap<QString, QString> before = windowsNow();
+        d.main->figuresFile().open(d.main.get());
+        QTEST(d.platform.questions == QStringList{u"Discard the figures typed?"_s}, "asked");
+        QFETCH(bool, opened);
+        QCOMPARE(d.main->txtos->text(), opened ? u"777"_s : u"0"_s);
+        if (!opened)
+            QCOMPARE(windowsNow(), before);
     }
 
     // What a right click on the background offers, with its keys.

@@ -7,6 +7,10 @@
 #include "windowfigures.h"
 #include "core/credits.h"
 #include "widgets/platform.h"
+#include "salary/form1.h"
+#include "worksheets/form2.h"
+#include "worksheets/form4.h"
+#include "worksheets/frmreb88.h"
 #include "yearfile/yearfilestorage.h"
 
 #include <QAction>
@@ -72,6 +76,9 @@ void FiguresFile::open(QWidget *window)
 {
     if (!keepChanges(window))
         return;
+    // Without a file the figures typed have nowhere to go back to.
+    if (m_path.isEmpty() && typedSinceStart() && !m_main.platform().askToDiscardFigures(window))
+        return;
     const QString folder = m_path.isEmpty() ? documentsFolder() : QFileInfo(m_path).absolutePath();
     const QString path = m_main.platform().askFileToOpen(window, folder);
     if (!path.isEmpty())
@@ -89,6 +96,25 @@ void FiguresFile::open(QWidget *window, const QString &path)
     // What the windows made of the file, an emptied amount turned into "0", say.
     use(path, collectFigures(m_main));
     m_main.bringForward();
+}
+
+bool FiguresFile::typedSinceStart()
+{
+    if (!m_fresh) {
+        // Every window as the program starts it, and as a Calc. button first opens it.
+        frmmain fresh(m_main.platform());
+        fresh.form1.window();
+        fresh.form2.window();
+        fresh.form4.window();
+        fresh.reb88.window();
+        m_fresh = collectFigures(fresh);
+    }
+    const yearfile::YearFigures now = collectFigures(m_main);
+    for (auto window = now.cbegin(); window != now.cend(); ++window) {
+        if (window.value() != m_fresh->value(window.key()))
+            return true;
+    }
+    return false;
 }
 
 bool FiguresFile::mayEnd()

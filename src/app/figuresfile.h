@@ -9,6 +9,8 @@
 
 #include "yearfile/yearfigures.h"
 
+#include <optional>
+
 class QWidget;
 
 namespace pelmora {
@@ -42,11 +44,14 @@ private:
     // Whether the user saved, discarded or had nothing to lose; false after Cancel.
     bool keepChanges(QWidget *window);
     void use(const QString &path, yearfile::YearFigures figures);
+    // Whether any window holds a text other than it had when it was first shown.
+    bool typedSinceStart();
 
     frmmain &m_main;
     const QString m_title;
     QString m_path;
     yearfile::YearFigures m_saved;
+    std::optional<yearfile::YearFigures> m_fresh;
 };
 
 } // namespace pelmora

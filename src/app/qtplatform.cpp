@@ -39,17 +39,28 @@ void QtPlatform::print(QWidget *owner, const QString &documentName, const Statem
 Platform::UnsavedChanges QtPlatform::askToSaveChanges(QWidget *owner, const QString &fileName)
 {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(credits::productName),
-                    QStringLiteral("Save changes to %1?").arg(fileName),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
-    box.setDefaultButton(QMessageBox::Save);
-    switch (box.exec()) {
-    case QMessageBox::Save:
+                    QStringLiteral("Save changes to %1?").arg(fileName), QMessageBox::NoButton, owner);
+    // The desktop's own captions may have no access keys (Qt's plain theme gives none): these do.
+    QPushButton *save = box.addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == save)
         return UnsavedChanges::Save;
-    case QMessageBox::Discard:
+    if (box.clickedButton() == discard)
         return UnsavedChanges::Discard;
-    default:
-        return UnsavedChanges::Cancel;
-    }
+    return UnsavedChanges::Cancel;
+}
+
+bool QtPlatform::askToDiscardFigures(QWidget *owner)
+{
+    QMessageBox box(QMessageBox::Question, QString::fromUtf8(credits::productName),
+                    QStringLiteral("Discard the figures typed?"), QMessageBox::NoButton, owner);
+    QPushButton *open = box.addButton(QStringLiteral("&Open"), QMessageBox::AcceptRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == open;
 }
 
 // A dialog for files of figures: only they are shown, and a name typed without a suffix gets theirs.

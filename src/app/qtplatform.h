@@ -17,6 +17,7 @@ public:
     // The default printer; a PDF file in the documents folder when it cannot print.
     void print(QWidget *owner, const QString &documentName, const Statement &statement) override;
     UnsavedChanges askToSaveChanges(QWidget *owner, const QString &fileName) override;
+    bool askToDiscardFigures(QWidget *owner) override;
     QString askFileToSave(QWidget *owner, const QString &suggestedPath) override;
     QString askFileToOpen(QWidget *owner, const QString &folder) override;
     void showAbout(QWidget *owner, const QString &text) override;

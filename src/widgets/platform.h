@@ -34,6 +34,8 @@ public:
     // The answer to "Save changes to NAME?", asked with Save, Discard and Cancel.
     enum class UnsavedChanges { Save, Discard, Cancel };
     virtual UnsavedChanges askToSaveChanges(QWidget *owner, const QString &fileName) = 0;
+    // The answer to "Discard the figures typed?", asked with Open and Cancel: true for Open.
+    virtual bool askToDiscardFigures(QWidget *owner) = 0;
     // A file of figures to write, suggested as given, or to read from the folder; empty when cancelled.
     virtual QString askFileToSave(QWidget *owner, const QString &suggestedPath) = 0;
     virtual QString askFileToOpen(QWidget *owner, const QString &folder) = 0;

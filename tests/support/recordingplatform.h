@@ -44,6 +44,11 @@ public:
         questions.append(fileName);
         return answer;
     }
+    bool askToDiscardFigures(QWidget *) override
+    {
+        questions.append(QStringLiteral("Discard the figures typed?"));
+        return answer == UnsavedChanges::Discard;
+    }
     QString askFileToSave(QWidget *, const QString &) override { return fileChosen; }
     QString askFileToOpen(QWidget *, const QString &) override { return fileChosen; }
     void showAbout(QWidget *, const QString &text) override { aboutTexts.append(text); }
