@@ -3,6 +3,7 @@
 
 #include "worksheetdriver.h"
 
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
@@ -83,6 +84,40 @@ private Q_SLOTS:
             QVERIFY2(run(step), qPrintable(step));
         QTRY_COMPARE(QApplication::activeWindow() ? d.snapshot(QApplication::activeWindow()).value(field) : QString(),
                      expected);
+    }
+
+    // The background menu from the keyboard, where the focused control has no menu of its own.
+    void menuByKeyboard_data()
+    {
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("firstEntry");
+        QTest::newRow("the Menu key on a button") << "cmdcalc" << "Menu" << "&Open…";
+        QTest::newRow("Shift+F10 on a button") << "cmdexit" << "shift+F10" << "&Open…";
+        QTest::newRow("the Menu key in a field: its own edit menu") << "txtgs" << "Menu" << "&Undo\tCtrl+Z";
+        QTest::newRow("Shift+F10 in a field: its own edit menu") << "txtname" << "shift+F10" << "&Undo\tCtrl+Z";
+    }
+    void menuByKeyboard()
+    {
+        QFETCH(QString, focused);
+        QFETCH(QString, key);
+        auto *control = d.main->findChild<QWidget *>(focused);
+        QVERIFY(control);
+        QVERIFY(QTest::qWaitForWindowActive(d.main.get()));
+        control->setFocus(Qt::TabFocusReason);
+        // The background menu waits in a loop of its own: it is read, and closed, from inside it.
+        QString firstEntry;
+        QTimer look;
+        connect(&look, &QTimer::timeout, this, [&] {
+            if (const auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()); menu && firstEntry.isEmpty()) {
+                firstEntry = menu->actions().value(0)->text();
+                xdotool(d.words("key Escape"));
+            }
+        });
+        look.start(20);
+        QVERIFY(xdotool({QStringLiteral("key"), key}));
+        QVERIFY(QTest::qWaitFor([&] { return !firstEntry.isEmpty() && !QApplication::activePopupWidget(); }));
+        QTEST(firstEntry, "firstEntry");
     }
 
 protected:

@@ -49,9 +49,9 @@ void FiguresFile::addCommands(QWidget *window)
         QObject::connect(action, &QAction::triggered, window, [this, window, run] { (this->*run)(window); });
         window->addAction(action);
     };
-    command(QStringLiteral("Open…"), QKeySequence(Qt::CTRL | Qt::Key_O), &FiguresFile::open);
-    command(QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &FiguresFile::save);
-    command(QStringLiteral("Save As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &FiguresFile::saveAs);
+    command(QStringLiteral("&Open…"), QKeySequence(Qt::CTRL | Qt::Key_O), &FiguresFile::open);
+    command(QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &FiguresFile::save);
+    command(QStringLiteral("Save &As…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &FiguresFile::saveAs);
 }
 
 void FiguresFile::save(QWidget *window)

@@ -24,6 +24,8 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -105,16 +107,29 @@ Form1 *frmmain::newSalaryStatement()
     return salary;
 }
 
-// Right-clicking the window's background offers the file commands and About, for the mouse.
+// The window's background offers the file commands and About: a right click shows them, and so
+// do the Menu key and Shift+F10 where the focused control has no menu of its own. Each has a
+// key of its own too, for a field's edit menu shows none of them.
 void frmmain::addBackgroundMenu()
 {
     m_figuresFile.addCommands(this);
     auto *separator = new QAction(this);
     separator->setSeparator(true);
-    auto *about = new QAction(QStringLiteral("About Pelmora"), this);
+    auto *about = new QAction(QStringLiteral("&About Pelmora"), this);
+    about->setShortcut(QKeySequence::HelpContents);
     connect(about, &QAction::triggered, this, [this] { platform().showAbout(this, aboutText()); });
     addActions({separator, about});
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void frmmain::contextMenuEvent(QContextMenuEvent *event)
+{
+    // From the keyboard, beside the control that has the focus rather than where the mouse is.
+    const QWidget *focused = focusWidget();
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse || !focused
+                          ? event->globalPos()
+                          : focused->mapToGlobal(QPoint(0, focused->height()));
+    QMenu::exec(actions(), at, nullptr, this);
+    event->accept();
 }
 
 // A Calc. button says to a screen reader which figure it works out and which window it opens.

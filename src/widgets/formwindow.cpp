@@ -5,7 +5,9 @@
 
 #include "pelmoraicon.h"
 
+#include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QShortcut>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -49,6 +51,15 @@ FormWindow::FormWindow(const QString &title, QSize clientSize, QWidget *parent) 
     setFixedSize(clientSize);
     setPalette(windowPalette());
     setAutoFillBackground(true);
+
+    // Shift+F10 asks the focused control for its menu, as the Menu key does.
+    auto *menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        QWidget *focused = focusWidget() ? focusWidget() : this;
+        const QPoint at = focused->rect().center();
+        QContextMenuEvent asked(QContextMenuEvent::Keyboard, at, focused->mapToGlobal(at));
+        QCoreApplication::sendEvent(focused, &asked);
+    });
 }
 
 FormWindow::~FormWindow()
