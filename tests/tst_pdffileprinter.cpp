@@ -103,10 +103,14 @@ private Q_SLOTS:
     }
 
     // Measured in the printing font, a figure's last glyph ends at its column edge, never beyond.
+    // A name far too long for the page ends with "…" before the figures' right edge; the page is
+    // not made smaller for it.
     void rightAlignedFiguresEndAtTheirColumnEdge()
     {
         QTemporaryDir folder;
-        const QString path = printInto(folder.path(), taxName, built(taxStatement(namedTaxTexts())));
+        TaxStatementTexts texts = namedTaxTexts();
+        texts.frmmain.txtname = "Venkataraman " + std::string(270, 'W');
+        const QString path = printInto(folder.path(), taxName, built(taxStatement(texts)));
         const QString words = pdfText(path, QStringLiteral("-bbox"));
         for (auto [figure, edge] : {std::pair{"frmmain.txtgs", 6.0}, {"Form4.txtrep", 5.0}, {"Form4.txtihp", 7.0}}) {
             const auto word = QRegularExpression(QStringLiteral("xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">%1</word>")
@@ -115,6 +119,9 @@ private Q_SLOTS:
             const double end = word.captured(1).toDouble(), edgePoints = (0.25 + edge) * 72;
             QVERIFY2(end <= edgePoints + 0.05 && end > edgePoints - 1.0, figure);
         }
+        const auto name = QRegularExpression(QStringLiteral("xMax=\"([\\d.]+)\" yMax=\"[\\d.]+\">(W+…)</word>")).match(words);
+        QVERIFY2(name.hasMatch(), "the name is cut with an ellipsis");
+        QVERIFY(name.captured(1).toDouble() <= (0.25 + 7.0) * 72);
     }
 
     void aSecondPrintDoesNotOverwriteTheFirst()

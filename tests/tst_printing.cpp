@@ -81,6 +81,27 @@ private Q_SLOTS:
                                     .split(u'|'));
     }
 
+    // A name too long for its room is cut with "…" at the room's edge, measured in its font.
+    void cutsATextTooLongForItsRoom_data()
+    {
+        QTest::addColumn<Statement>("statement");
+        QTest::addColumn<QString>("printed");
+        const std::string name = "Venkataraman Subramaniam Iyer";
+        QTest::newRow("within its room: whole") << Statement{LeftTextWithin{1, 2, 4, "Asha Rao"}} << "Asha Rao";
+        QTest::newRow("exactly its room: whole") << Statement{LeftTextWithin{0, 2, 2.9f, name}} << QString::fromStdString(name);
+        QTest::newRow("one character too many") << Statement{LeftTextWithin{0, 2, 2.8f, name}}
+                                                << "Venkataraman Subramaniam Iy…";
+        QTest::newRow("a character of two bytes is cut whole") << Statement{LeftTextWithin{0, 2, 0.3f, "ऋऋऋऋ"}} << "ऋऋ…";
+        QTest::newRow("centred across a width too narrow") << Statement{CentredText{1, 2, name}} << "Venkatara…";
+    }
+    void cutsATextTooLongForItsRoom()
+    {
+        QFETCH(Statement, statement);
+        RecordingPrinter printer;
+        printStatement(statement, printer);
+        QTEST(printer.printed().value(0), "printed");
+    }
+
     void printsFromTheFieldsOfEachWindow_data()
     {
         QTest::addColumn<bool>("salary");

@@ -5,6 +5,9 @@
 
 #include "printer.h"
 
+#include <string>
+#include <vector>
+
 namespace pelmora {
 
 void printLeft(Printer &printer, float x, float y, std::string_view text)
@@ -25,8 +28,29 @@ void printRight(Printer &printer, float edge, float y, std::string_view text)
 void printCentred(Printer &printer, float width, float y, std::string_view text)
 {
     printer.setCurrentY(y);
-    printer.setCurrentX((width - printer.textWidth(text)) / 2);
-    printer.print(text);
+    const float whole = printer.textWidth(text);
+    const std::string fitting = whole <= width ? std::string(text) : cutTo(printer, width, text);
+    printer.setCurrentX((width - (whole <= width ? whole : printer.textWidth(fitting))) / 2);
+    printer.print(fitting);
+}
+
+std::string cutTo(Printer &printer, float width, std::string_view text)
+{
+    if (printer.textWidth(text) <= width)
+        return std::string(text);
+    // Where each character of the UTF-8 text begins, and the text's end.
+    std::vector<std::size_t> starts;
+    for (std::size_t at = 0; at < text.size(); ++at)
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80)
+            starts.push_back(at);
+    const auto cut = [&](std::size_t characters) { return std::string(text.substr(0, starts[characters])) + "…"; };
+    // The most characters that fit with the ellipsis: none may be all.
+    std::size_t fits = 0, tooMany = starts.size();
+    while (tooMany - fits > 1) {
+        const std::size_t middle = (fits + tooMany) / 2;
+        (printer.textWidth(cut(middle)) <= width ? fits : tooMany) = middle;
+    }
+    return cut(fits);
 }
 
 } // namespace pelmora

@@ -6,6 +6,7 @@
 // The three ways a statement places a text. Each sets both coordinates itself, so no item
 // depends on where an earlier one left the current position.
 
+#include <string>
 #include <string_view>
 
 namespace pelmora {
@@ -19,7 +20,12 @@ void printLeft(Printer &printer, float x, float y, std::string_view text);
 // that then prints it. A text wider than the room left of the edge runs leftwards.
 void printRight(Printer &printer, float edge, float y, std::string_view text);
 
-// Centres the text across the width, from the left edge of the printable area.
+// Centres the text across the width, from the left edge of the printable area; a text wider
+// than that is cut to it.
 void printCentred(Printer &printer, float width, float y, std::string_view text);
+
+// The text as it fits the width in the printer's font: whole, or as many of its first
+// characters as fit with "…" after them.
+std::string cutTo(Printer &printer, float width, std::string_view text);
 
 } // namespace pelmora

@@ -29,6 +29,7 @@ JobOutcome printStatement(const Statement &statement, Printer &printer)
         [&](const FontUnderlineSetting &setting) { printer.setFontUnderline(setting.on); },
         [&](const OrientationSetting &setting) { printer.setOrientation(setting.orientation); },
         [&](const LeftText &text) { printLeft(printer, text.x, text.y, text.text); },
+        [&](const LeftTextWithin &text) { printLeft(printer, text.x, text.y, cutTo(printer, text.right - text.x, text.text)); },
         [&](const RightText &text) { printRight(printer, text.edge, text.y, text.text); },
         [&](const CentredText &text) { printCentred(printer, text.width, text.y, text.text); },
         [&](const Rule &rule) { printer.line(rule.x1, rule.y, rule.x2, rule.y); },

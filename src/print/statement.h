@@ -57,6 +57,15 @@ struct LeftText {
     std::string text;
     bool operator==(const LeftText &) const = default;
 };
+// A text starting at x that ends before the edge right: a text too long for the room is cut
+// there, "…" showing where.
+struct LeftTextWithin {
+    float x;
+    float y;
+    float right;
+    std::string text;
+    bool operator==(const LeftTextWithin &) const = default;
+};
 // A text ending at a column edge.
 struct RightText {
     float edge;
@@ -64,7 +73,7 @@ struct RightText {
     std::string text;
     bool operator==(const RightText &) const = default;
 };
-// A text centred across a width.
+// A text centred across a width; one wider than that is cut to it, "…" showing where.
 struct CentredText {
     float width;
     float y;
@@ -80,8 +89,8 @@ struct Rule {
 };
 
 using StatementItem = std::variant<ScaleModeSetting, FontNameSetting, FontSizeSetting, FontBoldSetting,
-                                   FontItalicSetting, FontUnderlineSetting, OrientationSetting, LeftText, RightText,
-                                   CentredText, Rule>;
+                                   FontItalicSetting, FontUnderlineSetting, OrientationSetting, LeftText,
+                                   LeftTextWithin, RightText, CentredText, Rule>;
 // A page's items in drawing order; a class of its own so that the platform can name it unseen.
 struct Statement : std::vector<StatementItem> {
     using std::vector<StatementItem>::vector;

@@ -40,6 +40,11 @@ public:
         m_writer.useStyle(style);
         m_writer.add(LeftText{x, y, std::move(text)});
     }
+    void labelWithin(float y, const FontStyle &style, float x, float right, std::string text)
+    {
+        m_writer.useStyle(style);
+        m_writer.add(LeftTextWithin{x, y, right, std::move(text)});
+    }
     void figure(float y, const FontStyle &style, float edge, std::string text)
     {
         m_writer.useStyle(style);
@@ -71,7 +76,8 @@ Statement taxStatementItems(const TaxStatementTexts &texts)
     TaxStatementWriter s;
 
     s.label(0.40f, title, 1.0f, "CALCULATION OF INCOME TAX FOR THE YEAR 2013-14");
-    s.label(0.60f, title, 1.0f, m.txtname);
+    // A name too long for the page is cut at the right edge of the figures, the page unchanged.
+    s.labelWithin(0.60f, title, 1.0f, 7.0f, m.txtname);
 
     s.label(1.15f, bold, 1.0f, "INCOME FROM 'SALARY'");
     s.line(1.30f, regular, 1.0f, "Gross Salary :-", 6.0f, m.txtgs);

@@ -54,6 +54,7 @@ inline QStringList described(const pelmora::Statement &statement)
         void operator()(const FontItalicSetting &s) { set(2, s.on); }
         void operator()(const FontUnderlineSetting &s) { set(3, s.on); }
         void operator()(const LeftText &t) { text('L', t.x, t.y, t.text); }
+        void operator()(const LeftTextWithin &t) { text('W', t.x, t.y, t.text + " <" + std::to_string(int(t.right)) + '|'); }
         void operator()(const RightText &t) { text('R', t.edge, t.y, t.text); }
         void operator()(const CentredText &t) { text('C', t.width, t.y, t.text); }
         void operator()(const Rule &r) { rule(r.y, r.x1, r.x2); }
@@ -68,6 +69,10 @@ struct PageBuilder : PageLines {
     void left(float y, const Style &s, float x, const std::string &t) { add('L', y, s, x, t); }
     void right(float y, const Style &s, float edge, const std::string &t) { add('R', y, s, edge, t); }
     void centred(float y, const Style &s, float w, const std::string &t) { add('C', y, s, w, t); }
+    void within(float y, const Style &s, float x, int right, const std::string &t)
+    {
+        add('W', y, s, x, t + " <" + std::to_string(right) + '|');
+    }
     void line(float y, const Style &style, float x, const std::string &label, float edge, const std::string &figure)
     {
         left(y, style, x, label);
@@ -88,7 +93,7 @@ inline const QStringList &taxPage()
         PageBuilder p;
         p.lines << QStringLiteral("inches") << QStringLiteral("font Tahoma") << QStringLiteral("portrait");
         p.left(0.40f, title, 1.0f, "CALCULATION OF INCOME TAX FOR THE YEAR 2013-14");
-        p.left(0.60f, title, 1.0f, "frmmain.txtname");
+        p.within(0.60f, title, 1.0f, 7, "frmmain.txtname");
         p.left(1.15f, bold, 1.0f, "INCOME FROM 'SALARY'");
         p.line(1.30f, regular, 1.0f, "Gross Salary :-", 6.0f, "frmmain.txtgs");
         p.left(1.45f, regular, 1.0f, "Less Allowances Exempt u/s 10 :-");
