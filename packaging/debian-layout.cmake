@@ -9,6 +9,13 @@ set(usr ${CPACK_TEMPORARY_DIRECTORY}/usr)
 set(doc ${usr}/share/doc/pelmora)
 execute_process(COMMAND strip --remove-section=.comment --remove-section=.note ${usr}/bin/pelmora
                 COMMAND_ERROR_IS_FATAL ANY)
+# The library that prints, as dh_strip strips a shared object.
+file(GLOB_RECURSE modules ${usr}/lib/*.so)
+foreach(module IN LISTS modules)
+    execute_process(COMMAND strip --remove-section=.comment --remove-section=.note --strip-unneeded ${module}
+                    COMMAND_ERROR_IS_FATAL ANY)
+    file(CHMOD ${module} PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+endforeach()
 file(REMOVE ${doc}/LICENSE)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright ${doc}/copyright COPYONLY NO_SOURCE_PERMISSIONS)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog ${doc}/changelog.Debian COPYONLY NO_SOURCE_PERMISSIONS)

@@ -8,11 +8,6 @@
 
 namespace pelmora {
 
-QString noPrinterInstalled()
-{
-    return QStringLiteral("No printer is installed.");
-}
-
 std::unique_ptr<Printer> openPdfFilePrinter(const QString &folder, const QString &documentName,
                                             const QString &whyNotPrinted)
 {

@@ -6,6 +6,7 @@
 // The printers that statements go to on this desktop.
 
 #include "printer.h"
+#include "printservice.h"
 
 #include <QString>
 
@@ -13,7 +14,6 @@
 
 namespace pelmora {
 
-QString noPrinterInstalled();
 
 // A PDF file of the given document name in the folder; the user is told why it was saved rather
 // than printed.

@@ -5,7 +5,8 @@
 
 // The system's print service (CUPS), asked from a worker thread. Each question has a time limit,
 // so that a service that does not answer is reported rather than waited for; a question whose
-// answer nobody awaits any more gives up at its next wait.
+// answer nobody awaits any more gives up at its next wait. CUPS is loaded at the first question:
+// the program takes the memory of it and of its libraries only once it prints.
 
 #include <QByteArray>
 #include <QMarginsF>
@@ -34,14 +35,29 @@ struct PrintServiceAnswer {
     QMarginsF margins;
 };
 
-// The default printer and its default paper.
-PrintServiceAnswer findDefaultPrinter(const AnswerLimit &limit);
+// The questions, as the library that asks CUPS answers them.
+struct PrintService {
+    // The default printer and its default paper.
+    PrintServiceAnswer (*findDefaultPrinter)(const AnswerLimit &limit);
+    // Hands a PDF document to the printer as one job; answered once the printer has accepted or
+    // refused it (a held queue accepts it).
+    PrintServiceAnswer (*submitPdf)(const QString &printer, const QByteArray &pdf, const QString &title,
+                                    const AnswerLimit &limit);
+};
 
-// Hands a PDF document to the printer as one job; answered once the printer has accepted or
-// refused it (a held queue accepts it).
-PrintServiceAnswer submitPdf(const QString &printer, const QByteArray &pdf, const QString &title,
-                             const AnswerLimit &limit);
+// The print service, loaded when first asked for; nullptr when its library cannot be loaded,
+// and then printServiceMissing() says why.
+const PrintService *printService();
+QString printServiceMissing();
 
-QString printServiceDidNotAnswer();
+inline QString printServiceDidNotAnswer()
+{
+    return QStringLiteral("The print service did not answer.");
+}
+
+inline QString noPrinterInstalled()
+{
+    return QStringLiteral("No printer is installed.");
+}
 
 } // namespace pelmora

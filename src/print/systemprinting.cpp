@@ -42,7 +42,12 @@ public:
 
     void start()
     {
-        ask([limit = m_limit] { return findDefaultPrinter(limit); }, &SystemPrintJob::printOn);
+        ask(
+            [limit = m_limit] {
+                const PrintService *service = printService();
+                return service ? service->findDefaultPrinter(limit) : PrintServiceAnswer{printServiceMissing(), {}, {}, {}};
+            },
+            &SystemPrintJob::printOn);
     }
 
 private:
@@ -83,7 +88,7 @@ private:
         if (!drawn.accepted)
             return saveInstead(QString::fromStdString(drawn.notice));
         ask([limit = m_limit, name = printer.printer, pdf = document.pdf(), title = m_documentName] {
-            return submitPdf(name, pdf, title, limit);
+            return printService()->submitPdf(name, pdf, title, limit);
         }, &SystemPrintJob::finish);
     }
 
