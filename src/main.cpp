@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/frmmain.h"
 #include "app/frmsplash.h"
+#include "app/processsignals.h"
 #include "app/qtplatform.h"
 #include "core/credits.h"
 #include "widgets/fonts.h"
@@ -14,6 +15,7 @@
 
 int main(int argc, char *argv[])
 {
+    pelmora::keepRunningOnFileSizeLimit();
     const pelmora::CommandLineRequest request = pelmora::answerCommandLine(argc, argv);
     if (request.reply)
         return request.reply->exitStatus;

@@ -4,6 +4,7 @@
 // Files of figures: saved and opened again as typed, bad files refused, a failed save harmless.
 
 #include "worksheetdriver.h"
+#include "app/processsignals.h"
 #include "app/windowfigures.h"
 #include "salary/choicebox.h"
 #include "salary/form1.h"
@@ -12,6 +13,8 @@
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
 #include "yearfile/yearfile.h"
+#include "yearfile/yearfilelayout.h"
+#include "yearfile/yearfilestorage.h"
 
 #include <QCheckBox>
 #include <QJsonArray>
@@ -23,7 +26,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <QRandomGenerator>
+
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -34,7 +41,11 @@ class TestYearFile : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); } // Save As makes the documents folder
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true); // Save As makes the documents folder
+        keepRunningOnFileSizeLimit();
+    }
     void init()
     {
         QVERIFY(d.start());
@@ -120,7 +131,9 @@ private Q_SLOTS:
                                           << "In the window Form4, txtoth is longer than 1,000 characters.";
         QTest::newRow("over 1 MB") << "" << QByteArray(1024 * 1024, ' ')
                                    << "It is larger than 1 MB, far larger than a Pelmora file.";
-        QTest::newRow("unreadable") << "" << "/"_ba << "The system says: file to open is a directory.";
+        QTest::newRow("a folder") << "" << "/"_ba << "It is not a file of figures.";
+        QTest::newRow("a named pipe, which would block the reading") << "" << "|"_ba << "It is not a file of figures.";
+        QTest::newRow("unreadable") << "" << "-"_ba << "The system says: Permission denied.";
     }
     void badFileChangesNothing()
     {
@@ -135,6 +148,14 @@ private Q_SLOTS:
         const QString path = m_folder.filePath(tag);
         if (bytes == "/") {
             QVERIFY(QDir().mkpath(path));
+        } else if (bytes == "|") {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (bytes == "-") {
+            if (::geteuid() == 0)
+                QSKIP("the administrator reads any file");
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            QVERIFY(out.setPermissions({}));
         } else {
             QFile out(path);
             QVERIFY(out.open(QIODevice::WriteOnly));
@@ -151,36 +172,89 @@ private Q_SLOTS:
         QCOMPARE(d.main->figuresFile().path(), QString());
     }
 
-    // A folder where the file should be, and a disk that fills (here a limit on file sizes).
+    // Each save that cannot be done keeps the previous file as it was and says why.
     void failedSaveKeepsThePreviousFile_data()
     {
-        QTest::addColumn<bool>("folderInPlace");
-        QTest::newRow("folder in place of the file") << true;
-        QTest::newRow("disk full") << false;
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("reason"); // how the message goes on after the file's name
+        QTest::newRow("a folder in place of the file") << "folder" << "The system says: ";
+        QTest::newRow("a disk full (a limit on file sizes), the program kept running") << "limit" << "The system says: ";
+        QTest::newRow("a read-only file, by anyone, the administrator too") << "read-only" << "year.pelmora is read-only.";
+        QTest::newRow("texts of 1,000 control characters, which would make a file Open refuses")
+            << "control" << "Its figures would make a file larger than 1 MB";
     }
     void failedSaveKeepsThePreviousFile()
     {
-        QFETCH(bool, folderInPlace);
+        QFETCH(QString, fault);
         QTemporaryDir folder;
         d.platform.fileChosen = folder.filePath(u"year.pelmora"_s);
-        if (folderInPlace)
+        if (fault == u"folder")
             QVERIFY(QDir().mkpath(d.platform.fileChosen));
         d.main->figuresFile().saveAs(d.main.get());
         const QByteArray previous = contents(d.platform.fileChosen);
+        d.platform.messages.clear();
         d.main->txtgs->setText(u"99999"_s);
+        if (fault == u"read-only")
+            QVERIFY(QFile::setPermissions(d.platform.fileChosen, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        if (fault == u"control") {
+            for (QPushButton *calc : {d.main->cmdcalgs, d.main->cmdcalhr, d.main->cmdcalhp, d.main->cmdcalded80})
+                calc->click();
+            for (QWidget *window : formWindows())
+                for (QLineEdit *field : window->findChildren<QLineEdit *>(QRegularExpression(u"^txt"_s)))
+                    field->setText(QString(1000, QChar(1)));
+            for (QComboBox *box : d.main->form1.window()->findChildren<QComboBox *>())
+                box->setEditText(QString(1000, QChar(1)));
+        }
         rlimit limit{};
         QVERIFY(getrlimit(RLIMIT_FSIZE, &limit) == 0);
         const rlimit before = limit;
-        limit.rlim_cur = folderInPlace ? limit.rlim_cur : 100;
-        std::signal(SIGXFSZ, SIG_IGN); // the write fails rather than ending the test
+        limit.rlim_cur = fault == u"limit" ? 100 : limit.rlim_cur;
         QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
         d.main->figuresFile().save(d.main.get());
         setrlimit(RLIMIT_FSIZE, &before);
-        QCOMPARE(d.platform.messages.size(), folderInPlace ? 2 : 1);
-        QVERIFY(d.platform.messages.last().startsWith(u"Pelmora cannot save \"year.pelmora\". The system says: "_s));
+        QFETCH(QString, reason);
+        QCOMPARE(d.platform.messages.size(), 1);
+        QVERIFY2(d.platform.messages.last().startsWith(u"Pelmora cannot save \"year.pelmora\". "_s + reason),
+                 qPrintable(d.platform.messages.last()));
         QCOMPARE(contents(d.platform.fileChosen), previous);
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{u"year.pelmora"_s});
+    }
+
+    // Whatever Save writes, Open reads back to the same texts: every field of every window with
+    // texts of control characters, byte-order marks, quotes, other scripts and any length.
+    void whatSaveWritesOpensAlike()
+    {
+        QRandomGenerator random(2013);
+        const QList<char16_t> awkward{u'\x01', u'\x1f', u'\t', u'\n', u'"', u'\\', u'/', u'\xfeff', u'\xfffe',
+                                     u'\x2028', u'\x0915', u'\x20b9', u'0', u'9', u',', u'.', u'e', u' '};
+        for (int round = 0; round < 40; ++round) {
+            yearfile::YearFigures figures;
+            for (const yearfile::WindowLayout &layout : yearfile::windowLayouts()) {
+                yearfile::WindowContents &contents = figures[layout.window];
+                for (const QString &name : layout.texts) {
+                    QString text;
+                    const int length = random.bounded(round % 10 == 9 ? 1001 : 12);
+                    for (int i = 0; i < length; ++i)
+                        text += QChar(awkward[random.bounded(int(awkward.size()))]);
+                    contents.texts.insert(name, text);
+                }
+                for (const QString &name : layout.checks)
+                    contents.checks.insert(name, random.bounded(2));
+                for (const yearfile::ChoiceLayout &choice : layout.choices)
+                    contents.choices.insert(choice.frame, choice.options[random.bounded(int(choice.options.size()))]);
+            }
+            const QString path = m_folder.filePath(u"round.pelmora"_s);
+            // Only what is too large to save is refused: every text of every character is kept.
+            if (const auto refused = yearfile::saveYearFigures(path, figures)) {
+                QVERIFY2(refused->startsWith(u"Its figures would make a file larger than 1 MB"_s), qPrintable(*refused));
+                continue;
+            }
+            const auto opened = yearfile::loadYearFigures(path);
+            const auto *read = std::get_if<yearfile::YearFigures>(&opened);
+            QVERIFY2(read, qPrintable(read ? QString() : std::get<QString>(opened)));
+            QCOMPARE(*read, figures);
+        }
     }
 
     void exitQuestion_data()

@@ -76,7 +76,11 @@ QByteArray writeYearFigures(const YearFigures &figures)
         {QStringLiteral("financialYear"), taxYear()},
         {QStringLiteral("windows"), windows},
     };
-    return QJsonDocument(file).toJson(QJsonDocument::Indented);
+    QByteArray bytes = QJsonDocument(file).toJson(QJsonDocument::Indented);
+    // Qt's reader drops a byte-order mark wherever it stands, even inside a text: it is written
+    // escaped. (Only texts can hold one: every name is plain ASCII.)
+    bytes.replace("\xEF\xBB\xBF", "\\ufeff");
+    return bytes;
 }
 
 std::variant<YearFigures, QString> readYearFigures(const QByteArray &bytes)

@@ -16,10 +16,18 @@ namespace pelmora::yearfile {
 // The suffix of a file of figures, without its point.
 inline constexpr const char *suffix = "pelmora";
 
-// The figures of the file, or why they cannot be had, in a sentence for the user.
+// The figures of the file, or why they cannot be had, in a sentence for the user. Anything but a
+// regular file (a folder, a pipe, a device) is refused before it is read.
 std::variant<YearFigures, QString> loadYearFigures(const QString &path);
 
-// Why the figures could not be saved; nothing when they were.
+// Why a folder, a pipe or a device is not opened.
+inline QString notAFileOfFigures()
+{
+    return QStringLiteral("It is not a file of figures.");
+}
+
+// Why the figures could not be saved; nothing when they were. Figures that Open would refuse, or
+// read back otherwise, are not saved, nor is a file of no write permission replaced.
 std::optional<QString> saveYearFigures(const QString &path, const YearFigures &figures);
 
 } // namespace pelmora::yearfile
