@@ -26,6 +26,7 @@ public:
     }
     UnsavedChanges askToSaveChanges(QWidget *, const QString &) override { return UnsavedChanges::Cancel; }
     bool askToDiscardFigures(QWidget *) override { return false; }
+    void finishPrinting() override {}
     QString askFileToSave(QWidget *, const QString &) override { return {}; }
     QString askFileToOpen(QWidget *, const QString &) override { return {}; }
     void showAbout(QWidget *, const QString &) override {}

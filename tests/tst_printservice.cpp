@@ -17,13 +17,24 @@
 
 namespace {
 
-QString run(const QString &command)
+// Runs a tool where Debian puts it, whatever the PATH: an ordinary user's lacks /usr/sbin, where
+// the CUPS administration tools live. Returns why it failed; empty when it ran and exited 0.
+QString run(const QString &command, QString *output = nullptr)
 {
     QStringList words = QProcess::splitCommand(command);
+    const QString name = words.takeFirst();
+    const QStringList places{QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin"), QStringLiteral("/sbin"),
+                             QStringLiteral("/bin")};
+    const QString program = QStandardPaths::findExecutable(name, places);
+    if (program.isEmpty())
+        return name + QStringLiteral(" is not in ") + places.join(QLatin1String(", "));
     QProcess process;
-    process.start(words.takeFirst(), words);
-    process.waitForFinished(10000);
-    return QString::fromUtf8(process.readAllStandardOutput());
+    process.start(program, words);
+    if (!process.waitForFinished(10000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return command + QStringLiteral(" failed: ") + QString::fromUtf8(process.readAllStandardError());
+    if (output)
+        *output = QString::fromUtf8(process.readAllStandardOutput());
+    return {};
 }
 
 bool write(const QString &path, const QString &text)
@@ -125,8 +136,8 @@ private Q_SLOTS:
                 QVERIFY(m_daemon.waitForFinished(5000));
             } else if (command == QLatin1String("hang"))
                 QVERIFY(::kill(pid_t(m_daemon.processId()), SIGSTOP) == 0);
-            else
-                run(command);
+            else if (const QString failure = run(command); !failure.isEmpty())
+                QFAIL(qPrintable(failure));
         }
         QWidget *window = salary ? static_cast<QWidget *>(d.open(d.main->cmdcalgs, d.main->form1)) : d.main.get();
         d.type(salary ? d.main->form1.window()->txtbp[0] : d.main->txtgs, QStringLiteral("10000"));
@@ -152,7 +163,9 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo::exists(job), !pageSize.isEmpty());
         if (pageSize.isEmpty())
             return;
-        const QString info = run(QStringLiteral("pdfinfo ") + job);
+        QString info, words;
+        QVERIFY(run(QStringLiteral("pdfinfo ") + job, &info).isEmpty());
+        QVERIFY(run(QStringLiteral("pdftotext -bbox %1 -").arg(job), &words).isEmpty());
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n[\\s\\S]*Page size:\\s+") + pageSize)),
                  qPrintable(info));
 
@@ -161,7 +174,7 @@ private Q_SLOTS:
         double lowest = 0, firstColumnEnd = width;
         const QRegularExpression word(
             QStringLiteral("xMin=\"(.+)\" yMin=\"(.+)\" xMax=\"(.+)\" yMax=\"(.+)\">(.*)</word>"));
-        for (const auto &match : word.globalMatch(run(QStringLiteral("pdftotext -bbox %1 -").arg(job)))) {
+        for (const auto &match : word.globalMatch(words)) {
             const double xMax = match.captured(3).toDouble(), yMax = match.captured(4).toDouble();
             const bool inside = match.captured(1).toDouble() >= 36 && match.captured(2).toDouble() >= 36;
             QVERIFY2(inside && xMax <= width - 36 && yMax <= height - 36, qPrintable(match.captured(5)));
@@ -172,6 +185,27 @@ private Q_SLOTS:
         const double edge = 36 + (salary ? 2.0 : 6.0) * 72;
         QVERIFY2(scaled ? firstColumnEnd < edge - 5 && lowest > height - 36 - 3 : qAbs(firstColumnEnd - edge) < 0.5,
                  qPrintable(QStringLiteral("%1 %2").arg(firstColumnEnd).arg(lowest)));
+    }
+
+    // The main window closed while a statement waits for a hung service: the program ends only
+    // once the statement is saved and the user told.
+    void closingWaitsForAPendingPrint()
+    {
+        for (const QString &command : {QStringLiteral("lpadmin -p q -E -v file:///dev/null -P q.ppd"),
+                                       QStringLiteral("lpadmin -d q")}) {
+            if (const QString failure = run(command); !failure.isEmpty())
+                QFAIL(qPrintable(failure));
+        }
+        QVERIFY(::kill(pid_t(m_daemon.processId()), SIGSTOP) == 0);
+        d.type(d.main->txtgs, QStringLiteral("10000"));
+        QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
+        QTest::mouseClick(d.main->cmdprint, Qt::LeftButton);
+        QVERIFY(d.main->close());
+        const QString savedAs = QDir::home().filePath(QStringLiteral("Documents/Tax computation 2013-14.pdf"));
+        QVERIFY(QFileInfo::exists(savedAs));
+        QCOMPARE(d.platform.messages,
+                 QStringList{QStringLiteral("The print service did not answer. The statement was saved as\n") + savedAs});
+        QCOMPARE(d.platform.quitRequests, 1);
     }
 
 private:

@@ -82,7 +82,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     connect(cmdcalc, &QPushButton::clicked, this, &frmmain::calculate);
     connect(cmdprint, &QPushButton::clicked, this, [this] { printTaxStatement(*this); });
     connect(cmdexit, &QPushButton::clicked, this, [this] {
-        if (m_figuresFile.mayEnd())
+        if (mayEnd())
             this->platform().quit();
     });
     connect(cmdcalhr, &QPushButton::clicked, this, &frmmain::openHraExemption);
@@ -328,12 +328,25 @@ void frmmain::closeEvent(QCloseEvent *event)
 {
     // The main window's close box ends the program like Exit: a worksheet left open or
     // hidden must not keep an invisible program running.
-    if (!m_figuresFile.mayEnd()) {
+    if (!mayEnd()) {
         event->ignore();
         return;
     }
     event->accept();
     platform().quit();
+}
+
+bool frmmain::mayEnd()
+{
+    // Asked again while the program waits for a print to end: the first asking answers.
+    if (m_ending)
+        return false;
+    m_ending = true;
+    // No statement is lost half-way: each on its way is printed, or saved and the user told.
+    platform().finishPrinting();
+    const bool may = m_figuresFile.mayEnd();
+    m_ending = false;
+    return may;
 }
 
 bool frmmain::eventFilter(QObject *watched, QEvent *event)

@@ -62,7 +62,11 @@ private:
     template <typename Worksheet>
     Worksheet *withFileCommands(Worksheet *worksheet);
 
+    // Whether the program may end now, once the statements on their way are done.
+    bool mayEnd();
+
     CommitButtons m_print;
+    bool m_ending = false;
     FiguresFile m_figuresFile;
 };
 

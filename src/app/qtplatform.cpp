@@ -36,6 +36,11 @@ void QtPlatform::print(QWidget *owner, const QString &documentName, const Statem
     printOnDefaultPrinter(*this, owner, documentName, statement);
 }
 
+void QtPlatform::finishPrinting()
+{
+    finishPendingPrints();
+}
+
 Platform::UnsavedChanges QtPlatform::askToSaveChanges(QWidget *owner, const QString &fileName)
 {
     QMessageBox box(QMessageBox::Question, QString::fromUtf8(credits::productName),

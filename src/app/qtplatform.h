@@ -16,6 +16,7 @@ public:
     void quit() override;
     // The default printer; a PDF file in the documents folder when it cannot print.
     void print(QWidget *owner, const QString &documentName, const Statement &statement) override;
+    void finishPrinting() override;
     UnsavedChanges askToSaveChanges(QWidget *owner, const QString &fileName) override;
     bool askToDiscardFigures(QWidget *owner) override;
     QString askFileToSave(QWidget *owner, const QString &suggestedPath) override;

@@ -13,6 +13,7 @@
 #include "widgets/platform.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFutureWatcher>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
@@ -22,6 +23,9 @@
 namespace pelmora {
 
 namespace {
+
+// The statements on their way.
+int pendingJobs = 0;
 
 // One statement on its way: the printer looked up, the page drawn on its paper, the document
 // submitted; or, at the first problem, saved instead. Lives until the user has been told.
@@ -38,7 +42,9 @@ public:
         , m_limit{patience, m_abandoned}
         , m_busy(std::make_unique<BusyWindow>(window))
     {
+        ++pendingJobs;
     }
+    ~SystemPrintJob() override { --pendingJobs; }
 
     void start()
     {
@@ -124,6 +130,20 @@ void printOnDefaultPrinter(Platform &platform, QWidget *window, const QString &d
                            const Statement &statement, std::chrono::milliseconds patience)
 {
     (new SystemPrintJob(platform, window, documentName, statement, patience))->start();
+}
+
+void finishPendingPrints()
+{
+    QEventLoop waiting;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &waiting, [&] {
+        // A finished job is deleted later: its end is looked for after it.
+        if (pendingJobs == 0)
+            waiting.quit();
+    });
+    look.start(20);
+    if (pendingJobs > 0)
+        waiting.exec();
 }
 
 } // namespace pelmora

@@ -27,4 +27,9 @@ void printOnDefaultPrinter(Platform &platform, QWidget *window, const QString &d
                            const Statement &statement,
                            std::chrono::milliseconds patience = printServicePatience);
 
+// Returns once every statement on its way has been printed or saved and its message shown: at
+// most the print service's patience for each question it has still to answer. The program calls
+// it before it ends, so that no statement is lost half-way.
+void finishPendingPrints();
+
 } // namespace pelmora

@@ -30,6 +30,8 @@ public:
     // Prints the statement as a job of the given name. Returns at once; the user is told later,
     // through showMessage(), when it could not be printed.
     virtual void print(QWidget *owner, const QString &documentName, const Statement &statement) = 0;
+    // Returns once every statement printed has been printed, or saved and the user told.
+    virtual void finishPrinting() = 0;
 
     // The answer to "Save changes to NAME?", asked with Save, Discard and Cancel.
     enum class UnsavedChanges { Save, Discard, Cancel };

@@ -39,6 +39,7 @@ public:
         printJobs.push_back({documentName, {}});
         pelmora::printStatement(statement, printJobs.back().printer);
     }
+    void finishPrinting() override { pelmora::finishPendingPrints(); }
     UnsavedChanges askToSaveChanges(QWidget *, const QString &fileName) override
     {
         questions.append(fileName);
