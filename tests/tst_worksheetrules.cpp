@@ -196,7 +196,9 @@ private Q_SLOTS:
         QTest::newRow("30000.01 is above") << "30000.01" << true;
         QTest::newRow("comma-grouped 31,000 read whole") << "31,000" << true;
         QTest::newRow("lone minus while typing") << "-" << false;
-        QTest::newRow("40000abc is not a number") << "40000abc" << false;
+        QTest::newRow("40000abc counts 40000 in the total") << "40000abc" << true;
+        QTest::newRow("a hexadecimal the total reads") << "&H7FFFFFFF" << true;
+        QTest::newRow("a negative figure is below") << "-1e308" << false;
     }
     void mediclaimLimit()
     {

@@ -97,6 +97,25 @@ private Q_SLOTS:
         QCOMPARE(windowsNow(), before);
     }
 
+    // A Mediclaim above its limit, as an older file may hold it, comes back as saved and without a
+    // word; the next Calculate holds it to the limit.
+    void mediclaimAboveItsLimitRestoredAsSaved()
+    {
+        frmreb88 *section80 = d.open(d.main->cmdcalded80, d.main->reb88);
+        section80->txt80d->setText(u"40000"_s);
+        d.main->figuresFile().save(d.main.get());
+        QVERIFY(d.start());
+        d.platform.fileChosen = m_folder.filePath(u"year.pelmora"_s);
+        d.main->figuresFile().open(d.main.get());
+        section80 = d.main->reb88.window();
+        QCOMPARE(section80->txt80d->text(), u"40000"_s);
+        QCOMPARE(d.platform.messages, QStringList());
+        section80->cmdtot->click();
+        QCOMPARE(d.platform.messages.size(), 1);
+        QCOMPARE(section80->txt80d->text(), u"30000"_s);
+        QCOMPARE(section80->txtgt80->text(), u"30000"_s);
+    }
+
     // And Print is disabled though no field of the main window changes.
     void openingClosesTheWorksheetsTheFileLacks()
     {

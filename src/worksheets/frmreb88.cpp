@@ -54,8 +54,12 @@ frmreb88::frmreb88(MainWindowFields &main)
     order << cmdtot << cmdbk;
     chainTabOrder(order);
 
-    // Connected after the field's own behaviour, so an emptied field already reads "0".
-    connect(txt80d, &QLineEdit::textChanged, this, &frmreb88::holdMediclaimToLimit);
+    // Held to its limit as the user edits it, not as a file is restored: a file's figures come
+    // back as saved, and the limit applies at the next edit or Calculate.
+    connect(txt80d, &QLineEdit::textEdited, this, [this] {
+        if (holdMediclaimToLimit())
+            txt80g->setFocus();
+    });
     connect(cmdtot, &QPushButton::clicked, this, &frmreb88::calculate);
     connect(cmdbk, &QPushButton::clicked, this, &frmreb88::back);
 }
@@ -113,17 +117,18 @@ void frmreb88::buildOtherSections()
                                        rowY(13));
 }
 
-void frmreb88::holdMediclaimToLimit()
+bool frmreb88::holdMediclaimToLimit()
 {
     if (!mediclaimAboveLimit(textOf(txt80d)))
-        return;
+        return false;
     m_main.platform().showMessage(this, QString::fromUtf8(mediclaimLimitMessage.data(), mediclaimLimitMessage.size()));
     txt80d->setText(QStringLiteral("30000"));
-    txt80g->setFocus();
+    return true;
 }
 
 void frmreb88::calculate()
 {
+    holdMediclaimToLimit();
     const auto outcome = computeSection80({
         .txtgpf = textOf(txtgpf),
         .txtgis = textOf(txtgis),

@@ -59,7 +59,8 @@ public:
 private:
     void buildSection80C();
     void buildOtherSections();
-    void holdMediclaimToLimit();
+    // Shows the limit's message and puts the limit in its place; whether Mediclaim was above it.
+    bool holdMediclaimToLimit();
 
     MainWindowFields &m_main;
     CommitButtons m_back;

@@ -85,8 +85,10 @@ Calculation<Section80Results> computeSection80(const Section80Inputs &in)
 
 bool mediclaimAboveLimit(std::string_view txt80d)
 {
-    const auto mediclaim = readStrict(txt80d);
-    return mediclaim && *mediclaim > mediclaimLimit;
+    // Above as the grand total reads it, so that no text the total counts passes the limit; and
+    // above as the user meant it, "31,000" for one.
+    const auto meant = readStrict(txt80d);
+    return readLenient(txt80d) > mediclaimLimit || (meant && *meant > mediclaimLimit);
 }
 
 Calculation<std::string> section80TotalToHandOver(const std::string &txtgt80)

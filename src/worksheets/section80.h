@@ -6,7 +6,7 @@
 // Deductions under section 80: the section 80C items, the combined limit on 80C + 80CCC + the
 // employee's pension contribution with the government's contribution added on top, the limit
 // on 80CCF infrastructure bonds, and Mediclaim, donations and other deductions. Figures are
-// read leniently; only the Mediclaim check reads strictly.
+// read leniently, the Mediclaim limit's check too.
 
 #include "core/calculation.h"
 #include "core/working.h"
