@@ -143,11 +143,13 @@ private Q_SLOTS:
         QTest::newRow("malformed") << "" << "{\"format\": \"Pelmora\""_ba
                                    << "Its text is damaged: unterminated string at character 20.";
         QTest::newRow("number for a text") << "windows/frmmain/txtgs=25000" << ""_ba
-                                           << "In the window frmmain, txtgs should be a text.";
+                                           << "In the window \"Pelmora - Income Tax Calculator\", \"Gross Salary\" should be a text.";
         QTest::newRow("no such option") << "windows/Form4/frmask=\"optboth\"" << ""_ba
-                                        << "In the window Form4, frmask should be one of optso, optrent.";
+                                        << "In the window \"Pelmora - Income from House Property\", \"Please Specify\" should be one of "
+                                           "\"Self Occupied\", \"Rented Out\".";
         QTest::newRow("1,001 characters") << u"windows/Form4/txtoth=\"%1\""_s.arg(QString(1001, u'1')) << ""_ba
-                                          << "In the window Form4, txtoth is longer than 1,000 characters.";
+                                          << "In the window \"Pelmora - Income from House Property\", \"Others\" is longer than 1,000 "
+                                             "characters.";
         QTest::newRow("over 1 MB") << "" << QByteArray(1024 * 1024, ' ')
                                    << "It is larger than 1 MB, far larger than a Pelmora file.";
         QTest::newRow("a folder") << "" << "/"_ba << "It is not a file of figures.";

@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -101,6 +102,45 @@ void restoreWindow(QWidget &window, const WindowContents &contents)
 }
 
 } // namespace
+
+WindowCaptions::WindowCaptions(Platform &platform) : m_platform(platform)
+{
+}
+
+WindowCaptions::~WindowCaptions() = default;
+
+QWidget *WindowCaptions::windowNamed(const QString &name) const
+{
+    if (!m_windows)
+        m_windows = std::make_unique<frmmain>(m_platform);
+    if (name == m_windows->objectName())
+        return m_windows.get();
+    QWidget *found = nullptr;
+    forEachWorksheet(*m_windows, [&](const QString &worksheet, auto &slot) {
+        if (worksheet == name)
+            found = slot.window();
+    });
+    return found;
+}
+
+QString WindowCaptions::window(const QString &window) const
+{
+    const QWidget *shown = windowNamed(window);
+    return shown ? shown->windowTitle() : window;
+}
+
+QString WindowCaptions::control(const QString &window, const QString &control) const
+{
+    const QWidget *shown = windowNamed(window);
+    const QWidget *found = shown ? shown->findChild<QWidget *>(control) : nullptr;
+    if (!found)
+        return control;
+    if (const auto *button = qobject_cast<const QAbstractButton *>(found))
+        return button->text().remove(u'&');
+    if (const auto *frame = qobject_cast<const QGroupBox *>(found))
+        return frame->title().remove(u'&');
+    return found->accessibleName().isEmpty() ? control : found->accessibleName();
+}
 
 YearFigures collectFigures(frmmain &main)
 {

@@ -7,10 +7,32 @@
 // worksheets, and put back into them.
 
 #include "yearfile/yearfigures.h"
+#include "yearfile/yearfile.h"
+
+#include <memory>
 
 namespace pelmora {
 
+class Platform;
 class frmmain;
+
+// The windows' titles and their controls' captions, as a refusal of a file names them: read
+// from a set of windows of its own, made hidden at the first asking.
+class WindowCaptions final : public yearfile::Captions
+{
+public:
+    explicit WindowCaptions(Platform &platform);
+    ~WindowCaptions() override;
+
+    QString window(const QString &window) const override;
+    QString control(const QString &window, const QString &control) const override;
+
+private:
+    QWidget *windowNamed(const QString &name) const;
+
+    Platform &m_platform;
+    mutable std::unique_ptr<frmmain> m_windows;
+};
 
 yearfile::YearFigures collectFigures(frmmain &main);
 

@@ -33,31 +33,35 @@ QJsonObject windowObject(const WindowContents &contents)
     return controls;
 }
 
-QString misfit(const QString &window, const QString &control, const QString &what)
-{
-    return QStringLiteral("In the window %1, %2 should be %3.").arg(window, control, what);
-}
-
 // The window's controls that the layout names, or why they cannot be.
-std::variant<WindowContents, QString> readWindow(const WindowLayout &layout, const QJsonObject &controls)
+std::variant<WindowContents, QString> readWindow(const WindowLayout &layout, const QJsonObject &controls,
+                                                 const Captions &captions)
 {
+    const auto misfit = [&](const QString &control, const QString &what) {
+        return QStringLiteral("In the window \"%1\", \"%2\" should be %3.")
+            .arg(captions.window(layout.window), captions.control(layout.window, control), what);
+    };
     WindowContents contents;
     for (const QString &name : layout.texts) {
         const QJsonValue value = controls.value(name);
         if (!value.isString())
-            return misfit(layout.window, name, QStringLiteral("a text"));
+            return misfit(name, QStringLiteral("a text"));
         contents.texts.insert(name, value.toString());
     }
     for (const QString &name : layout.checks) {
         const QJsonValue value = controls.value(name);
         if (!value.isBool())
-            return misfit(layout.window, name, QStringLiteral("true or false"));
+            return misfit(name, QStringLiteral("true or false"));
         contents.checks.insert(name, value.toBool());
     }
     for (const ChoiceLayout &choice : layout.choices) {
         const QString chosen = controls.value(choice.frame).toString();
-        if (!choice.options.contains(chosen))
-            return misfit(layout.window, choice.frame, QStringLiteral("one of ") + choice.options.join(QStringLiteral(", ")));
+        if (!choice.options.contains(chosen)) {
+            QStringList options;
+            for (const QString &option : choice.options)
+                options.append(u'"' + captions.control(layout.window, option) + u'"');
+            return misfit(choice.frame, QStringLiteral("one of ") + options.join(QStringLiteral(", ")));
+        }
         contents.choices.insert(choice.frame, chosen);
     }
     return contents;
@@ -83,7 +87,7 @@ QByteArray writeYearFigures(const YearFigures &figures)
     return bytes;
 }
 
-std::variant<YearFigures, QString> readYearFigures(const QByteArray &bytes)
+std::variant<YearFigures, QString> readYearFigures(const QByteArray &bytes, const Captions &captions)
 {
     if (bytes.size() > largestFile)
         return QStringLiteral("It is larger than 1 MB, far larger than a Pelmora file.");
@@ -116,25 +120,25 @@ std::variant<YearFigures, QString> readYearFigures(const QByteArray &bytes)
         if (controls.isUndefined() && !layout.required)
             continue;
         if (!controls.isObject())
-            return QStringLiteral("Its window %1 is missing or not a set of controls.").arg(layout.window);
-        auto contents = readWindow(layout, controls.toObject());
+            return QStringLiteral("Its window \"%1\" is missing or not a set of controls.").arg(captions.window(layout.window));
+        auto contents = readWindow(layout, controls.toObject(), captions);
         if (const auto *refusal = std::get_if<QString>(&contents))
             return *refusal;
         figures.insert(layout.window, std::get<WindowContents>(std::move(contents)));
     }
-    if (const std::optional<QString> refusal = unwritableText(figures))
+    if (const std::optional<QString> refusal = unwritableText(figures, captions))
         return *refusal;
     return figures;
 }
 
-std::optional<QString> unwritableText(const YearFigures &figures)
+std::optional<QString> unwritableText(const YearFigures &figures, const Captions &captions)
 {
     for (auto window = figures.cbegin(); window != figures.cend(); ++window) {
         const QMap<QString, QString> &texts = window->texts;
         for (auto text = texts.cbegin(); text != texts.cend(); ++text) {
             if (text->size() > longestText) {
-                return QStringLiteral("In the window %1, %2 is longer than 1,000 characters.")
-                    .arg(window.key(), text.key());
+                return QStringLiteral("In the window \"%1\", \"%2\" is longer than 1,000 characters.")
+                    .arg(captions.window(window.key()), captions.control(window.key(), text.key()));
             }
         }
     }

@@ -21,12 +21,26 @@ inline constexpr qsizetype largestFile = 1024 * 1024;
 // No field ever needs more; a longer text is damage, not figures.
 inline constexpr qsizetype longestText = 1000;
 
+// How a refusal names a window and its controls to the user: by their titles and captions where
+// the program knows them, otherwise by the names the file gives them.
+class Captions
+{
+public:
+    virtual ~Captions() = default;
+    virtual QString window(const QString &window) const { return window; }
+    virtual QString control(const QString &window, const QString &control) const
+    {
+        Q_UNUSED(window);
+        return control;
+    }
+};
+
 QByteArray writeYearFigures(const YearFigures &figures);
 
 // The figures, or why the bytes are not a file of them.
-std::variant<YearFigures, QString> readYearFigures(const QByteArray &bytes);
+std::variant<YearFigures, QString> readYearFigures(const QByteArray &bytes, const Captions &captions = Captions());
 
 // Why the figures could not be read back once written: a text longer than a file may hold.
-std::optional<QString> unwritableText(const YearFigures &figures);
+std::optional<QString> unwritableText(const YearFigures &figures, const Captions &captions = Captions());
 
 } // namespace pelmora::yearfile

@@ -28,7 +28,7 @@ QString systemReason(const QFileDevice &file)
 
 } // namespace
 
-std::variant<YearFigures, QString> loadYearFigures(const QString &path)
+std::variant<YearFigures, QString> loadYearFigures(const QString &path, const Captions &captions)
 {
     // Opened without waiting, so that a pipe or a device in the file's place cannot hang the
     // window; only a regular file is read.
@@ -49,12 +49,12 @@ std::variant<YearFigures, QString> loadYearFigures(const QString &path)
     const QByteArray bytes = file.read(largestFile + 1);
     if (file.error() != QFileDevice::NoError)
         return systemReason(file);
-    return readYearFigures(bytes);
+    return readYearFigures(bytes, captions);
 }
 
-std::optional<QString> saveYearFigures(const QString &path, const YearFigures &figures)
+std::optional<QString> saveYearFigures(const QString &path, const YearFigures &figures, const Captions &captions)
 {
-    if (std::optional<QString> refusal = unwritableText(figures))
+    if (std::optional<QString> refusal = unwritableText(figures, captions))
         return refusal;
     const QByteArray bytes = writeYearFigures(figures);
     // Never a file that Open would refuse, or would read otherwise.
@@ -62,7 +62,7 @@ std::optional<QString> saveYearFigures(const QString &path, const YearFigures &f
         return QStringLiteral("Its figures would make a file larger than 1 MB, which Pelmora could not open again. "
                               "Please shorten the longest texts.");
     }
-    const auto readBack = readYearFigures(bytes);
+    const auto readBack = readYearFigures(bytes, captions);
     if (const auto *refusal = std::get_if<QString>(&readBack))
         return QStringLiteral("Pelmora could not open the file again: %1").arg(*refusal);
     if (std::get<YearFigures>(readBack) != figures)

@@ -7,6 +7,7 @@
 // interrupted one leaves the previous file as it was and no temporary file behind.
 
 #include "yearfigures.h"
+#include "yearfile.h"
 
 #include <optional>
 #include <variant>
@@ -18,7 +19,7 @@ inline constexpr const char *suffix = "pelmora";
 
 // The figures of the file, or why they cannot be had, in a sentence for the user. Anything but a
 // regular file (a folder, a pipe, a device) is refused before it is read.
-std::variant<YearFigures, QString> loadYearFigures(const QString &path);
+std::variant<YearFigures, QString> loadYearFigures(const QString &path, const Captions &captions = Captions());
 
 // Why a folder, a pipe or a device is not opened.
 inline QString notAFileOfFigures()
@@ -28,6 +29,7 @@ inline QString notAFileOfFigures()
 
 // Why the figures could not be saved; nothing when they were. Figures that Open would refuse, or
 // read back otherwise, are not saved, nor is a file of no write permission replaced.
-std::optional<QString> saveYearFigures(const QString &path, const YearFigures &figures);
+std::optional<QString> saveYearFigures(const QString &path, const YearFigures &figures,
+                                      const Captions &captions = Captions());
 
 } // namespace pelmora::yearfile
