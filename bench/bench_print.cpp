@@ -32,7 +32,7 @@ pelmora::TaxStatementTexts taxTexts()
     t.frmmain = {.txtname = "Anand Kumar Verma", .txtgs = "654321", .txttp = "9600", .txthra = "31250",
                  .txtexall = "40850", .txtnsal = "613471", .txtos = "1200", .txtgti = "464671", .txtnti = "314671",
                  .txtgtax = "11467", .txtrel87A = "0", .txtrel89 = "0", .txtntax = "11467", .txtcess = "344",
-                 .txtttax = "11811", .txtdedtax = "10000", .txtbaltax = "1811"};
+                 .txtttax = "11811", .txtdedtax = "10000", .txtbaltax = "1811", .txtdob = ""};
     t.form4 = {.txtarv = "0", .txtptax = "0", .txtghi = "0", .txtrep = "0", .txtintt = "150000", .txtoth = "0",
                .txttd = "150000", .txtihp = "-150000"};
     t.frmreb88.txtgpf = "72000";

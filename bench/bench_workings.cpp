@@ -54,7 +54,7 @@ PELMORA_BENCHMARK("workings")
         [] {
             return std::get<TaxResults>(computeTax({.txtgs = "600000", .txthra = "50000", .txttp = "9600", .txthp = "0",
                                                     .txtos = "5000", .txtded80 = "100000", .txtrel89 = "0",
-                                                    .txtdedtax = "40000"}));
+                                                    .txtdedtax = "40000", .txtdob = ""}));
         },
         [](const TaxResults &r) {
             const auto &w = r.workings;

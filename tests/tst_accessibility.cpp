@@ -72,11 +72,12 @@ void TestAccessibility::fieldsAreNamedByTheirCaptions_data()
         << "frmmain.txtname"
         << list("Name | Calc. gross salary | Gross Salary | Transport Allowance | Calc. HRA exemption | "
                 "House Rent Allowance | Income from Other Sources | Calc. income from house property | "
-                "Calc. deductions under section 80 | Relief u/s 89 | Tax Deducted | Calculate | Print | Exit")
+                "Calc. deductions under section 80 | Relief u/s 89 | Tax Deducted | Calculate | Print | Exit | "
+                "Date of Birth")
         << list("Less Allowances Exempt u/s 10, total | Income from Salary | Income from House Property | "
                 "Gross Total Income | Less Deductions u/s 80 | Net Taxable Income | Gross Tax | Relief u/s 87A | "
                 "Net Tax | Education Cess | Total Tax | Balance Tax")
-        << 18
+        << 19
         << list("Calc. gross salary: opens the salary statement | "
                 "Calc. HRA exemption: opens the HRA exemption worksheet | "
                 "Calc. income from house property: opens the house property worksheet | "

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "worksheetdriver.h"
+#include "widgets/datefield.h"
 
 #include <QLabel>
 
@@ -21,9 +22,10 @@ private Q_SLOTS:
         QVERIFY(!d.main->cmdprint->isEnabled());
         QCOMPARE(d.main->size(), QSize(754, 396));
         QCOMPARE(d.main->minimumSize(), d.main->maximumSize());
-        // Every amount, result and carrier shows 0; the name is empty.
+        // Every amount, result and carrier shows 0; the name and the date of birth are empty.
         QMap<QString, QString> texts = d.snapshot(d.main.get());
         QCOMPARE(texts.take(QStringLiteral("txtname")), QString());
+        QCOMPARE(texts.take(QStringLiteral("txtdob")), QString());
         QCOMPARE(texts.values(), QStringList(texts.size(), QStringLiteral("0")));
     }
 
@@ -55,7 +57,45 @@ private Q_SLOTS:
     void changeDisablesPrint()
     {
         QCOMPARE(d.fieldsDisabling(d.main.get(), d.main->cmdcalc, d.main->cmdprint),
-                 d.words("txtded80 txtdedtax txtgs txthp txthra txtname txtos txtrel89 txttp"));
+                 d.words("txtded80 txtdedtax txtdob txtgs txthp txthra txtname txtos txtrel89 txttp"));
+    }
+
+    // The year's worked example of a senior citizen, by keyboard: Alt+B reaches the date, which
+    // disables Print until Calculate taxes on the senior's slabs.
+    void dateOfBirthGivesTheSlabs()
+    {
+        const auto &m = d.main;
+        d.type(m->txtgs, QStringLiteral("450000"));
+        QTest::mouseClick(m->cmdcalc, Qt::LeftButton);
+        QCOMPARE(m->txtttax->text(), QStringLiteral("23690"));
+        QTest::keyClick(m->txtgs, Qt::Key_B, Qt::AltModifier);
+        QVERIFY(m->txtdob->hasFocus());
+        QTest::keyClicks(m->txtdob, QStringLiteral("15/08/1953"));
+        QVERIFY(!m->cmdprint->isEnabled());
+        QCOMPARE(m->txtdob->toolTip(), QStringLiteral("Senior citizen for 2013-14: 60 or more during the year"));
+        QCOMPARE(m->txtdob->accessibleDescription(), m->txtdob->toolTip());
+        QTest::mouseClick(m->cmdcalc, Qt::LeftButton);
+        QCOMPARE(d.texts({m->txtgtax, m->txtrel87A, m->txtcess, m->txtttax}), d.words("20000 2000 540 18540"));
+        QCOMPARE(d.workings(m.get()).value(QStringLiteral("txtgtax")),
+                 QStringLiteral("Senior citizen: 10 % of (450000 − 250000) = 20000"));
+        // After Exit in the Tab order, so Shift+Tab from Name reaches it.
+        m->txtname->setFocus();
+        QTest::keyClick(m->txtname, Qt::Key_Backtab);
+        QVERIFY(m->txtdob->hasFocus());
+    }
+
+    // A date that does not exist: the mark warns, and Calculate says so and changes nothing.
+    void badDateIsRefused()
+    {
+        d.type(d.main->txtgs, QStringLiteral("450000"));
+        QTest::mouseClick(d.main->cmdcalc, Qt::LeftButton);
+        d.type(d.main->txtdob, QStringLiteral("31/02/1953"));
+        QCOMPARE(d.main->txtdob->readingHint(), QStringLiteral("Not a date: type it as 07/12/1953"));
+        QCOMPARE(d.main->txtdob->accessibleDescription(), d.main->txtdob->readingHint());
+        QCOMPARE(d.refusedCalculate(d.main->cmdcalc),
+                 QStringList{QStringLiteral("\"Date of Birth\" is not a date. Please type it as 07/12/1953.")});
+        d.type(d.main->txtdob, QString());
+        QCOMPARE(d.main->txtdob->readingHint(), QString());
     }
 
     void tooLargeFigureChangesNothing()

@@ -55,6 +55,29 @@ private Q_SLOTS:
         QCOMPARE(printed, page);
     }
 
+    // A payer of 60 or more: one line more, under the name, in the statement's regular type.
+    void taxStatementSaysTheAgeCategory_data()
+    {
+        QTest::addColumn<QString>("born");
+        QTest::addColumn<QStringList>("added");
+        QTest::newRow("below 60: nothing") << "02/04/1954" << QStringList();
+        QTest::newRow("senior citizen")
+            << "15/08/1953" << QStringList{QStringLiteral("L 1 0.85 9 Senior citizen for 2013-14: 60 or more during the year")};
+        QTest::newRow("very senior citizen")
+            << "1.4.1934" << QStringList{QStringLiteral("L 1 0.85 9 Very senior citizen for 2013-14: 80 or more during the year")};
+    }
+    void taxStatementSaysTheAgeCategory()
+    {
+        QFETCH(QString, born);
+        TaxStatementTexts texts = namedTaxTexts();
+        const QStringList without = described(built(taxStatement(texts)));
+        texts.frmmain.txtdob = born.toStdString();
+        QStringList added = described(built(taxStatement(texts)));
+        for (const QString &item : without)
+            added.removeOne(item);
+        QTEST(added, "added");
+    }
+
     // The tax statement's pension sum was never calculated, the salary statement's arrears neither.
     void refusesASumBeyondADouble()
     {

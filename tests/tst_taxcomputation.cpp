@@ -8,13 +8,15 @@
 using namespace pelmora;
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(std::optional<pelmora::AgeCategory>)
+
 class TestTaxComputation : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
     void results_data()
     {
-        QTest::addColumn<QString>("inputs"); // gs hra tp hp os ded80 rel89 dedtax
+        QTest::addColumn<QString>("inputs"); // gs hra tp hp os ded80 rel89 dedtax [dob]
         QTest::addColumn<QString>("results"); // from txtexall on, as many as the row checks; or a working
 
         const auto row = [](const char *tag, const char *inputs, const char *results) {
@@ -50,6 +52,8 @@ private Q_SLOTS:
         band("top band", "1000010", "130003 0 130003 3900 133903");
 
         // The refusal names the field, typed or worked out.
+        row("a date of birth that is not a date", "1000 0 0 0 0 0 0 0 31/02/1950",
+            "\"Date of Birth\" is not a date. Please type it as 07/12/1953.");
         row("a figure beyond the double range", "1e400 0 0 0 0 0 0 0",
             "Gross Salary holds a figure too large to calculate with. Please check the amounts.");
         row("a sum beyond the double range", "1e308 0 0 0 1e308 0 0 0",
@@ -81,7 +85,7 @@ private Q_SLOTS:
         QFETCH(QString, results);
         const QStringList in = inputs.split(u' ');
         const auto at = [&](int i) { return in[i].toStdString(); };
-        const auto outcome = computeTax({at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7)});
+        const auto outcome = computeTax({at(0), at(1), at(2), at(3), at(4), at(5), at(6), at(7), in.value(8).toStdString()});
         const auto *r = std::get_if<TaxResults>(&outcome);
         if (results.startsWith(u"txt")) {
             const auto &w = r->workings;
@@ -97,6 +101,73 @@ private Q_SLOTS:
                                           + ' ' + r->txtttax + ' ' + r->txtbaltax
                                     : std::get<CalculationError>(outcome).message();
         QCOMPARE(QString::fromStdString(shown).section(u' ', 0, int(results.count(u' '))), results);
+    }
+
+    void ageCategory_data()
+    {
+        QTest::addColumn<QString>("born");
+        QTest::addColumn<std::optional<AgeCategory>>("category"); // none: not a date
+        const std::optional<AgeCategory> none, below{AgeCategory::BelowSixty}, senior{AgeCategory::SeniorCitizen},
+            verySenior{AgeCategory::VerySeniorCitizen};
+        QTest::newRow("empty: below 60") << "" << below;
+        QTest::newRow("1 April 1954: 60 on 31 March 2014") << "01/04/1954" << senior;
+        QTest::newRow("2 April 1954: 60 only after the year") << "02/04/1954" << below;
+        QTest::newRow("1 April 1934, dashes: 80 during the year") << "1-4-1934" << verySenior;
+        QTest::newRow("2 April 1934, points: senior") << "2.4.1934" << senior;
+        QTest::newRow("29 February of a leap year") << "29/02/1952" << senior;
+        QTest::newRow("29 February of another year") << "29/02/1953" << none;
+        QTest::newRow("31 February") << "31/02/1950" << none;
+        QTest::newRow("the year's last day") << "31/03/2014" << below;
+        QTest::newRow("after the year") << "01/04/2014" << none;
+        QTest::newRow("a two-digit year") << "07/12/53" << none;
+        QTest::newRow("two separators") << "07/12-1953" << none;
+        QTest::newRow("month 13") << "07/13/1953" << none;
+        QTest::newRow("three-digit day") << "007/12/1953" << none;
+        QTest::newRow("words") << "seventh December 1953" << none;
+    }
+    void ageCategory()
+    {
+        QFETCH(QString, born);
+        QTEST(ageCategoryOf(born.toStdString()), "category");
+    }
+
+    // Salary only, a multiple of ten, so that the salary is the net taxable income.
+    void taxByAge_data()
+    {
+        QTest::addColumn<QString>("born");
+        QTest::addColumn<QString>("income");
+        QTest::addColumn<QString>("grossTax");
+        QTest::addColumn<QString>("totalTax");
+        QTest::addColumn<QString>("working");
+        QTest::newRow("below 60, empty") << "" << "450000" << "25000" << "23690" << "10 % of (450000 − 200000) = 25000";
+        QTest::newRow("below 60, typed") << "02/04/1954" << "450000" << "25000" << "23690"
+                                         << "10 % of (450000 − 200000) = 25000";
+        QTest::newRow("senior: the year's worked example") << "15/08/1953" << "450000" << "20000" << "18540"
+                                                           << "Senior citizen: 10 % of (450000 − 250000) = 20000";
+        QTest::newRow("senior: nil band's edge") << "15/08/1953" << "250000" << "0" << "0"
+                                                 << "Senior citizen: 250000 is 250000 or less: no tax";
+        QTest::newRow("senior at 500000: relief still applies") << "15/08/1953" << "500000" << "25000" << "23690"
+                                                                << "Senior citizen: 10 % of (500000 − 250000) = 25000";
+        QTest::newRow("senior, top band") << "15/08/1953" << "1000010" << "125003" << "128753"
+                                          << "Senior citizen: 125000 + 30 % of (1000010 − 1000000) = 125003";
+        QTest::newRow("very senior at 500000: no tax") << "01/04/1934" << "500000" << "0" << "0"
+                                                       << "Very senior citizen: 500000 is 500000 or less: no tax";
+        QTest::newRow("very senior: 20 % from 500000") << "01/04/1934" << "600000" << "20000" << "20600"
+                                                       << "Very senior citizen: 20 % of (600000 − 500000) = 20000";
+        QTest::newRow("very senior, top band") << "01/04/1934" << "1000010" << "100003" << "103003"
+                                               << "Very senior citizen: 100000 + 30 % of (1000010 − 1000000) = 100003";
+    }
+    void taxByAge()
+    {
+        QFETCH(QString, born);
+        QFETCH(QString, income);
+        const auto outcome = computeTax({.txtgs = income.toStdString(), .txthra = "0", .txttp = "0", .txthp = "0",
+                                         .txtos = "0", .txtded80 = "0", .txtrel89 = "0", .txtdedtax = "0",
+                                         .txtdob = born.toStdString()});
+        const auto &results = std::get<TaxResults>(outcome);
+        QTEST(QString::fromStdString(results.txtgtax), "grossTax");
+        QTEST(QString::fromStdString(results.txtttax), "totalTax");
+        QTEST(QString::fromStdString(results.workings.txtgtax.text()), "working");
     }
 };
 

@@ -11,6 +11,7 @@
 #include "tax/taxcomputation.h"
 #include "widgets/amountfield.h"
 #include "widgets/controlplacement.h"
+#include "widgets/datefield.h"
 #include "widgets/fieldtexts.h"
 #include "widgets/fonts.h"
 #include "widgets/pelmoraicon.h"
@@ -74,7 +75,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     addBackgroundMenu();
 
     m_print.add(cmdprint);
-    m_print.watch({txtname, txtgs, txttp, txthra, txtos, txthp, txtrel89, txtdedtax});
+    m_print.watch({txtname, txtgs, txttp, txthra, txtos, txthp, txtrel89, txtdedtax, txtdob});
     // A new deductions figure would otherwise print beside a tax worked out without it.
     connect(txtded80, &QLineEdit::textChanged, this, [this] { m_print.disable(); });
 
@@ -227,6 +228,21 @@ void frmmain::buildRightColumn()
     cmdcalc = button(this, "cmdcalc", QStringLiteral("&Calculate"), 6360, rowY[9]);
     cmdprint = button(this, "cmdprint", QStringLiteral("&Print"), 8040, rowY[9]);
     cmdexit = button(this, "cmdexit", QStringLiteral("E&xit"), 9720, rowY[9]);
+
+    // On the Name row. The caption's access key needs the label as the field's buddy.
+    QLabel *dob = label(this, "lbldob", QStringLiteral("Date of &Birth"), rightLabelX, rowY[0]);
+    txtdob = field<DateField>(this, "txtdob", rightColumnX, rowY[0]);
+    dob->setBuddy(txtdob);
+    txtdob->setAccessibleName(QStringLiteral("Date of Birth"));
+    txtdob->setMeaning([](const QString &text) -> std::optional<QString> {
+        const std::optional<AgeCategory> category = ageCategoryOf(text.toStdString());
+        if (!category)
+            return std::nullopt;
+        if (text.isEmpty())
+            return QString(); // nothing to say of a field left empty
+        const std::string_view meaning = ageCategoryMeaning(*category);
+        return QString::fromUtf8(meaning.data(), qsizetype(meaning.size()));
+    });
 }
 
 void frmmain::buildFooter()
@@ -242,7 +258,9 @@ void frmmain::buildFooter()
 void frmmain::setTabOrder()
 {
     const QList<QWidget *> order{txtname, cmdcalgs, txtgs, txttp, cmdcalhr, txthra, txtos,
-                                 cmdcalhp, cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit};
+                                 cmdcalhp, cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit,
+                                 // Added later, after Exit: a count of Tabs from Name meets what it always met.
+                                 txtdob};
     chainTabOrder(order);
 }
 
@@ -257,6 +275,7 @@ void frmmain::calculate()
         .txtded80 = textOf(txtded80),
         .txtrel89 = textOf(txtrel89),
         .txtdedtax = textOf(txtdedtax),
+        .txtdob = textOf(txtdob),
     });
     const auto *results = resultsOrMessage(outcome, platform(), this);
     if (!results)

@@ -9,6 +9,7 @@
 #include "frmmain.h"
 #include "salary/form1.h"
 #include "widgets/amountfield.h"
+#include "widgets/datefield.h"
 #include "widgets/fieldtexts.h"
 #include "widgets/platform.h"
 #include "worksheets/form4.h"
@@ -70,7 +71,8 @@ TaxStatementTexts taxStatementTexts(const frmmain &m, const Form4 &h, const frmr
                     .txtcess = textOf(m.txtcess),
                     .txtttax = textOf(m.txtttax),
                     .txtdedtax = textOf(m.txtdedtax),
-                    .txtbaltax = textOf(m.txtbaltax)},
+                    .txtbaltax = textOf(m.txtbaltax),
+                    .txtdob = textOf(m.txtdob)},
         .form4 = {.txtarv = textOf(h.txtarv),
                   .txtptax = textOf(h.txtptax),
                   .txtghi = textOf(h.txtghi),

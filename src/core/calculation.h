@@ -22,12 +22,14 @@ public:
         ResultTooLarge,  // a figure worked out would lie beyond it
         NotANumber,     // a field read strictly holds text that is not a number
         UnknownChoice,  // a choice box holds none of its entries
+        NotADate,       // a date field holds text that is not a date
     };
 
     // The caption of the field that holds the figure, or that the figure worked out is for.
     static CalculationError figureTooLarge(std::string caption) { return {Kind::FigureTooLarge, std::move(caption), {}}; }
     static CalculationError resultTooLarge(std::string caption) { return {Kind::ResultTooLarge, std::move(caption), {}}; }
     static CalculationError notANumber(std::string caption) { return {Kind::NotANumber, std::move(caption), {}}; }
+    static CalculationError notADate(std::string caption) { return {Kind::NotADate, std::move(caption), {}}; }
     static CalculationError unknownChoice(std::string caption, std::string entries)
     {
         return {Kind::UnknownChoice, std::move(caption), std::move(entries)};

@@ -3,6 +3,8 @@
 
 #include "taxstatement.h"
 
+#include "core/agecategory.h"
+
 #include "core/credits.h"
 
 namespace pelmora {
@@ -78,6 +80,9 @@ Statement taxStatementItems(const TaxStatementTexts &texts)
     s.label(0.40f, title, 1.0f, "CALCULATION OF INCOME TAX FOR THE YEAR 2013-14");
     // A name too long for the page is cut at the right edge of the figures, the page unchanged.
     s.labelWithin(0.60f, title, 1.0f, 7.0f, m.txtname);
+    // A payer of 60 or more is taxed on other slabs: the statement says so under the name.
+    if (const std::optional<AgeCategory> category = ageCategoryOf(m.txtdob); category && *category != AgeCategory::BelowSixty)
+        s.label(0.85f, regular, 1.0f, std::string(ageCategoryMeaning(*category)));
 
     s.label(1.15f, bold, 1.0f, "INCOME FROM 'SALARY'");
     s.line(1.30f, regular, 1.0f, "Gross Salary :-", 6.0f, m.txtgs);

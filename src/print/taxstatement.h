@@ -16,7 +16,7 @@ namespace pelmora {
 struct TaxStatementTexts {
     struct MainWindow {
         std::string txtname, txtgs, txttp, txthra, txtexall, txtnsal, txtos, txtgti, txtnti, txtgtax, txtrel87A,
-            txtrel89, txtntax, txtcess, txtttax, txtdedtax, txtbaltax;
+            txtrel89, txtntax, txtcess, txtttax, txtdedtax, txtbaltax, txtdob;
     } frmmain;
     struct HouseProperty {
         std::string txtarv, txtptax, txtghi, txtrep, txtintt, txtoth, txttd, txtihp;

@@ -6,6 +6,7 @@
 #include "core/figures.h"
 
 #include <algorithm>
+#include <span>
 
 namespace pelmora {
 
@@ -22,11 +23,31 @@ struct Band {
     double rate;
     Words percent;
 };
-constexpr Band nilBand{0, 0, "0 %"};
-constexpr Band bands[] = {nilBand, {200000, 0.1, "10 %"}, {500000, 0.2, "20 %"}, {1000000, 0.3, "30 %"}};
+constexpr Band belowSixtyBands[] = {{0, 0, "0 %"}, {200000, 0.1, "10 %"}, {500000, 0.2, "20 %"}, {1000000, 0.3, "30 %"}};
+constexpr Band seniorBands[] = {{0, 0, "0 %"}, {250000, 0.1, "10 %"}, {500000, 0.2, "20 %"}, {1000000, 0.3, "30 %"}};
+constexpr Band verySeniorBands[] = {{0, 0, "0 %"}, {500000, 0.2, "20 %"}, {1000000, 0.3, "30 %"}};
+
+// A category's bands, and how its gross tax's working begins.
+struct Slabs {
+    std::span<const Band> bands;
+    Words category;
+};
+
+constexpr Slabs slabsOf(AgeCategory category)
+{
+    switch (category) {
+    case AgeCategory::BelowSixty:
+        break;
+    case AgeCategory::SeniorCitizen:
+        return {seniorBands, "Senior citizen: "};
+    case AgeCategory::VerySeniorCitizen:
+        return {verySeniorBands, "Very senior citizen: "};
+    }
+    return {belowSixtyBands, ""};
+}
 
 // The tax of the bands below bands[band] at its start: whole rupees, as the rates give them.
-double taxBelow(std::size_t band)
+double taxBelow(std::span<const Band> bands, std::size_t band)
 {
     double tax = 0;
     for (std::size_t below = 0; below < band; ++below)
@@ -35,37 +56,40 @@ double taxBelow(std::size_t band)
 }
 
 // The band a net taxable income falls in: a band's start belongs to the band below it.
-std::size_t bandOf(double n)
+std::size_t bandOf(std::span<const Band> bands, double n)
 {
     std::size_t band = 0;
-    while (band + 1 < std::size(bands) && n > bands[band + 1].from)
+    while (band + 1 < bands.size() && n > bands[band + 1].from)
         ++band;
     return band;
 }
 
 } // namespace
 
-double grossTax(double n)
+double grossTax(double n, AgeCategory category)
 {
-    const std::size_t band = bandOf(n);
+    const std::span<const Band> bands = slabsOf(category).bands;
+    const std::size_t band = bandOf(bands, n);
     if (band == 0)
         return 0;
-    return roundHalfEven((n - bands[band].from) * bands[band].rate) + taxBelow(band);
+    return roundHalfEven((n - bands[band].from) * bands[band].rate) + taxBelow(bands, band);
 }
 
 namespace {
 
-// The gross tax in words, by the band that the net taxable income falls in. The income is a
-// multiple of ten, so no band's share needs rounding.
-Working grossTaxWorking(double n, double tax)
+// The gross tax in words, by the band that the net taxable income falls in, after the payer's
+// category where it is not below 60. The income is a multiple of ten, so no band's share needs
+// rounding.
+Working grossTaxWorking(double n, double tax, AgeCategory category)
 {
-    const std::size_t band = bandOf(n);
+    const auto [bands, named] = slabsOf(category);
+    const std::size_t band = bandOf(bands, n);
     const Band &in = bands[band];
     if (band == 0)
-        return {"{} is {} or less: no tax", {n, bands[1].from}};
-    if (band == 1)
-        return {"{} of ({} − {}) = {}", {in.percent, n, in.from, tax}};
-    return {"{} + {} of ({} − {}) = {}", {taxBelow(band), in.percent, n, in.from, tax}};
+        return {"{}{} is {} or less: no tax", {named, n, bands[1].from}};
+    if (taxBelow(bands, band) == 0)
+        return {"{}{} of ({} − {}) = {}", {named, in.percent, n, in.from, tax}};
+    return {"{}{} + {} of ({} − {}) = {}", {named, taxBelow(bands, band), in.percent, n, in.from, tax}};
 }
 
 } // namespace
@@ -74,6 +98,10 @@ Calculation<TaxResults> computeTax(const TaxInputs &in)
 {
     return calculate([&] {
         const auto f = lenientFigure;
+        const std::optional<AgeCategory> known = ageCategoryOf(in.txtdob);
+        if (!known)
+            throw CalculationError::notADate("Date of Birth");
+        const AgeCategory category = *known;
         TaxResults out;
         auto &why = out.workings;
         // Each figure is written as text and read back as its field shows it, for the later steps.
@@ -100,8 +128,8 @@ Calculation<TaxResults> computeTax(const TaxInputs &in)
         why.txtnti = {"{} − {} = {}, rounded to tens (a half to the even ten): {}",
                       {grossTotal, deductions, grossTotal - deductions, n}};
 
-        const double tax = write(out.txtgtax, grossTax(n), "Gross Tax");
-        why.txtgtax = grossTaxWorking(n, tax);
+        const double tax = write(out.txtgtax, grossTax(n, category), "Gross Tax");
+        why.txtgtax = grossTaxWorking(n, tax, category);
 
         // The relief is the gross tax, at most 2000, and only up to the income limit.
         const double relief = write(out.txtrel87A, n <= reliefIncomeLimit87A ? std::min(tax, reliefLimit87A) : 0, "Relief u/s 87A");

@@ -4,8 +4,10 @@
 #pragma once
 
 // Income tax for 2013-14 on the main window's figures: income from salary, gross total and
-// net taxable income, the tax by rate bands, relief under section 87A, education cess and the
+// net taxable income, the tax by the rate bands of the payer's age, relief under section 87A, education cess and the
 // balance still payable.
+
+#include "core/agecategory.h"
 
 #include "core/calculation.h"
 #include "core/working.h"
@@ -24,6 +26,7 @@ struct TaxInputs {
     std::string txtded80;  // deductions under section 80
     std::string txtrel89;  // relief under section 89
     std::string txtdedtax; // tax deducted
+    std::string txtdob;    // date of birth; empty for a payer below 60
 };
 
 // The texts written into the main window's result fields, in the order they are written.
@@ -46,10 +49,11 @@ struct TaxResults {
 };
 
 // Each step reads the figures as the earlier steps wrote them, so the results equal what the
-// fields show. Fails only when a figure leaves the range of a double.
+// fields show. Fails when the date of birth is not a date, or a figure leaves the range of a
+// double.
 Calculation<TaxResults> computeTax(const TaxInputs &inputs);
 
-// Gross tax on a net taxable income, by the bands of 2013-14.
-double grossTax(double netTaxableIncome);
+// Gross tax on a net taxable income, by the bands of 2013-14 for the payer's age.
+double grossTax(double netTaxableIncome, AgeCategory category = AgeCategory::BelowSixty);
 
 } // namespace pelmora

@@ -88,28 +88,11 @@ void EntryField::mouseReleaseEvent(QMouseEvent *event)
 
 NameField::NameField(QWidget *parent) : EntryField(parent) {}
 
-namespace {
-
-// The pixels a mark added with QLineEdit::addAction takes at the field's edge: Qt places its
-// button a quarter of an icon from the edge, an icon and six pixels wide.
-int markRoom(const QWidget *field)
-{
-    const int icon = field->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, field);
-    return icon / 4 + icon + 6;
-}
-
-} // namespace
-
 AmountField::AmountField(QWidget *parent)
     : EntryField(parent)
-    , m_readingMark(new QAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QString(), this))
+    , m_readingMark(this)
     , m_wholeText(new WholeText(this))
 {
-    // QLineEdit shows the button of an action it is given whether the action is visible or not;
-    // the button hides only when it is told that its action changed. So the mark is hidden
-    // after it is added, never before.
-    addAction(m_readingMark, QLineEdit::LeadingPosition);
-    m_readingMark->setVisible(false);
     setAlignment(Qt::AlignRight);
     setText(QStringLiteral("0"));
 }
@@ -128,7 +111,7 @@ void AmountField::setReading(Reading reading)
 
 QString AmountField::readingHint() const
 {
-    return m_readingMark->toolTip();
+    return m_readingMark.hint();
 }
 
 void AmountField::afterChange()
@@ -142,21 +125,16 @@ void AmountField::afterChange()
 
 void AmountField::showReading()
 {
-    const std::string hint = pelmora::readingHint(textOf(this), m_reading);
-    // Only a change of the hint touches the mark: an unchanged one costs no layout.
-    const QString words = QString::fromStdString(hint);
-    if (words == m_readingMark->toolTip() && m_readingMark->isVisible() == !hint.empty())
+    if (!m_readingMark.show(QString::fromStdString(pelmora::readingHint(textOf(this), m_reading))))
         return;
-    m_readingMark->setToolTip(words);
-    m_readingMark->setVisible(!hint.empty());
-    m_wholeText->setMarkRoom(hint.empty() ? 0 : markRoom(this));
+    m_wholeText->setMarkRoom(m_readingMark.room());
     describe();
 }
 
 void AmountField::describe()
 {
     // What a screen reader says of the field: how it was worked out, and how its text reads.
-    const QString hint = m_readingMark->toolTip();
+    const QString hint = m_readingMark.hint();
     const QString description = m_working.isEmpty() || hint.isEmpty() ? m_working + hint
                                                                       : m_working + QStringLiteral(". ") + hint;
     setToolTip(m_working);

@@ -7,6 +7,7 @@
 // written here once: a window only says which commit buttons a change disables.
 
 #include "core/figures.h"
+#include "readingmark.h"
 
 #include <QLineEdit>
 
@@ -73,7 +74,7 @@ private:
     void describe();
 
     Reading m_reading = Reading::Lenient;
-    QAction *m_readingMark;
+    ReadingMark m_readingMark;
     WholeText *m_wholeText;
     QString m_working;
 };

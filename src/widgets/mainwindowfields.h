@@ -18,6 +18,7 @@ class CarrierField;
 class NameField;
 class Platform;
 class ResultField;
+class DateField;
 
 class MainWindowFields : public FormWindow
 {
@@ -45,6 +46,7 @@ public:
     ResultField *txtttax;
     AmountField *txtdedtax;
     ResultField *txtbaltax;
+    DateField *txtdob; // empty for a payer below 60
 
     // Carriers of the salary statement's yearly totals to the HRA and section 80 worksheets.
     CarrierField *txtbp;

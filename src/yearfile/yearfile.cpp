@@ -44,6 +44,10 @@ std::variant<WindowContents, QString> readWindow(const WindowLayout &layout, con
     WindowContents contents;
     for (const QString &name : layout.texts) {
         const QJsonValue value = controls.value(name);
+        if (value.isUndefined() && layout.textsAddedLater.contains(name)) {
+            contents.texts.insert(name, QString());
+            continue;
+        }
         if (!value.isString())
             return misfit(name, QStringLiteral("a text"));
         contents.texts.insert(name, value.toString());

@@ -39,8 +39,8 @@ const QList<WindowLayout> &windowLayouts()
     static const QList<WindowLayout> layouts{
         {QStringLiteral("frmmain"), true,
          words("txtname txtgs txttp txthra txtexall txtnsal txtos txthp txtgti txtded80 txtnti txtgtax txtrel87A "
-               "txtrel89 txtntax txtcess txtttax txtdedtax txtbaltax txtbp txtda txthrr txtnpa txtmgc"),
-         {}, {}},
+               "txtrel89 txtntax txtcess txtttax txtdedtax txtbaltax txtbp txtda txthrr txtnpa txtmgc txtdob"),
+         {}, {}, {QStringLiteral("txtdob")}},
         {QStringLiteral("Form1"), false, salaryStatementTexts(), {QStringLiteral("chkinc")}, {}},
         {QStringLiteral("Form2"), false, words("txtbp txtnpa txtda txtns txthra txtRP txthrx"), {}, {}},
         {QStringLiteral("Form4"), false, words("txtarv txtptax txtghi txtrep txtintt txtoth txttd txtihp"), {},

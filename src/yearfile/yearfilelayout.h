@@ -4,7 +4,8 @@
 #pragma once
 
 // The controls each window keeps in a file of figures, by name and kind. A file must hold every
-// control of each window it holds; a control it holds beyond these is ignored.
+// control of each window it holds, but for those added later; a control it holds beyond these is
+// ignored.
 
 #include <QList>
 #include <QString>
@@ -25,6 +26,8 @@ struct WindowLayout
     QStringList texts;
     QStringList checks;
     QList<ChoiceLayout> choices;
+    // Texts of a later Pelmora than the first files: a file without one holds it empty.
+    QStringList textsAddedLater = {};
 };
 
 const QList<WindowLayout> &windowLayouts();
