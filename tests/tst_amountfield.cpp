@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "worksheetdriver.h"
+#include "widgets/datefield.h"
 
 #include <QClipboard>
 #include <QPainter>
@@ -151,6 +152,7 @@ private Q_SLOTS:
         QTest::newRow("main window, amount") << "" << "txttp";
         QTest::newRow("main window, result") << "" << "txtnti";
         QTest::newRow("main window, house property's figure") << "" << "txthp";
+        QTest::newRow("main window, date of birth") << "" << "txtdob";
         QTest::newRow("salary statement, pay of a month") << "cmdcalgs" << "txtbp(2)";
         QTest::newRow("salary statement, arrears pay") << "cmdcalgs" << "txtgp(0)";
         QTest::newRow("salary statement, result of a month") << "cmdcalgs" << "txtttl(13)";
@@ -175,18 +177,22 @@ private Q_SLOTS:
         const int markRoom = 26; // a 16-pixel icon, as Qt places it
         QVERIFY(bareLeftEdge(shown, markRoom));
 
-        if (auto *amount = qobject_cast<AmountField *>(shown); amount && !amount->isReadOnly()) {
-            d.type(amount, QStringLiteral("12abc"));
-            amount->clearFocus();
-            QVERIFY(!bareLeftEdge(amount, markRoom));
-            QVERIFY(whole(amount, markRoom));
-            d.type(amount, QStringLiteral("0"));
-            amount->clearFocus();
-            QVERIFY(bareLeftEdge(amount, markRoom));
+        const bool date = qobject_cast<DateField *>(shown);
+        if (auto *entry = qobject_cast<EntryField *>(shown); entry && !entry->isReadOnly()) {
+            d.type(entry, date ? QStringLiteral("07/12/19533") : QStringLiteral("12abc"));
+            entry->clearFocus();
+            QVERIFY(!bareLeftEdge(entry, markRoom));
+            QVERIFY(whole(entry, markRoom));
+            d.type(entry, QString()); // emptied: "0" for an amount
+            entry->clearFocus();
+            QVERIFY(bareLeftEdge(entry, markRoom));
         }
-        for (const char *figure : {"1250000.50", "25000.75", "-12345678901234", "123456789012345"}) {
-            shown->setText(QString::fromLatin1(figure));
-            QVERIFY2(whole(shown, 0), figure);
+        const QStringList texts = date ? QStringList{QStringLiteral("07/12/1953"), QStringLiteral("7.1.1953")}
+                                       : QStringList{QStringLiteral("1250000.50"), QStringLiteral("25000.75"),
+                                                     QStringLiteral("-12345678901234"), QStringLiteral("123456789012345")};
+        for (const QString &figure : texts) {
+            shown->setText(figure);
+            QVERIFY2(whole(shown, 0), qPrintable(figure));
         }
     }
 

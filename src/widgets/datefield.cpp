@@ -3,9 +3,11 @@
 
 #include "datefield.h"
 
+#include "wholetext.h"
+
 namespace pelmora {
 
-DateField::DateField(QWidget *parent) : EntryField(parent), m_mark(this)
+DateField::DateField(QWidget *parent) : EntryField(parent), m_mark(this), m_wholeText(new WholeText(this))
 {
     setAlignment(Qt::AlignLeft);
 }
@@ -29,7 +31,8 @@ void DateField::afterChange()
 void DateField::showMeaning()
 {
     const std::optional<QString> meaning = m_meaning ? m_meaning(text()) : std::optional<QString>(QString());
-    m_mark.show(meaning ? QString() : QStringLiteral("Not a date: type it as 07/12/1953"));
+    if (m_mark.show(meaning ? QString() : QStringLiteral("Not a date: type it as 07/12/1953")))
+        m_wholeText->setMarkRoom(m_mark.room());
     const QString said = meaning.value_or(m_mark.hint());
     setToolTip(meaning.value_or(QString()));
     setAccessibleDescription(said);

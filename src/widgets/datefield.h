@@ -5,7 +5,7 @@
 
 // A date: left-aligned, initially empty. A text that is not a date shows the warning mark of an
 // amount field that does not read whole; a date that reads says in its tooltip what it means.
-// The field's description tells a screen reader the same.
+// The field's description tells a screen reader the same. The mark hides no character.
 
 #include "amountfield.h"
 #include "readingmark.h"
@@ -14,6 +14,8 @@
 #include <optional>
 
 namespace pelmora {
+
+class WholeText;
 
 class DateField : public EntryField
 {
@@ -36,6 +38,7 @@ private:
 
     Meaning m_meaning;
     ReadingMark m_mark;
+    WholeText *m_wholeText;
 };
 
 } // namespace pelmora
