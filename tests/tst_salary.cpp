@@ -295,7 +295,7 @@ private Q_SLOTS:
         for (int row = 0; row < monthRows; ++row)
             source.txttpa2[row] = allowances[row < firstYearRow ? 0 : row < julyRow ? 1 : 2].toStdString();
         const auto outcome = computeHandOver(source);
-        const auto *h = std::get_if<HandOver>(&outcome);
+        const auto *h = std::get_if<SalaryHandOver>(&outcome);
         const QString shown = h ? QStringList{q(h->txtgs), q(h->txttp), q(h->txtbp), q(h->txtda), q(h->txthrr),
                                               q(h->txtnpa), q(h->txtmgc)}.join(u' ')
                                 : refusal(outcome);

@@ -6,7 +6,6 @@
 #include "about.h"
 #include "printbuttons.h"
 #include "core/credits.h"
-#include "salary/choicebox.h"
 #include "salary/form1.h"
 #include "tax/taxcomputation.h"
 #include "widgets/amountfield.h"
@@ -30,6 +29,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+
+#include <type_traits>
 
 namespace pelmora {
 
@@ -58,7 +59,7 @@ QString text(const char *utf8)
 } // namespace
 
 frmmain::frmmain(Platform &platform, QWidget *parent)
-    : MainWindowFields(platform, QStringLiteral("Pelmora - Income Tax Calculator"), {pixels(11310), pixels(5940)}, parent)
+    : MainWindowHost(platform, QStringLiteral("Pelmora - Income Tax Calculator"), {pixels(11310), pixels(5940)}, parent)
     , form1([this] { return withFileCommands(newSalaryStatement()); })
     , form2([this] { return withFileCommands(new Form2(*this)); })
     , form4([this] { return withFileCommands(new Form4(*this)); })
@@ -293,6 +294,37 @@ void frmmain::calculate()
         writeFigure(field, figure, working);
 }
 
+void frmmain::receive(const HandOver &handOver)
+{
+    // In front of the worksheet, which stays open behind it or is already hidden.
+    bringForward();
+    std::visit(
+        [this](const auto &figures) {
+            using Figures = std::decay_t<decltype(figures)>;
+            if constexpr (std::is_same_v<Figures, SalaryHandOver>) {
+                writeText(txtgs, figures.txtgs);
+                writeText(txttp, figures.txttp);
+                writeText(txtbp, figures.txtbp);
+                writeText(txtda, figures.txtda);
+                writeText(txthrr, figures.txthrr);
+                writeText(txtnpa, figures.txtnpa);
+                writeText(txtmgc, figures.txtmgc);
+                cmdcalhr->setFocus();
+            } else if constexpr (std::is_same_v<Figures, HraHandOver>) {
+                writeText(txthra, figures.txthra);
+                txtos->setFocus();
+            } else if constexpr (std::is_same_v<Figures, HousePropertyHandOver>) {
+                writeFigure(txthp, figures.txthp, housePropertyHandedOver);
+                cmdcalded80->setFocus();
+            } else {
+                static_assert(std::is_same_v<Figures, Section80HandOver>);
+                writeFigure(txtded80, figures.txtded80, section80HandedOver);
+                txtrel89->setFocus();
+            }
+        },
+        handOver);
+}
+
 void frmmain::openHraExemption()
 {
     const auto outcome = hraOpeningFigures({
@@ -304,12 +336,7 @@ void frmmain::openHraExemption()
     const auto *figures = resultsOrMessage(outcome, platform(), this);
     if (!figures)
         return;
-    Form2 *worksheet = form2.show();
-    writeText(worksheet->txtbp, figures->txtbp);
-    writeText(worksheet->txtnpa, figures->txtnpa);
-    writeText(worksheet->txtda, figures->txtda);
-    writeText(worksheet->txthra, figures->txthra);
-    worksheet->txtRP->setFocus();
+    form2.show()->open(*figures);
 }
 
 void frmmain::openHouseProperty()
@@ -323,18 +350,13 @@ void frmmain::openDeductions()
     const auto *figure = resultsOrMessage(outcome, platform(), this);
     if (!figure)
         return;
-    const QString contribution = QString::fromStdString(*figure);
-    frmreb88 *worksheet = reb88.show();
-    worksheet->txt80ccdec->setText(contribution);
-    worksheet->txt80ccdgc->setText(contribution);
+    reb88.show()->open(*figure);
 }
 
 void frmmain::openSalaryStatement()
 {
     const QString name = txtname->text();
-    Form1 *salaryStatement = form1.show();
-    salaryStatement->txtnam->setText(name);
-    salaryStatement->cbonps->setFocus();
+    form1.show()->open(name);
 }
 
 void frmmain::openWebAddress()

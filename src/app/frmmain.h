@@ -4,27 +4,75 @@
 #pragma once
 
 // The main window: the summary computation of income tax, the hub from which the four
-// worksheets are opened and into whose named fields they hand their figures back.
+// worksheets are opened, each handed what it copies, and which takes the figures they hand back.
 
 #include "figuresfile.h"
 #include "worksheetslot.h"
 
 #include "widgets/commitbuttons.h"
-#include "widgets/mainwindowfields.h"
+#include "widgets/mainwindowhost.h"
+
+class QLabel;
+class QPushButton;
 
 namespace pelmora {
 
+class AmountField;
+class CarrierField;
+class DateField;
+class NameField;
+class ResultField;
 class Form1;
 class Form2;
 class Form4;
 class frmreb88;
 
-class frmmain : public MainWindowFields
+class frmmain : public MainWindowHost
 {
     Q_OBJECT
 public:
     explicit frmmain(Platform &platform, QWidget *parent = nullptr);
     ~frmmain() override;
+
+    void receive(const HandOver &handOver) override;
+
+    // The fields and buttons. The worksheets never see them: they hand their figures over.
+    NameField *txtname;
+    AmountField *txtgs;
+    AmountField *txttp;
+    AmountField *txthra;
+    ResultField *txtexall;
+    ResultField *txtnsal;
+    AmountField *txtos;
+    AmountField *txthp; // read-only, but a new figure disables Print like a typed one
+    ResultField *txtgti;
+    ResultField *txtded80;
+    ResultField *txtnti;
+    ResultField *txtgtax;
+    ResultField *txtrel87A;
+    AmountField *txtrel89;
+    ResultField *txtntax;
+    ResultField *txtcess;
+    ResultField *txtttax;
+    AmountField *txtdedtax;
+    ResultField *txtbaltax;
+    DateField *txtdob; // empty for a payer below 60
+
+    // Carriers of the salary statement's yearly totals to the HRA and section 80 worksheets.
+    CarrierField *txtbp;
+    CarrierField *txtda;
+    CarrierField *txthrr;
+    CarrierField *txtnpa;
+    CarrierField *txtmgc;
+
+    QPushButton *cmdcalgs;
+    QPushButton *cmdcalhr;
+    QPushButton *cmdcalhp;
+    QPushButton *cmdcalded80;
+    QPushButton *cmdcalc;
+    QPushButton *cmdprint;
+    QPushButton *cmdexit;
+    QLabel *Label7;
 
     // The file of figures in use, if any, and its commands.
     FiguresFile &figuresFile() { return m_figuresFile; }
@@ -47,6 +95,9 @@ protected:
 
 private Q_SLOTS:
     void openSalaryStatement();
+
+public:
+    void disableCommitButtons() override { m_print.disable(); }
 
 private:
     void buildLeftColumn();

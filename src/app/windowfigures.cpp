@@ -162,17 +162,11 @@ void restoreFigures(frmmain &main, const YearFigures &figures)
             slot.discard();
     });
     // A text put back as it already stood disables nothing by itself.
-    QList<QPushButton *> commitButtons{main.cmdprint};
-    if (main.form1.exists())
-        commitButtons << main.form1.window()->cmdprn << main.form1.window()->cmdbak;
-    if (main.form2.exists())
-        commitButtons << main.form2.window()->cmdback;
-    if (main.form4.exists())
-        commitButtons << main.form4.window()->cmdbk;
-    if (main.reb88.exists())
-        commitButtons << main.reb88.window()->cmdbk;
-    for (QPushButton *button : commitButtons)
-        button->setEnabled(false);
+    main.disableCommitButtons();
+    forEachWorksheet(main, [](const QString &, auto &slot) {
+        if (slot.exists())
+            slot.window()->disableCommitButtons();
+    });
 }
 
 } // namespace pelmora

@@ -11,7 +11,7 @@
 #include "widgets/controlplacement.h"
 #include "widgets/fieldtexts.h"
 #include "widgets/fonts.h"
-#include "widgets/mainwindowfields.h"
+#include "widgets/mainwindowhost.h"
 #include "widgets/platform.h"
 
 #include <QCheckBox>
@@ -117,7 +117,7 @@ QPushButton *placeButton(QWidget *window, const char *name, const QString &capti
 
 } // namespace
 
-Form1::Form1(MainWindowFields &main)
+Form1::Form1(MainWindowHost &main)
     : FormWindow(QStringLiteral("Pelmora - Income Calculator"), clientSize)
     , m_main(main)
 {
@@ -354,15 +354,13 @@ void Form1::back()
         return;
 
     // This window stays open behind the main window.
-    m_main.bringForward();
-    writeText(m_main.txtgs, handOver->txtgs);
-    writeText(m_main.txttp, handOver->txttp);
-    writeText(m_main.txtbp, handOver->txtbp);
-    writeText(m_main.txtda, handOver->txtda);
-    writeText(m_main.txthrr, handOver->txthrr);
-    writeText(m_main.txtnpa, handOver->txtnpa);
-    writeText(m_main.txtmgc, handOver->txtmgc);
-    m_main.cmdcalhr->setFocus();
+    m_main.receive(*handOver);
+}
+
+void Form1::open(const QString &name)
+{
+    txtnam->setText(name);
+    cbonps->setFocus();
 }
 
 } // namespace pelmora

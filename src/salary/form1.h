@@ -22,7 +22,7 @@ class ChoiceBox;
 class FillDownColumn;
 class NameField;
 class ResultField;
-class MainWindowFields;
+class MainWindowHost;
 
 class Form1 : public FormWindow
 {
@@ -31,7 +31,7 @@ public:
     static constexpr int monthRows = 14;
     static constexpr int extras = 6;
 
-    explicit Form1(MainWindowFields &main);
+    explicit Form1(MainWindowHost &main);
     ~Form1() override;
 
     // The fields and buttons by their names; arrays are indexed by month row, 0 = "Jan 13".
@@ -68,8 +68,15 @@ public Q_SLOTS:
     // Works out every month row and the totals; enables Print and Back. Nothing changes when a
     // figure cannot be used.
     void calculate();
-    // Hands the year's figures to the main window and brings it forward.
+    // Hands the year's figures to the main window, which comes forward.
     void back();
+
+public:
+    // Opened from the main window: its name copied in, the focus on the pension scheme's box.
+    void open(const QString &name);
+
+public:
+    void disableCommitButtons() override { m_commit.disable(); }
 
 private:
     void buildHeader();
@@ -80,7 +87,7 @@ private:
     void setTabOrder();
     void watchInputs();
 
-    MainWindowFields &m_main;
+    MainWindowHost &m_main;
     CommitButtons m_commit;
     FillDownColumn *m_basicPay = nullptr;
     FillDownColumn *m_gradePay = nullptr;

@@ -338,7 +338,7 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
     });
 }
 
-Calculation<HandOver> computeHandOver(const HandOverSource &in)
+Calculation<SalaryHandOver> computeHandOver(const HandOverSource &in)
 {
     return calculate([&] {
         const double basicPay = strictFigure(in.txtbpt, "B.PAY total");
@@ -347,7 +347,7 @@ Calculation<HandOver> computeHandOver(const HandOverSource &in)
         const double hraReceived = strictFigure(in.txthrat, "HRA total");
         const double gradePay = strictFigure(in.txtgpt, "G.PAY total");
         const double contribution = strictFigure(in.txtmgct, "MGC total");
-        return HandOver{
+        return SalaryHandOver{
             .txtgs = figureText(grossSalary, "G.Total"),
             .txttp = figureText(transportExemption(in.txttpa2), "Transport Allowance"),
             .txtbp = figureText(basicPay, "B.PAY, total"),

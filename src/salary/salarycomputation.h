@@ -13,6 +13,7 @@
 // February 2013 and have no house rent allowance. Rows 2..13 are the twelve months of the year.
 
 #include "core/calculation.h"
+#include "core/handovers.h"
 #include "core/working.h"
 
 #include <array>
@@ -104,19 +105,8 @@ struct HandOverSource {
     MonthTexts txttpa2;
 };
 
-// The texts Back writes into the main window, in the order it writes them.
-struct HandOver {
-    std::string txtgs;  // gross salary: the grand total
-    std::string txttp;  // exempt transport allowance
-    std::string txtbp;  // basic pay of the year
-    std::string txtda;  // dearness allowance of the year
-    std::string txthrr; // house rent allowance received
-    std::string txtnpa; // grade pay of the year
-    std::string txtmgc; // matching pension contribution of the year
-};
-
 // The totals are read strictly: they are figures Calculate wrote, never typed text. The exempt
 // transport allowance is each year row's allowance up to 800 a month.
-Calculation<HandOver> computeHandOver(const HandOverSource &source);
+Calculation<SalaryHandOver> computeHandOver(const HandOverSource &source);
 
 } // namespace pelmora::salary

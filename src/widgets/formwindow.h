@@ -29,6 +29,10 @@ public:
     // Shows the window, restores it when minimized, and brings it to the front.
     void bringForward();
 
+    // Disables the buttons that commit the window's figures (Print, Back) until its next
+    // Calculate, as when its figures are put back from a file.
+    virtual void disableCommitButtons() {}
+
     // Twips, the unit the window layouts are drawn in, to Qt's logical pixels.
     static constexpr int pixels(int twips) { return (twips + 7) / 15; }
     static QRect twipsRect(int x, int y, int width, int height);

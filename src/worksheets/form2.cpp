@@ -8,7 +8,7 @@
 #include "widgets/amountfield.h"
 #include "widgets/controlplacement.h"
 #include "widgets/fieldtexts.h"
-#include "widgets/mainwindowfields.h"
+#include "widgets/mainwindowhost.h"
 #include "widgets/platform.h"
 
 #include <QLabel>
@@ -30,7 +30,7 @@ constexpr int typingLimit = 10;
 
 } // namespace
 
-Form2::Form2(MainWindowFields &main)
+Form2::Form2(MainWindowHost &main)
     : FormWindow(QStringLiteral("Pelmora - HRA Exemption"),
                  {pixels(fieldX + placement::fieldWidth + labelX), pixels(buttonsY + placement::buttonHeight + 300)})
     , m_main(main)
@@ -92,9 +92,16 @@ void Form2::back()
     if (!figure)
         return;
     hide();
-    m_main.bringForward();
-    writeText(m_main.txthra, *figure);
-    m_main.txtos->setFocus();
+    m_main.receive(HraHandOver{*figure});
+}
+
+void Form2::open(const HraPayFigures &figures)
+{
+    writeText(txtbp, figures.txtbp);
+    writeText(txtnpa, figures.txtnpa);
+    writeText(txtda, figures.txtda);
+    writeText(txthra, figures.txthra);
+    txtRP->setFocus();
 }
 
 } // namespace pelmora

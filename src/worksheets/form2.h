@@ -13,15 +13,16 @@ class QPushButton;
 
 namespace pelmora {
 
+struct HraPayFigures;
 class AmountField;
 class ResultField;
-class MainWindowFields;
+class MainWindowHost;
 
 class Form2 : public FormWindow
 {
     Q_OBJECT
 public:
-    explicit Form2(MainWindowFields &main);
+    explicit Form2(MainWindowHost &main);
 
     AmountField *txtbp;  // basic pay
     AmountField *txtnpa; // grade pay
@@ -36,11 +37,16 @@ public:
     // Works out total salary and exemption; enables Back. Text that is not a number in an
     // amount field is reported and changes nothing.
     void calculate();
-    // Hides this window and writes the exemption into the main window.
+    // Hides this window and hands the exemption to the main window.
     void back();
+    // Opened from the main window: the salary statement's pay copied in, the focus on the rent.
+    void open(const HraPayFigures &figures);
+
+public:
+    void disableCommitButtons() override { m_back.disable(); }
 
 private:
-    MainWindowFields &m_main;
+    MainWindowHost &m_main;
     CommitButtons m_back;
 };
 

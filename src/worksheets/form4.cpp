@@ -9,7 +9,7 @@
 #include "widgets/amountfield.h"
 #include "widgets/controlplacement.h"
 #include "widgets/fieldtexts.h"
-#include "widgets/mainwindowfields.h"
+#include "widgets/mainwindowhost.h"
 #include "widgets/platform.h"
 
 #include <QGroupBox>
@@ -37,7 +37,7 @@ constexpr int buttonsY = rowBelowFrame(3) + 60;
 
 } // namespace
 
-Form4::Form4(MainWindowFields &main)
+Form4::Form4(MainWindowHost &main)
     : FormWindow(QStringLiteral("Pelmora - Income from House Property"),
                  {pixels(rightEdge + labelX), pixels(buttonsY + placement::buttonHeight + 300)})
     , m_main(main)
@@ -182,9 +182,7 @@ void Form4::back()
     if (!figure)
         return;
     hide();
-    m_main.bringForward();
-    writeFigure(m_main.txthp, *figure, housePropertyHandedOver);
-    m_main.cmdcalded80->setFocus();
+    m_main.receive(HousePropertyHandOver{*figure});
 }
 
 } // namespace pelmora

@@ -20,13 +20,13 @@ namespace pelmora {
 class AmountField;
 class OptionGroup;
 class ResultField;
-class MainWindowFields;
+class MainWindowHost;
 
 class Form4 : public FormWindow
 {
     Q_OBJECT
 public:
-    explicit Form4(MainWindowFields &main);
+    explicit Form4(MainWindowHost &main);
 
     QGroupBox *frmask;
     QRadioButton *optso;
@@ -60,8 +60,11 @@ public:
     // Works out gross income, repairs, total deductions and income; enables Back. Text that
     // is not a number in an amount field is reported and changes nothing.
     void calculate();
-    // Hides this window and writes the income into the main window.
+    // Hides this window and hands the income to the main window.
     void back();
+
+public:
+    void disableCommitButtons() override { m_back.disable(); }
 
 private:
     void buildPropertyFigures();
@@ -71,7 +74,7 @@ private:
     // The figures of a let house, with their labels: what Self Occupied zeroes and disables.
     QList<QWidget *> rentedOutControls() const;
 
-    MainWindowFields &m_main;
+    MainWindowHost &m_main;
     CommitButtons m_back;
     OptionGroup *m_kind;
     OptionGroup *m_loan;

@@ -8,7 +8,7 @@
 #include "widgets/amountfield.h"
 #include "widgets/controlplacement.h"
 #include "widgets/fieldtexts.h"
-#include "widgets/mainwindowfields.h"
+#include "widgets/mainwindowhost.h"
 #include "widgets/platform.h"
 
 #include <QLabel>
@@ -31,7 +31,7 @@ constexpr int buttonsY = rowY(14) + 120;
 
 } // namespace
 
-frmreb88::frmreb88(MainWindowFields &main)
+frmreb88::frmreb88(MainWindowHost &main)
     : FormWindow(QStringLiteral("Pelmora - Deductions Under Section 80"),
                  {pixels(rightEdge + leftLabelX), pixels(buttonsY + placement::buttonHeight + 240)})
     , m_main(main)
@@ -166,9 +166,14 @@ void frmreb88::back()
     if (!figure)
         return;
     hide();
-    m_main.bringForward();
-    writeFigure(m_main.txtded80, *figure, section80HandedOver);
-    m_main.txtrel89->setFocus();
+    m_main.receive(Section80HandOver{*figure});
+}
+
+void frmreb88::open(const std::string &pensionContribution)
+{
+    const QString contribution = QString::fromStdString(pensionContribution);
+    txt80ccdec->setText(contribution);
+    txt80ccdgc->setText(contribution);
 }
 
 } // namespace pelmora

@@ -10,19 +10,21 @@
 #include "widgets/commitbuttons.h"
 #include "widgets/formwindow.h"
 
+#include <string>
+
 class QPushButton;
 
 namespace pelmora {
 
 class AmountField;
 class ResultField;
-class MainWindowFields;
+class MainWindowHost;
 
 class frmreb88 : public FormWindow
 {
     Q_OBJECT
 public:
-    explicit frmreb88(MainWindowFields &main);
+    explicit frmreb88(MainWindowHost &main);
 
     // Section 80C.
     AmountField *txtgpf;
@@ -53,8 +55,14 @@ public:
 
     // Works out the totals and the grand total; enables Back.
     void calculate();
-    // Hides this window and writes the grand total into the main window.
+    // Hides this window and hands the grand total to the main window.
     void back();
+    // Opened from the main window: the salary statement's pension contribution copied in as the
+    // employee's and the government's.
+    void open(const std::string &pensionContribution);
+
+public:
+    void disableCommitButtons() override { m_back.disable(); }
 
 private:
     void buildSection80C();
@@ -62,7 +70,7 @@ private:
     // Shows the limit's message and puts the limit in its place; whether Mediclaim was above it.
     bool holdMediclaimToLimit();
 
-    MainWindowFields &m_main;
+    MainWindowHost &m_main;
     CommitButtons m_back;
 };
 
