@@ -11,6 +11,8 @@
 #include "app/frmsplash.h"
 #include "tax/taxcomputation.h"
 #include "widgets/amountfield.h"
+#include "widgets/namefield.h"
+#include "widgets/resultfield.h"
 #include "widgets/platform.h"
 
 #include <QApplication>

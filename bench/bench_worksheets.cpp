@@ -9,6 +9,9 @@
 
 #include "app/frmmain.h"
 #include "widgets/amountfield.h"
+#include "widgets/carrierfield.h"
+#include "widgets/namefield.h"
+#include "widgets/resultfield.h"
 #include "widgets/platform.h"
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"

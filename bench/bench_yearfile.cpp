@@ -11,6 +11,8 @@
 #include "app/windowfigures.h"
 #include "salary/form1.h"
 #include "widgets/amountfield.h"
+#include "widgets/namefield.h"
+#include "widgets/resultfield.h"
 #include "yearfile/yearfilestorage.h"
 
 #include <QPushButton>

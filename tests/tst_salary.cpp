@@ -5,7 +5,7 @@
 
 #include "worksheetdriver.h"
 #include "core/calculation.h"
-#include "salary/choicebox.h"
+#include "widgets/choicebox.h"
 #include "salary/form1.h"
 #include "salary/salarycomputation.h"
 #include "widgets/fieldtexts.h"

@@ -6,7 +6,7 @@
 #include "worksheetdriver.h"
 #include "app/processsignals.h"
 #include "app/windowfigures.h"
-#include "salary/choicebox.h"
+#include "widgets/choicebox.h"
 #include "salary/form1.h"
 #include "widgets/datefield.h"
 #include "widgets/formwindow.h"

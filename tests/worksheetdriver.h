@@ -8,6 +8,10 @@
 #include "recordingplatform.h"
 #include "app/frmmain.h"
 #include "widgets/amountfield.h"
+#include "widgets/carrierfield.h"
+#include "widgets/datefield.h"
+#include "widgets/namefield.h"
+#include "widgets/resultfield.h"
 
 #include <QComboBox>
 #include <QPushButton>

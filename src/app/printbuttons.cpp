@@ -10,6 +10,8 @@
 #include "salary/form1.h"
 #include "widgets/amountfield.h"
 #include "widgets/datefield.h"
+#include "widgets/namefield.h"
+#include "widgets/resultfield.h"
 #include "widgets/fieldtexts.h"
 #include "widgets/platform.h"
 #include "worksheets/form4.h"

@@ -3,11 +3,13 @@
 
 #include "form1.h"
 
-#include "choicebox.h"
+#include "widgets/choicebox.h"
 #include "filldowncolumn.h"
 #include "salarycomputation.h"
 
 #include "widgets/amountfield.h"
+#include "widgets/namefield.h"
+#include "widgets/resultfield.h"
 #include "widgets/controlplacement.h"
 #include "widgets/fieldtexts.h"
 #include "widgets/fonts.h"

@@ -3,7 +3,7 @@
 
 #include "commitbuttons.h"
 
-#include "amountfield.h"
+#include "entryfield.h"
 
 namespace pelmora {
 

@@ -7,7 +7,7 @@
 // amount field that does not read whole; a date that reads says in its tooltip what it means.
 // The field's description tells a screen reader the same. The mark hides no character.
 
-#include "amountfield.h"
+#include "entryfield.h"
 #include "readingmark.h"
 
 #include <functional>

@@ -6,6 +6,8 @@
 #include "hraexemption.h"
 
 #include "widgets/amountfield.h"
+#include "widgets/entryfield.h"
+#include "widgets/resultfield.h"
 #include "widgets/controlplacement.h"
 #include "widgets/fieldtexts.h"
 #include "widgets/mainwindowhost.h"

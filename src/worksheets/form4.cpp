@@ -7,6 +7,7 @@
 #include "optiongroup.h"
 
 #include "widgets/amountfield.h"
+#include "widgets/resultfield.h"
 #include "widgets/controlplacement.h"
 #include "widgets/fieldtexts.h"
 #include "widgets/mainwindowhost.h"

@@ -3,15 +3,17 @@
 
 #pragma once
 
-// A choice box of the salary statement: a combo box whose text may be typed or chosen from its
+// A choice box: a combo box whose text may be typed or chosen from its
 // list. The text is taken as it stands (a typed text never becomes a list entry and is never
 // corrected to one), and Enter in the box presses the window's default button.
 
+#include "selectonentry.h"
+
 #include <QComboBox>
 
-namespace pelmora {
+#include <memory>
 
-class KeyboardEntry;
+namespace pelmora {
 
 class ChoiceBox : public QComboBox
 {
@@ -32,9 +34,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    KeyboardEntry *m_keyboard;
+    std::unique_ptr<SelectOnEntry> m_entry; // once the box is editable
     bool m_selectAllOnFocus = false;
-    bool m_selectAllOnRelease = false;
 };
 
 } // namespace pelmora

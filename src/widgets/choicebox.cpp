@@ -3,8 +3,6 @@
 
 #include "choicebox.h"
 
-#include "widgets/keyboardentry.h"
-
 #include <QCompleter>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -13,9 +11,10 @@
 namespace pelmora {
 
 ChoiceBox::ChoiceBox(const QStringList &entries, const QString &initialText, QWidget *parent)
-    : QComboBox(parent), m_keyboard(new KeyboardEntry(this))
+    : QComboBox(parent)
 {
     setEditable(true);
+    m_entry = std::make_unique<SelectOnEntry>(this, lineEdit());
     setInsertPolicy(QComboBox::NoInsert);
     addItems(entries);
     setCurrentIndex(int(entries.indexOf(initialText)));
@@ -38,11 +37,8 @@ void ChoiceBox::setSelectAllOnFocus(bool selectAll)
 void ChoiceBox::focusInEvent(QFocusEvent *event)
 {
     QComboBox::focusInEvent(event);
-    if (!m_keyboard->entered(event) || !m_selectAllOnFocus)
-        return;
-    lineEdit()->selectAll();
-    // A click places the caret after the focus arrives; select again once the button is up.
-    m_selectAllOnRelease = event->reason() == Qt::MouseFocusReason;
+    if (m_selectAllOnFocus)
+        m_entry->focusIn(event);
 }
 
 void ChoiceBox::keyPressEvent(QKeyEvent *event)
@@ -55,11 +51,8 @@ void ChoiceBox::keyPressEvent(QKeyEvent *event)
 
 bool ChoiceBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease && m_selectAllOnRelease) {
-        m_selectAllOnRelease = false;
-        if (!lineEdit()->hasSelectedText())
-            lineEdit()->selectAll();
-    }
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease)
+        m_entry->mouseReleased();
     return QComboBox::eventFilter(watched, event);
 }
 
