@@ -11,11 +11,11 @@
 #include "print/printers.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
+#include "salary/form1.h"
 #include "widgets/amountfield.h"
+#include "widgets/choicebox.h"
 #include "widgets/namefield.h"
 #include "widgets/resultfield.h"
-#include "widgets/choicebox.h"
-#include "salary/form1.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -12,8 +12,8 @@
 #include "tax/taxcomputation.h"
 #include "widgets/amountfield.h"
 #include "widgets/namefield.h"
-#include "widgets/resultfield.h"
 #include "widgets/platform.h"
+#include "widgets/resultfield.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

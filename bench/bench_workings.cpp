@@ -11,11 +11,11 @@
 #include "app/frmmain.h"
 #include "salary/salarycomputation.h"
 #include "tax/taxcomputation.h"
-#include "worksheets/houseproperty.h"
-#include "worksheets/hraexemption.h"
 #include "widgets/amountfield.h"
 #include "widgets/namefield.h"
 #include "widgets/resultfield.h"
+#include "worksheets/houseproperty.h"
+#include "worksheets/hraexemption.h"
 #include "worksheets/section80.h"
 
 #include <cstdio>
