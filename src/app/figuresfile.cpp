@@ -6,6 +6,7 @@
 #include "frmmain.h"
 #include "windowfigures.h"
 #include "core/credits.h"
+#include "widgets/documentsfolder.h"
 #include "widgets/platform.h"
 #include "salary/form1.h"
 #include "worksheets/form2.h"
@@ -16,7 +17,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace pelmora {
 
@@ -27,10 +27,10 @@ QString fileName(const QString &path)
     return QFileInfo(path).fileName();
 }
 
-// The documents folder, made if it is missing.
-QString documentsFolder()
+// The documents folder, made if it is missing, for a file dialog to start in.
+QString madeDocumentsFolder()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = documentsFolder();
     QDir().mkpath(folder);
     return folder;
 }
@@ -64,7 +64,7 @@ void FiguresFile::save(QWidget *window)
 
 void FiguresFile::saveAs(QWidget *window)
 {
-    const QString suggested = m_path.isEmpty() ? documentsFolder() + QStringLiteral("/Income tax %1.%2").arg(
+    const QString suggested = m_path.isEmpty() ? madeDocumentsFolder() + QStringLiteral("/Income tax %1.%2").arg(
                                                      QLatin1String(credits::taxYear), QLatin1String(yearfile::suffix))
                                                : m_path;
     const QString path = m_main.platform().askFileToSave(window, suggested);
@@ -79,7 +79,7 @@ void FiguresFile::open(QWidget *window)
     // Without a file the figures typed have nowhere to go back to.
     if (m_path.isEmpty() && typedSinceStart() && !m_main.platform().askToDiscardFigures(window))
         return;
-    const QString folder = m_path.isEmpty() ? documentsFolder() : QFileInfo(m_path).absolutePath();
+    const QString folder = m_path.isEmpty() ? madeDocumentsFolder() : QFileInfo(m_path).absolutePath();
     const QString path = m_main.platform().askFileToOpen(window, folder);
     if (!path.isEmpty())
         open(window, path);

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
-#include <QStandardPaths>
 
 #include <sys/stat.h>
 
@@ -55,11 +54,6 @@ PdfFileTarget::PdfFileTarget(const QString &folder, const QString &documentName,
 }
 
 PdfFileTarget::~PdfFileTarget() = default;
-
-QString PdfFileTarget::documentsFolder()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
 
 JobOutcome PdfFileTarget::deliver(bool painted)
 {

@@ -25,8 +25,6 @@ public:
     PdfFileTarget(const QString &folder, const QString &documentName, const QString &whyNotPrinted);
     ~PdfFileTarget() override;
 
-    // The user's documents folder.
-    static QString documentsFolder();
 
     QPagedPaintDevice &device() override { return m_writer; }
     bool ready() const override { return m_problem.isEmpty(); }

@@ -10,6 +10,7 @@
 #include "printers.h"
 #include "printservice.h"
 
+#include "widgets/documentsfolder.h"
 #include "widgets/platform.h"
 
 #include <QApplication>
@@ -110,7 +111,7 @@ private:
     {
         m_busy.reset();
         const JobOutcome saved = printStatement(
-            m_statement, *openPdfFilePrinter(PdfFileTarget::documentsFolder(), m_documentName, whyNotPrinted));
+            m_statement, *openPdfFilePrinter(documentsFolder(), m_documentName, whyNotPrinted));
         m_platform.showMessage(m_window, QString::fromStdString(saved.notice));
         deleteLater();
     }
