@@ -118,6 +118,44 @@ private Q_SLOTS:
         QCOMPARE(section80->txtgt80->text(), u"30000"_s);
     }
 
+    // A file exactly as the documented format has it and an earlier Pelmora wrote it, kept as it
+    // was: each of its controls, found by the name the file gives it, shows its text or choice.
+    void opensAFileAsAnEarlierPelmoraWroteIt()
+    {
+        const QString path = QFINDTESTDATA("data/earlier-pelmora.pelmora");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QJsonObject windows = QJsonDocument::fromJson(file.readAll()).object()[u"windows"_s].toObject();
+        QCOMPARE(windows.size(), 5);
+        d.main->figuresFile().open(d.main.get(), path);
+        QCOMPARE(d.platform.messages, QStringList());
+        QCOMPARE(d.main->txtdob->text(), QString());
+        for (auto window = windows.begin(); window != windows.end(); ++window) {
+            const QWidget *shown = nullptr;
+            for (const QWidget *topLevel : QApplication::topLevelWidgets())
+                if (topLevel->objectName() == window.key())
+                    shown = topLevel;
+            QVERIFY2(shown, qPrintable(window.key()));
+            const QJsonObject controls = window->toObject();
+            for (auto control = controls.begin(); control != controls.end(); ++control) {
+                const QString where = window.key() + u'.' + control.key();
+                const QWidget *named = shown->findChild<const QWidget *>(control.key());
+                QVERIFY2(named, qPrintable(where));
+                QString holds;
+                if (const auto *field = qobject_cast<const QLineEdit *>(named))
+                    holds = field->text();
+                else if (const auto *box = qobject_cast<const QComboBox *>(named))
+                    holds = box->currentText();
+                else if (const auto *check = qobject_cast<const QCheckBox *>(named))
+                    holds = check->isChecked() ? u"true"_s : u"false"_s;
+                else if (const auto *option = shown->findChild<const QRadioButton *>(control->toString()))
+                    holds = option->isChecked() ? control->toString() : QString();
+                const QString saved = control->isBool() ? (control->toBool() ? u"true"_s : u"false"_s) : control->toString();
+                QVERIFY2(holds == saved, qPrintable(where + u" holds "_s + holds + u", not "_s + saved));
+            }
+        }
+    }
+
     // A file of an earlier Pelmora holds no date of birth: it opens, the date empty.
     void fileWithoutADateOfBirthOpens()
     {
