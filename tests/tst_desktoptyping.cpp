@@ -150,7 +150,10 @@ private:
         const QString verb = step.section(u':', 0, 0);
         const QString what = step.section(u':', 1);
         if (verb == QLatin1String("tab")) {
-            QWidget *control = QApplication::activeWindow()->findChild<QWidget *>(what);
+            QWidget *window = QApplication::activeWindow();
+            QWidget *control = window ? window->findChild<QWidget *>(what) : nullptr;
+            if (!control)
+                return false; // no such control in the active window: the step fails, named
             control->setFocus(Qt::TabFocusReason);
             return control->hasFocus();
         }
@@ -159,8 +162,10 @@ private:
         if (verb == QLatin1String("type") || verb == QLatin1String("key"))
             return send({verb, what}, int(verb == QLatin1String("type") ? what.size() : what.count(u'+') + 1));
         if (verb == QLatin1String("click")) {
-            QTest::mouseClick(d.main->findChild<QPushButton *>(what), Qt::LeftButton);
-            return true;
+            auto *button = d.main->findChild<QPushButton *>(what);
+            if (button)
+                QTest::mouseClick(button, Qt::LeftButton);
+            return button;
         }
         if (verb == QLatin1String("active")) {
             QWidget *target = nullptr;

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 
 #include <map>
+#include <optional>
 #include <span>
 
 using namespace pelmora;
@@ -38,7 +39,8 @@ std::pair<QString, std::pair<int, int>> rowsOf(const QString &name, int rows)
 
 // A sheet of "field=text" edits separated by ';' over every figure "0", the first entries chosen
 // and the increment ticked: bp, gp and oth with rows; boxes nps, hra and tpa; "inc=0" unticks.
-SalarySheet sheet(const QString &edits)
+// None, the name it does not know in unknown, for an edit of a field it does not know.
+std::optional<SalarySheet> sheet(const QString &edits, QString *unknown = nullptr)
 {
     SalarySheet s;
     s.txtbp.fill("0");
@@ -53,7 +55,11 @@ SalarySheet sheet(const QString &edits)
             s.chkinc = text != "0";
         else if (boxes.contains(name))
             *boxes.at(name) = text;
-        else
+        else if (!figures.contains(name)) {
+            if (unknown)
+                *unknown = name;
+            return std::nullopt;
+        } else
             std::fill_n(figures.at(name).begin() + rows.first,
                         std::min<int>(rows.second + 1, figures.at(name).size()) - rows.first, text);
     }
@@ -90,10 +96,16 @@ QStringList columnTexts(const QWidget *form, const QString &name)
     return texts;
 }
 
-void apply(const QWidget *form, const QString &edits)
+// "name:text" edits typed into the form's fields; the name of the first field it lacks, if any.
+QString apply(const QWidget *form, const QString &edits)
 {
-    for (const QString &edit : edits.split(u' ', Qt::SkipEmptyParts))
-        WorksheetDriver::type(form->findChild<QWidget *>(edit.section(u':', 0, 0)), edit.section(u':', 1));
+    for (const QString &edit : edits.split(u' ', Qt::SkipEmptyParts)) {
+        QWidget *field = form->findChild<QWidget *>(edit.section(u':', 0, 0));
+        if (!field)
+            return edit.section(u':', 0, 0);
+        WorksheetDriver::type(field, edit.section(u':', 1));
+    }
+    return {};
 }
 
 salary::SalarySheet sheetOf(const Form1 *form)
@@ -234,7 +246,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, sheet);
         QFETCH(QString, results);
-        const auto outcome = computeSalary(::sheet(sheet));
+        QString unknown;
+        const std::optional<SalarySheet> typed = ::sheet(sheet, &unknown);
+        QVERIFY2(typed, qPrintable(u"no field "_s + unknown));
+        const auto outcome = computeSalary(*typed);
         QCOMPARE(refusal(outcome), results.startsWith(u'!') ? results.mid(1) : QString());
         if (results.startsWith(u'!'))
             return;
@@ -247,6 +262,7 @@ private Q_SLOTS:
                 {u"da"_s, &w.txtda}, {u"hra"_s, &w.txthra}, {u"tpa"_s, &w.txttpa2}, {u"mgc"_s, &w.txtmgc}, {u"ttl"_s, &w.txtttl}};
             const QString name = results.mid(2).section(u'=', 0, 0);
             const auto [column, rows] = rowsOf(name, monthRows);
+            QVERIFY2(single.contains(name) || columns.contains(column), qPrintable(u"no working "_s + name));
             const Working &shown = single.contains(name) ? *single.at(name) : columns.at(column)->at(rows.first);
             QCOMPARE(q(shown.text()), results.section(u'=', 1));
             return;
@@ -260,6 +276,7 @@ private Q_SLOTS:
         for (const QString &result : results.split(u';')) {
             const QString expected = result.section(u'=', 1);
             const auto [name, rows] = rowsOf(result.section(u'=', 0, 0), monthRows);
+            QVERIFY2(single.contains(name) || columns.contains(name), qPrintable(u"no result "_s + name));
             for (int row = rows.first; row <= rows.second; ++row) {
                 const QString where = single.contains(name) ? name : name + QString::number(row);
                 const QString shown = q(single.contains(name) ? single.at(name) : columns.at(name)->at(row));
@@ -289,7 +306,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, allowances);
         QFETCH(QString, grandTotal);
-        const auto results = std::get<SalaryResults>(computeSalary(sheet(worked)));
+        const auto results = std::get<SalaryResults>(computeSalary(*sheet(worked)));
         HandOverSource source{.txtbpt = results.txtbpt, .txtdat = results.txtdat, .txtgtotal = grandTotal.toStdString(),
                               .txthrat = results.txthrat, .txtgpt = results.txtgpt, .txtmgct = results.txtmgct, .txttpa2 = {}};
         for (int row = 0; row < monthRows; ++row)
@@ -372,7 +389,7 @@ private Q_SLOTS:
         QFETCH(QString, column);
         QFETCH(QString, edits);
         Form1 *form = open();
-        apply(form, edits);
+        QCOMPARE(apply(form, edits), QString());
         QTEST(columnTexts(form, column), "expected");
     }
     void commitButtons_data()
@@ -402,7 +419,7 @@ private Q_SLOTS:
         } else if (action == u"untick") {
             QTest::mouseClick(form->chkinc, Qt::LeftButton);
         } else {
-            apply(form, action);
+            QCOMPARE(apply(form, action), QString());
         }
         QTEST(form->cmdprn->isEnabled(), "enabledAfter");
         QTEST(form->cmdbak->isEnabled(), "enabledAfter");
@@ -430,9 +447,10 @@ private Q_SLOTS:
         QFETCH(QString, edits);
         QFETCH(QString, message);
         Form1 *form = openWorkedExample();
+        QVERIFY(form);
         if (!edits.isEmpty()) {
             form->cmdcal->click();
-            apply(form, edits);
+            QCOMPARE(apply(form, edits), QString());
         }
         const salary::SalarySheet sheet = sheetOf(form);
         const QMap<QString, QString> before = d.snapshot(form), worked = d.workings(form);
@@ -459,6 +477,7 @@ private Q_SLOTS:
         QVERIFY(d.main->cmdprint->isEnabled());
 
         Form1 *form = openWorkedExample();
+        QVERIFY(form);
         form->cmdcal->click();
         QVERIFY(d.pressAccessKey(form->cmdbak, Qt::Key_B));
         QCOMPARE(d.texts({d.main->txtgs, d.main->txttp, d.main->txtbp, d.main->txtda, d.main->txthrr, d.main->txtnpa,
@@ -481,8 +500,7 @@ private:
     {
         Form1 *form = open();
         QTest::keyClick(form->cbonps, Qt::Key_Up);
-        apply(form, QStringLiteral("txtbp(0):25000 txtgp(0):4600"));
-        return form;
+        return apply(form, QStringLiteral("txtbp(0):25000 txtgp(0):4600")).isEmpty() ? form : nullptr;
     }
 
     WorksheetDriver d;
