@@ -214,6 +214,7 @@ private Q_SLOTS:
         row("DA arrears", worked, "da0=80 % of (25000 + 4600) = 23680 less the 72 % already paid 21312 = 2368");
         row("DA half to even", u"bp*=29605;inc=0"_s, "da6=90 % of (29605 + 0) = 26644.5, rounded to even: 26644");
         row("HRA by class", worked, "hra6=Class X: 30 % of (25890 + 4600) = 9147");
+        row("HRA class Y", worked + u";hra=Y"_s, "hra6=Class Y: 20 % of (25890 + 4600) = 6098");
         row("TPA arrears, middle tier by grade pay", worked,
             "tpa0=A/A-1 middle tier (grade pay 4600 is 4200 or more): arrears of the DA on 1600: 80 % of it 1280 less the 72 % "
             "already paid 1152 = 128");

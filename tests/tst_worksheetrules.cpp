@@ -115,6 +115,7 @@ private Q_SLOTS:
         row("others added to the deductions", "100000 0 0 5000", "100000 30000 35000 65000");
         row("taxes above rental value: negative gross income and repairs", "10000 20000 0 0", "-10000 -3000 -3000 -7000");
         row("rented out: loan date never limits the interest", "-99 0 0 45000 0", "0 0 45000 -45000");
+        row("rented out, loan after 1-4-99: nor above 150000", "+99 0 0 200000 0", "0 0 200000 -200000");
         row("self occupied, loan before 1-4-99: 30000 exactly stays", "self -99 0 0 30000 0", "0 0 30000 -30000");
         row("self occupied, loan before 1-4-99: 30000.5 limited", "self -99 0 0 30000.5 0", "0 0 30000 -30000");
         row("self occupied, loan after 1-4-99: 150000 exactly stays", "self +99 0 0 150000 0", "0 0 150000 -150000");
