@@ -4,6 +4,7 @@
 #include "taxcomputation.h"
 
 #include "core/figures.h"
+#include "core/taxslabs.h"
 
 #include <algorithm>
 #include <span>
@@ -11,40 +12,6 @@
 namespace pelmora {
 
 namespace {
-
-constexpr double reliefLimit87A = 2000;
-constexpr double reliefIncomeLimit87A = 500000;
-constexpr double cessRate = 0.03;
-
-// The slabs of 2013-14: each band's rate applies to the income above its start, up to the next
-// band's start. The tax of the bands below a band, at its start, is added to the band's own.
-struct Band {
-    double from;
-    double rate;
-    Words percent;
-};
-constexpr Band belowSixtyBands[] = {{0, 0, "0 %"}, {200000, 0.1, "10 %"}, {500000, 0.2, "20 %"}, {1000000, 0.3, "30 %"}};
-constexpr Band seniorBands[] = {{0, 0, "0 %"}, {250000, 0.1, "10 %"}, {500000, 0.2, "20 %"}, {1000000, 0.3, "30 %"}};
-constexpr Band verySeniorBands[] = {{0, 0, "0 %"}, {500000, 0.2, "20 %"}, {1000000, 0.3, "30 %"}};
-
-// A category's bands, and how its gross tax's working begins.
-struct Slabs {
-    std::span<const Band> bands;
-    Words category;
-};
-
-constexpr Slabs slabsOf(AgeCategory category)
-{
-    switch (category) {
-    case AgeCategory::BelowSixty:
-        break;
-    case AgeCategory::SeniorCitizen:
-        return {seniorBands, "Senior citizen: "};
-    case AgeCategory::VerySeniorCitizen:
-        return {verySeniorBands, "Very senior citizen: "};
-    }
-    return {belowSixtyBands, ""};
-}
 
 // The tax of the bands below bands[band] at its start: whole rupees, as the rates give them.
 double taxBelow(std::span<const Band> bands, std::size_t band)
