@@ -5,11 +5,13 @@
 
 #include "worksheets/houseproperty.h"
 #include "worksheets/hraexemption.h"
+#include "worksheets/relief89.h"
 #include "worksheets/section80.h"
 
 #include <QTest>
 
 using namespace pelmora;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -205,6 +207,103 @@ private Q_SLOTS:
     {
         QFETCH(QString, mediclaim);
         QTEST(mediclaimAboveLimit(mediclaim.toStdString()), "above");
+    }
+
+    // Each earlier year's tax at its limits and band edges, by the payer's category that year.
+    void earlierYearTax_data()
+    {
+        QTest::addColumn<int>("row"); // of Table A: 0 is 2012-13, 7 is 2005-06
+        QTest::addColumn<double>("income");
+        QTest::addColumn<QString>("born");
+        QTest::addColumn<bool>("woman");
+        QTest::addColumn<double>("tax");
+        QTest::newRow("2005-06, the limit itself") << 7 << 100000.0 << "" << false << 0.0;
+        QTest::newRow("2005-06, 2 % cess rounded once") << 7 << 109220.0 << "" << false << 940.0;
+        QTest::newRow("2005-06, a woman's limit") << 7 << 135000.0 << "" << true << 0.0;
+        QTest::newRow("2005-06, a senior (65 on 1 April 2006): 20 % from 185000") << 7 << 250000.0 << "01/04/1941"
+                                                                                  << false << 13260.0;
+        QTest::newRow("2005-06, 65 only after the year") << 7 << 185000.0 << "02/04/1941" << false << 12240.0;
+        QTest::newRow("2006-07, both bands") << 6 << 170000.0 << "" << false << 9180.0;
+        QTest::newRow("2007-08, 3 % cess") << 5 << 240000.0 << "" << false << 22660.0;
+        QTest::newRow("2008-09, at 1000000 no surcharge") << 4 << 1000000.0 << "" << false << 211150.0;
+        QTest::newRow("2008-09, just above: marginal relief") << 4 << 1000100.0 << "" << false << 211253.0;
+        QTest::newRow("2008-09, well above: 10 % surcharge") << 4 << 2000000.0 << "" << false << 572165.0;
+        QTest::newRow("2009-10, no surcharge any more") << 3 << 2000000.0 << "" << false << 519120.0;
+        QTest::newRow("2010-11, the 10 % band to 500000") << 2 << 500000.0 << "" << false << 35020.0;
+        QTest::newRow("2011-12, a senior at 60") << 1 << 250000.0 << "01/04/1952" << false << 0.0;
+        QTest::newRow("2011-12, a very senior citizen: 20 % from 500000") << 1 << 600000.0 << "01/04/1932" << false
+                                                                         << 20600.0;
+        QTest::newRow("2012-13, a woman as a man") << 0 << 210000.0 << "" << true << 1030.0;
+    }
+    void earlierYearTax()
+    {
+        QFETCH(int, row);
+        QFETCH(double, income);
+        QFETCH(QString, born);
+        QFETCH(bool, woman);
+        QTEST(pelmora::earlierYearTax(row, income, born.toStdString(), woman).tax, "tax");
+    }
+
+    // Table A and Annexure I of two employees, and of one whose arrears would have cost more before.
+    void relief89_data()
+    {
+        QTest::addColumn<QStringList>("incomes"); // from 2012-13 down to 2005-06
+        QTest::addColumn<QStringList>("arrears");
+        QTest::addColumn<QString>("item3");
+        QTest::addColumn<QStringList>("differences");
+        QTest::addColumn<QStringList>("annexure"); // items 1, 2, 4, 5, 6, 7, 8
+        QTest::newRow("pay-commission arrears")
+            << QStringList{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"137180"_s, u"119570"_s, u"120185"_s, u"109220"_s}
+            << QStringList{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"11479"_s, u"21235"_s, u"20698"_s, u"3360"_s}
+            << "556772"
+            << QStringList{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"2187"_s, u"2111"_s, u"343"_s}
+            << QStringList{u"500000"_s, u"56772"_s, u"42595"_s, u"28840"_s, u"13755"_s, u"4641"_s, u"9114"_s};
+        QTest::newRow("arrears of the older years")
+            << QStringList{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"410000"_s, u"170000"_s, u"90000"_s, u"70000"_s}
+            << QStringList{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"60000"_s, u"70000"_s, u"80000"_s, u"90000"_s}
+            << "1000000"
+            << QStringList{u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"12360"_s, u"14420"_s, u"9180"_s, u"7140"_s}
+            << QStringList{u"700000"_s, u"300000"_s, u"133900"_s, u"72100"_s, u"61800"_s, u"43100"_s, u"18700"_s};
+        QTest::newRow("the arrears would have cost more: no relief")
+            << QStringList{u"900000"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}
+            << QStringList{u"200000"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}
+            << "400000"
+            << QStringList{u"51500"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}
+            << QStringList{u"200000"_s, u"200000"_s, u"18540"_s, u"0"_s, u"18540"_s, u"51500"_s, u"0"_s};
+    }
+    void relief89()
+    {
+        QFETCH(QStringList, incomes);
+        QFETCH(QStringList, arrears);
+        QFETCH(QString, item3);
+        Relief89Inputs in{.txtitem3 = item3.toStdString()};
+        for (int row = 0; row < earlierYears; ++row) {
+            in.txtinc[row] = incomes[row].toStdString();
+            in.txtarr[row] = arrears[row].toStdString();
+        }
+        const auto outcome = computeRelief89(in);
+        const auto *r = std::get_if<Relief89Results>(&outcome);
+        QVERIFY(r);
+        QStringList differences;
+        for (const std::string &difference : r->txtdif)
+            differences << QString::fromStdString(difference);
+        QTEST(differences, "differences");
+        QStringList annexure;
+        for (const std::string *item : {&r->txtitem1, &r->txtitem2, &r->txtitem4, &r->txtitem5, &r->txtitem6,
+                                        &r->txtitem7, &r->txtitem8})
+            annexure << QString::fromStdString(*item);
+        QTEST(annexure, "annexure");
+        if (r->txtitem8 == "0")
+            QVERIFY(r->workings.txtitem8.text().ends_with("The arrears would have cost more tax in the years they belong to: no relief"));
+    }
+    void relief89Refusals()
+    {
+        Relief89Inputs in{.txtitem3 = "1000"};
+        in.txtarr[0] = "1001";
+        QCOMPARE(QString::fromStdString(std::get<CalculationError>(computeRelief89(in)).message()),
+                 u"The arrears are more than the total income. Please check the figures."_s);
+        in.txtdob = "31/02/1950";
+        QCOMPARE(std::get<CalculationError>(computeRelief89(in)).kind(), CalculationError::Kind::NotADate);
     }
 };
 

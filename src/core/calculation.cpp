@@ -18,6 +18,8 @@ std::string CalculationError::message() const
         return m_subject + " would be too large to calculate with. Please check the amounts.";
     case Kind::NotANumber:
         return "\"" + m_subject + "\" is not a number. Please enter an amount.";
+    case Kind::Inconsistent:
+        return m_subject;
     case Kind::NotADate:
         return "\"" + m_subject + "\" is not a date. Please type it as 07/12/1953.";
     case Kind::UnknownChoice:

@@ -23,12 +23,14 @@ public:
         NotANumber,     // a field read strictly holds text that is not a number
         UnknownChoice,  // a choice box holds none of its entries
         NotADate,       // a date field holds text that is not a date
+        Inconsistent,   // the figures contradict each other; the subject is the whole message
     };
 
     // The caption of the field that holds the figure, or that the figure worked out is for.
     static CalculationError figureTooLarge(std::string caption) { return {Kind::FigureTooLarge, std::move(caption), {}}; }
     static CalculationError resultTooLarge(std::string caption) { return {Kind::ResultTooLarge, std::move(caption), {}}; }
     static CalculationError notANumber(std::string caption) { return {Kind::NotANumber, std::move(caption), {}}; }
+    static CalculationError inconsistent(std::string message) { return {Kind::Inconsistent, std::move(message), {}}; }
     static CalculationError notADate(std::string caption) { return {Kind::NotADate, std::move(caption), {}}; }
     static CalculationError unknownChoice(std::string caption, std::string entries)
     {
