@@ -73,7 +73,7 @@ void TestAccessibility::fieldsAreNamedByTheirCaptions_data()
         << list("Name | Calc. gross salary | Gross Salary | Transport Allowance | Calc. HRA exemption | "
                 "House Rent Allowance | Income from Other Sources | Calc. income from house property | "
                 "Calc. deductions under section 80 | Relief u/s 89 | Tax Deducted | Calculate | Print | Exit | "
-                "Date of Birth")
+                "Calc. relief under section 89 | Date of Birth")
         << list("Less Allowances Exempt u/s 10, total | Income from Salary | Income from House Property | "
                 "Gross Total Income | Less Deductions u/s 80 | Net Taxable Income | Gross Tax | Relief u/s 87A | "
                 "Net Tax | Education Cess | Total Tax | Balance Tax")
@@ -81,7 +81,8 @@ void TestAccessibility::fieldsAreNamedByTheirCaptions_data()
         << list("Calc. gross salary: opens the salary statement | "
                 "Calc. HRA exemption: opens the HRA exemption worksheet | "
                 "Calc. income from house property: opens the house property worksheet | "
-                "Calc. deductions under section 80: opens the section 80 worksheet");
+                "Calc. deductions under section 80: opens the section 80 worksheet | "
+                "Calc. relief under section 89: opens the relief under section 89(1) worksheet");
     QTest::newRow("salary statement")
         << "Form1.txtnam"
         << list("Name | New Pen. Sch. | HRA class | Transport class") + monthNames("B.PAY G.PAY")

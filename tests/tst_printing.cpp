@@ -7,6 +7,8 @@
 #include "statementpages.h"
 #include "worksheetdriver.h"
 #include "app/printbuttons.h"
+#include "print/form10e.h"
+#include "worksheets/relief89.h"
 #include "salary/form1.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
@@ -53,6 +55,40 @@ private Q_SLOTS:
         QFETCH(QStringList, printed);
         QFETCH(QStringList, page);
         QCOMPARE(printed, page);
+    }
+
+    // Form 10E: every item on one portrait page inside its margins, the rows without arrears left out.
+    void form10EOnOnePage()
+    {
+        Form10ETexts t;
+        t.txtnam = std::string(60, 'N');
+        t.txtadd = "12, Rajpath, New Delhi";
+        t.txtpan = "ABCDE1234F";
+        for (int row = 0; row < form10EYears; ++row) {
+            t.years[row] = std::string(earlierYearName(row));
+            t.txtinc[row] = t.txtincarr[row] = t.txttax1[row] = t.txttax2[row] = t.txtdif[row] = "123456789";
+            t.txtarr[row] = row % 2 ? "0" : "1000";
+        }
+        t.txtitem7 = "4641";
+        const auto outcome = form10E(t);
+        const Statement &statement = std::get<Statement>(outcome);
+        QStringList texts;
+        int rows = 0;
+        for (const StatementItem &item : statement) {
+            if (const auto *text = std::get_if<LeftTextWithin>(&item)) {
+                QVERIFY2(text->x >= 1 && text->right <= 7.25f && text->y < 10.5f, qPrintable(QString::fromStdString(text->text) + u' ' + QString::number(text->y)));
+                texts << QString::fromStdString(text->text);
+                rows += text->text.size() == 7 && text->text.starts_with("20");
+            } else if (const auto *figure = std::get_if<RightText>(&item)) {
+                QVERIFY(figure->edge <= 7.25f && figure->y < 10.5f);
+            }
+        }
+        QCOMPARE(rows, 4);
+        const QString all = texts.join(u' ');
+        for (const char *words : {"FORM NO. 10E", "[See rule 21AA]", "ANNEXURE I", "TABLE \"A\"", "Verification",
+                                  "Previous year(s)", "Signature of the employee", "Verified today, the ____ day of ________, 20__"})
+            QVERIFY2(all.contains(QString::fromUtf8(words)), words);
+        QVERIFY(all.contains(QStringLiteral("I, %1, do hereby declare").arg(QString(60, u'N'))));
     }
 
     // A payer of 60 or more: one line more, under the name, in the statement's regular type.

@@ -291,10 +291,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("grandTotal");
         QTest::addColumn<QString>("handedOver"); // or the message
 
-        // The other totals are the worked example's, handed over as they stand.
+        // The other totals are the worked example's, handed over as they stand; the arrears are
+        // the two arrears rows' totals, 2733 each.
         const auto row = [](const char *tag, const char *allowances, const char *grandTotal, const char *grossAndTransport) {
             QTest::newRow(tag) << QString::fromUtf8(allowances).split(u' ') << QString::fromUtf8(grandTotal)
-                               << QString::fromUtf8(grossAndTransport) + u" 307120 318984 108696 55200 68130"_s;
+                               << QString::fromUtf8(grossAndTransport) + u" 307120 318984 108696 55200 68130 5466"_s;
         };
         row("exactly 800 a month", "0 800 800", "894226", "894226 9600");
         row("720 a month, all of it", "0 720 720", "894226", "894226 8640");
@@ -309,13 +310,14 @@ private Q_SLOTS:
         QFETCH(QString, grandTotal);
         const auto results = std::get<SalaryResults>(computeSalary(*sheet(worked)));
         HandOverSource source{.txtbpt = results.txtbpt, .txtdat = results.txtdat, .txtgtotal = grandTotal.toStdString(),
-                              .txthrat = results.txthrat, .txtgpt = results.txtgpt, .txtmgct = results.txtmgct, .txttpa2 = {}};
+                              .txthrat = results.txthrat, .txtgpt = results.txtgpt, .txtmgct = results.txtmgct, .txttpa2 = {},
+                              .txtttl = results.txtttl};
         for (int row = 0; row < monthRows; ++row)
             source.txttpa2[row] = allowances[row < firstYearRow ? 0 : row < julyRow ? 1 : 2].toStdString();
         const auto outcome = computeHandOver(source);
         const auto *h = std::get_if<SalaryHandOver>(&outcome);
         const QString shown = h ? QStringList{q(h->txtgs), q(h->txttp), q(h->txtbp), q(h->txtda), q(h->txthrr),
-                                              q(h->txtnpa), q(h->txtmgc)}.join(u' ')
+                                              q(h->txtnpa), q(h->txtmgc), q(h->txtarr)}.join(u' ')
                                 : refusal(outcome);
         QTEST(shown, "handedOver");
     }

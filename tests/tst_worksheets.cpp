@@ -8,6 +8,7 @@
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
+#include "worksheets/frmrel89.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -54,6 +55,35 @@ private Q_SLOTS:
                                                "txthba txtinf txtlic txtnsc txtnsci txtos txtoth txtppf txttf1 txttf2")
                                     << "" // every field is read leniently
                                     << "txt80c:80C items GPF 100000 = 100000 (the other 80C items are 0)";
+        QTest::newRow("relief u/s 89(1)")
+            << "cmdcalrel89" << "Pelmora - Relief u/s 89(1)" << d.words("txtinc(4):410000 txtarr(4):60000 txtitem3:560000")
+            << d.words("txtitem1:500000 txtitem2:60000 txtitem4:43260 txtitem5:28840 txtitem6:14420 txtitem7:12360 "
+                       "txtitem8:2060 txtdif(4):12360 txtdif(3):0")
+            << d.words("cmdcalc cmdbk txtrel89 txtdedtax") << "2060"
+            << d.words("txtarr(0) txtarr(1) txtarr(2) txtarr(3) txtarr(4) txtarr(5) txtarr(6) txtarr(7) txtinc(0) "
+                       "txtinc(1) txtinc(2) txtinc(3) txtinc(4) txtinc(5) txtinc(6) txtinc(7) txtitem3")
+            << "" << "txtitem6:Item 4 43260 − item 5 28840 = 14420";
+    }
+
+    // Opening copies the salary statement's arrears into 2012-13 and the net taxable income into
+    // item 3, each time; the other arrears of the salary statement are shown, not placed.
+    void reliefOpensWithTheMainWindowsFigures()
+    {
+        d.main->txtarr->setText(u"5466"_s);
+        d.main->txtnti->setText(u"556770"_s);
+        frmrel89 *relief = d.open(d.main->cmdcalrel89, d.main->rel89);
+        QVERIFY(relief);
+        QCOMPARE(d.texts({relief->txtarr[0], relief->txtitem3}), d.words("5466 556770"));
+        QVERIFY(relief->txtinc[0]->hasFocus());
+        QVERIFY(relief->lblother->text().isEmpty());
+        relief->txtarr[1]->setText(u"700"_s);
+        relief->hide();
+        d.main->txtnti->setText(u"600000"_s);
+        QCOMPARE(d.open(d.main->cmdcalrel89, d.main->rel89), relief);
+        QCOMPARE(d.texts({relief->txtarr[0], relief->txtarr[1], relief->txtitem3}), d.words("5466 700 600000"));
+        relief->txtitem3->setText(u"1000"_s);
+        QCOMPARE(d.refusedCalculate(relief->cmdcalc),
+                 QStringList{u"The arrears are more than the total income. Please check the figures."_s});
     }
     void lifecycle()
     {
@@ -102,6 +132,7 @@ private Q_SLOTS:
         QTRY_VERIFY(worksheet.isNull());
         QCOMPARE(target->text(), handedBack);
 
+        d.main->txtnti->setText(u"1000000"_s); // the relief's item 3: room for the arrears typed below
         QWidget *fresh = open(calcButton, title);
         QVERIFY(fresh);
         QCOMPARE(fresh->findChild<QLineEdit *>(typed.first().section(u':', 0, 0))->text(), QStringLiteral("0"));

@@ -13,6 +13,7 @@
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
+#include "worksheets/frmrel89.h"
 #include "yearfile/yearfile.h"
 #include "yearfile/yearfilelayout.h"
 #include "yearfile/yearfilestorage.h"
@@ -154,6 +155,27 @@ private Q_SLOTS:
                 QVERIFY2(holds == saved, qPrintable(where + u" holds "_s + holds + u", not "_s + saved));
             }
         }
+    }
+
+    // The relief worksheet and the arrears carried to it come back as saved.
+    void reliefWorksheetRoundTrip()
+    {
+        d.main->txtarr->setText(u"5466"_s);
+        frmrel89 *relief = d.open(d.main->cmdcalrel89, d.main->rel89);
+        relief->txtinc[4]->setText(u"410000"_s);
+        relief->txtarr[4]->setText(u"60,000"_s);
+        relief->txtpan->setText(u"ABCDE1234F"_s);
+        relief->chkwoman->setChecked(true);
+        const QMap<QString, QString> before = d.snapshot(relief);
+        d.main->figuresFile().save(d.main.get());
+        QVERIFY(d.start());
+        d.main->figuresFile().open(d.main.get(), m_folder.filePath(u"year.pelmora"_s));
+        QCOMPARE(d.platform.messages, QStringList());
+        QVERIFY(d.main->rel89.exists());
+        QCOMPARE(d.snapshot(d.main->rel89.window()), before);
+        QVERIFY(d.main->rel89.window()->chkwoman->isChecked());
+        QCOMPARE(d.main->txtarr->text(), u"5466"_s);
+        QVERIFY(!d.main->rel89.window()->cmdbk->isEnabled());
     }
 
     // A file of an earlier Pelmora holds no date of birth: it opens, the date empty.

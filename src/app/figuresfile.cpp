@@ -12,6 +12,7 @@
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
+#include "worksheets/frmrel89.h"
 #include "yearfile/yearfilestorage.h"
 
 #include <QAction>
@@ -107,6 +108,7 @@ bool FiguresFile::typedSinceStart()
         fresh.form2.window();
         fresh.form4.window();
         fresh.reb88.window();
+        fresh.rel89.window();
         m_fresh = collectFigures(fresh);
     }
     const yearfile::YearFigures now = collectFigures(m_main);

@@ -21,8 +21,10 @@
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
+#include "worksheets/frmrel89.h"
 #include "worksheets/houseproperty.h"
 #include "worksheets/hraexemption.h"
+#include "worksheets/relief89.h"
 #include "worksheets/section80.h"
 
 #include <QAction>
@@ -67,6 +69,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     , form2([this] { return withFileCommands(new Form2(*this)); })
     , form4([this] { return withFileCommands(new Form4(*this)); })
     , reb88([this] { return withFileCommands(new frmreb88(*this)); })
+    , rel89([this] { return withFileCommands(newRelief89()); })
     , m_figuresFile(*this)
 {
     setObjectName(QStringLiteral("frmmain"));
@@ -93,6 +96,7 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     connect(cmdcalhr, &QPushButton::clicked, this, &frmmain::openHraExemption);
     connect(cmdcalhp, &QPushButton::clicked, this, &frmmain::openHouseProperty);
     connect(cmdcalded80, &QPushButton::clicked, this, &frmmain::openDeductions);
+    connect(cmdcalrel89, &QPushButton::clicked, this, &frmmain::openRelief89);
 }
 
 frmmain::~frmmain() = default;
@@ -102,6 +106,14 @@ Worksheet *frmmain::withFileCommands(Worksheet *worksheet)
 {
     m_figuresFile.addCommands(worksheet);
     return worksheet;
+}
+
+// The relief worksheet prints Form 10E through the printing that reads the windows.
+frmrel89 *frmmain::newRelief89()
+{
+    auto *relief = new frmrel89(*this);
+    connect(relief->cmdprint, &QPushButton::clicked, relief, [this, relief] { printForm10E(*relief, platform()); });
+    return relief;
 }
 
 // The salary window prints its statement through the printing that reads the windows.
@@ -207,6 +219,7 @@ void frmmain::buildLeftColumn()
     txthrr = field<CarrierField>(this, "txthrr", 0, 0);
     txtnpa = field<CarrierField>(this, "txtnpa", 0, 0);
     txtmgc = field<CarrierField>(this, "txtmgc", 0, 0);
+    txtarr = field<CarrierField>(this, "txtarr", 0, 0);
 }
 
 void frmmain::buildRightColumn()
@@ -218,6 +231,8 @@ void frmmain::buildRightColumn()
                                          "txtrel87A", rightColumnX, rowY[2]);
     txtrel89 = labelledRow<AmountField>(this, "Label1", QStringLiteral("Relief u/s 89"), rightLabelX,
                                         "txtrel89", rightColumnX, rowY[3]);
+    cmdcalrel89 = placeCalcButton(this, "cmdcalrel89", 9240, rowY[3], QStringLiteral("relief under section 89"),
+                                  QStringLiteral("relief under section 89(1) worksheet"));
     txtntax = labelledRow<ResultField>(this, "lblntax", QStringLiteral("Net Tax"), rightLabelX,
                                        "txtntax", rightColumnX, rowY[4]);
     txtcess = labelledRow<ResultField>(this, "Label5", QStringLiteral("Education Cess"), rightLabelX,
@@ -264,7 +279,7 @@ void frmmain::setTabOrder()
     const QList<QWidget *> order{txtname, cmdcalgs, txtgs, txttp, cmdcalhr, txthra, txtos,
                                  cmdcalhp, cmdcalded80, txtrel89, txtdedtax, cmdcalc, cmdprint, cmdexit,
                                  // Added later, after Exit: a count of Tabs from Name meets what it always met.
-                                 txtdob};
+                                 cmdcalrel89, txtdob};
     chainTabOrder(order);
 }
 
@@ -312,6 +327,7 @@ void frmmain::receive(const HandOver &handOver)
                 writeText(txthrr, figures.txthrr);
                 writeText(txtnpa, figures.txtnpa);
                 writeText(txtmgc, figures.txtmgc);
+                writeText(txtarr, figures.txtarr);
                 cmdcalhr->setFocus();
             } else if constexpr (std::is_same_v<Figures, HraHandOver>) {
                 writeText(txthra, figures.txthra);
@@ -319,10 +335,13 @@ void frmmain::receive(const HandOver &handOver)
             } else if constexpr (std::is_same_v<Figures, HousePropertyHandOver>) {
                 writeFigure(txthp, figures.txthp, housePropertyHandedOver);
                 cmdcalded80->setFocus();
-            } else {
-                static_assert(std::is_same_v<Figures, Section80HandOver>);
+            } else if constexpr (std::is_same_v<Figures, Section80HandOver>) {
                 writeFigure(txtded80, figures.txtded80, section80HandedOver);
                 txtrel89->setFocus();
+            } else {
+                static_assert(std::is_same_v<Figures, Relief89HandOver>);
+                writeFigure(txtrel89, figures.txtrel89, relief89HandedOver);
+                txtdedtax->setFocus();
             }
         },
         handOver);
@@ -354,6 +373,14 @@ void frmmain::openDeductions()
     if (!figure)
         return;
     reb88.show()->open(*figure);
+}
+
+void frmmain::openRelief89()
+{
+    // The other arrears of the salary statement belong to years only the user knows: shown, not placed.
+    const std::string otherArrears = form1.exists() ? textOf(form1.window()->txtoth[0]) : std::string();
+    rel89.show()->open({.txtname = textOf(txtname), .txtnti = textOf(txtnti), .txtarr = textOf(txtarr),
+                        .otherArrears = otherArrears, .txtdob = textOf(txtdob)});
 }
 
 void frmmain::openSalaryStatement()

@@ -26,6 +26,7 @@ class Form1;
 class Form2;
 class Form4;
 class frmreb88;
+class frmrel89;
 
 class frmmain : public MainWindowHost
 {
@@ -64,11 +65,13 @@ public:
     CarrierField *txthrr;
     CarrierField *txtnpa;
     CarrierField *txtmgc;
+    CarrierField *txtarr; // the salary statement's arrears of Jan 13 and Feb 13, for the relief u/s 89(1)
 
     QPushButton *cmdcalgs;
     QPushButton *cmdcalhr;
     QPushButton *cmdcalhp;
     QPushButton *cmdcalded80;
+    QPushButton *cmdcalrel89;
     QPushButton *cmdcalc;
     QPushButton *cmdprint;
     QPushButton *cmdexit;
@@ -82,6 +85,7 @@ public:
     WorksheetSlot<Form2> form2;
     WorksheetSlot<Form4> form4;
     WorksheetSlot<frmreb88> reb88;
+    WorksheetSlot<frmrel89> rel89;
 
 public Q_SLOTS:
     // Works out the tax from the fields and writes the ten results; enables Print.
@@ -107,8 +111,10 @@ private:
     void openHraExemption();
     void openHouseProperty();
     void openDeductions();
+    void openRelief89();
     void addBackgroundMenu();
     Form1 *newSalaryStatement();
+    frmrel89 *newRelief89();
     // Gives a new worksheet the file commands' keys.
     template <typename Worksheet>
     Worksheet *withFileCommands(Worksheet *worksheet);

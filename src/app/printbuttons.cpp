@@ -3,6 +3,7 @@
 
 #include "printbuttons.h"
 
+#include "print/form10e.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
 
@@ -16,6 +17,7 @@
 #include "widgets/platform.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
+#include "worksheets/frmrel89.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -114,6 +116,32 @@ void printTaxStatement(frmmain &main)
     const auto outcome = taxStatement(taxStatementTexts(main, *main.form4.window(), *main.reb88.window()));
     if (const Statement *statement = resultsOrMessage(outcome, main.platform(), &main))
         main.platform().print(&main, QString::fromUtf8(taxStatementName), *statement);
+}
+
+void printForm10E(frmrel89 &relief, Platform &platform)
+{
+    Form10ETexts texts;
+    texts.txtnam = textOf(relief.txtnam);
+    texts.txtadd = textOf(relief.txtadd);
+    texts.txtpan = textOf(relief.txtpan);
+    for (int row = 0; row < earlierYears; ++row)
+        texts.years[row] = std::string(earlierYearName(row));
+    texts.txtinc = textsOf(relief.txtinc);
+    texts.txtarr = textsOf(relief.txtarr);
+    texts.txtincarr = textsOf(relief.txtincarr);
+    texts.txttax1 = textsOf(relief.txttax1);
+    texts.txttax2 = textsOf(relief.txttax2);
+    texts.txtdif = textsOf(relief.txtdif);
+    const std::pair<std::string *, ResultField *> items[] = {
+        {&texts.txtitem1, relief.txtitem1}, {&texts.txtitem2, relief.txtitem2}, {&texts.txtitem4, relief.txtitem4},
+        {&texts.txtitem5, relief.txtitem5}, {&texts.txtitem6, relief.txtitem6}, {&texts.txtitem7, relief.txtitem7},
+        {&texts.txtitem8, relief.txtitem8}};
+    for (const auto &[text, field] : items)
+        *text = textOf(field);
+    texts.txtitem3 = textOf(relief.txtitem3);
+    const auto outcome = form10E(texts);
+    if (const Statement *statement = resultsOrMessage(outcome, platform, &relief))
+        platform.print(&relief, QString::fromUtf8(form10EName), *statement);
 }
 
 void printSalaryStatement(Form1 &salary, Platform &platform)

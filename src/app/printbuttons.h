@@ -12,6 +12,7 @@ namespace pelmora {
 class Form1;
 class Platform;
 class frmmain;
+class frmrel89;
 
 // Reads the main window, the house property worksheet and the section 80 worksheet. A worksheet
 // never opened is created hidden, in its initial state, and stays hidden.
@@ -19,5 +20,8 @@ void printTaxStatement(frmmain &main);
 
 // Reads the salary window's own fields and month captions.
 void printSalaryStatement(Form1 &salary, Platform &platform);
+
+// Reads the relief u/s 89(1) worksheet's own fields: Form 10E.
+void printForm10E(frmrel89 &relief, Platform &platform);
 
 } // namespace pelmora

@@ -9,6 +9,7 @@
 #include "worksheets/form2.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
+#include "worksheets/frmrel89.h"
 #include "yearfile/yearfilelayout.h"
 
 #include <QAbstractButton>
@@ -44,6 +45,7 @@ void forEachWorksheet(frmmain &main, Visit visit)
     visit(QStringLiteral("Form2"), main.form2);
     visit(QStringLiteral("Form4"), main.form4);
     visit(QStringLiteral("frmreb88"), main.reb88);
+    visit(QStringLiteral("frmrel89"), main.rel89);
 }
 
 template <typename Control>

@@ -22,6 +22,7 @@ struct SalaryHandOver {
     std::string txthrr; // house rent allowance received
     std::string txtnpa; // grade pay of the year
     std::string txtmgc; // matching pension contribution of the year
+    std::string txtarr; // the arrears rows' totals, Jan 13 and Feb 13, for the relief u/s 89(1)
 };
 
 struct HraHandOver {
@@ -36,6 +37,11 @@ struct Section80HandOver {
     std::string txtded80; // the deductions' grand total
 };
 
-using HandOver = std::variant<SalaryHandOver, HraHandOver, HousePropertyHandOver, Section80HandOver>;
+struct Relief89HandOver {
+    std::string txtrel89; // the relief under section 89(1)
+};
+
+using HandOver =
+    std::variant<SalaryHandOver, HraHandOver, HousePropertyHandOver, Section80HandOver, Relief89HandOver>;
 
 } // namespace pelmora

@@ -350,6 +350,7 @@ void Form1::back()
         .txtgpt = textOf(txtgpt),
         .txtmgct = textOf(txtmgct),
         .txttpa2 = textsOf(txttpa2),
+        .txtttl = textsOf(txtttl),
     });
     const auto *handOver = resultsOrMessage(outcome, m_main.platform(), this);
     if (!handOver)

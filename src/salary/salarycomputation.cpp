@@ -355,6 +355,8 @@ Calculation<SalaryHandOver> computeHandOver(const HandOverSource &in)
             .txthrr = figureText(hraReceived, "HRA, total"),
             .txtnpa = figureText(gradePay, "G.PAY, total"),
             .txtmgc = figureText(contribution, "MGC, total"),
+            .txtarr = figureText(strictFigure(in.txtttl[0], "TOTAL, Jan 13") + strictFigure(in.txtttl[1], "TOTAL, Feb 13"),
+                                 "Arrears"),
         };
     });
 }

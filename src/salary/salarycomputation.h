@@ -103,6 +103,7 @@ struct HandOverSource {
     std::string txtgpt;
     std::string txtmgct;
     MonthTexts txttpa2;
+    MonthTexts txtttl; // the arrears rows' totals go to the relief u/s 89(1)
 };
 
 // The totals are read strictly: they are figures Calculate wrote, never typed text. The exempt

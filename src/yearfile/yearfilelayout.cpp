@@ -32,6 +32,16 @@ QStringList salaryStatementTexts()
     return texts;
 }
 
+QStringList relief89Texts()
+{
+    QStringList texts = words("txtnam txtadd txtpan");
+    for (const char *array : {"txtinc", "txtarr", "txtincarr", "txttax1", "txttax2", "txtdif"})
+        texts += members(array, 0, 7);
+    for (int item = 1; item <= 8; ++item)
+        texts.append(QStringLiteral("txtitem%1").arg(item));
+    return texts;
+}
+
 } // namespace
 
 const QList<WindowLayout> &windowLayouts()
@@ -39,8 +49,8 @@ const QList<WindowLayout> &windowLayouts()
     static const QList<WindowLayout> layouts{
         {QStringLiteral("frmmain"), true,
          words("txtname txtgs txttp txthra txtexall txtnsal txtos txthp txtgti txtded80 txtnti txtgtax txtrel87A "
-               "txtrel89 txtntax txtcess txtttax txtdedtax txtbaltax txtbp txtda txthrr txtnpa txtmgc txtdob"),
-         {}, {}, {QStringLiteral("txtdob")}},
+               "txtrel89 txtntax txtcess txtttax txtdedtax txtbaltax txtbp txtda txthrr txtnpa txtmgc txtdob txtarr"),
+         {}, {}, words("txtdob txtarr")},
         {QStringLiteral("Form1"), false, salaryStatementTexts(), {QStringLiteral("chkinc")}, {}},
         {QStringLiteral("Form2"), false, words("txtbp txtnpa txtda txtns txthra txtRP txthrx"), {}, {}},
         {QStringLiteral("Form4"), false, words("txtarv txtptax txtghi txtrep txtintt txtoth txttd txtihp"), {},
@@ -49,6 +59,7 @@ const QList<WindowLayout> &windowLayouts()
          words("txtgpf txtgis txthba txtlic txtppf txtnsc txtnsci txttf1 txttf2 txtinf txtos txt80c txt80ccc "
                "txt80ccdec txt80ccdgc txttot1 txt80ccf txt80d txt80g txtoth txtgt80"),
          {}, {}},
+        {QStringLiteral("frmrel89"), false, relief89Texts(), {QStringLiteral("chkwoman")}, {}},
     };
     return layouts;
 }
