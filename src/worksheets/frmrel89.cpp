@@ -8,8 +8,11 @@
 #include "widgets/fieldtexts.h"
 #include "widgets/mainwindowhost.h"
 #include "widgets/namefield.h"
+#include "widgets/fonts.h"
 #include "widgets/platform.h"
+#include "widgets/readingmark.h"
 #include "widgets/resultfield.h"
+#include "widgets/wholetext.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -34,7 +37,7 @@ constexpr int itemY(int item) { return annexureY + (item - 1) * rowStep; }
 constexpr int noteY = itemY(9);
 constexpr int buttonsY = noteY + 300;
 
-const char *const headings[] = {"Total income", "Arrears", "As increased", "Tax on income", "Tax, increased", "Difference"};
+const char *const headings[] = {"Total income", "Arrears", "Increased", "Tax before", "Tax after", "Difference"};
 
 // A PAN: five letters, four digits and a letter.
 bool isPan(const QString &text)
@@ -54,18 +57,21 @@ frmrel89::frmrel89(MainWindowHost &main)
     using namespace placement;
     txtnam = labelledRow<NameField>(this, "lblnam", QStringLiteral("Name"), leftX, "txtnam", columnX[0], particularsY,
                                     2 * fieldWidth + 105);
-    txtadd = labelledRow<NameField>(this, "lbladd", QStringLiteral("Address"), columnX[2] + 240, "txtadd", columnX[3],
-                                    particularsY, 2 * fieldWidth + 105);
+    txtadd = labelledRow<NameField>(this, "lbladd", QStringLiteral("Address"), columnX[2] + 120, "txtadd",
+                                    columnX[3] - 240, particularsY, 2 * fieldWidth - 480);
     txtpan = labelledRow<NameField>(this, "lblpan", QStringLiteral("PAN"), columnX[5] - 600, "txtpan", columnX[5],
                                     particularsY);
     chkwoman = new QCheckBox(QStringLiteral("Woman"), this);
     chkwoman->setObjectName(QStringLiteral("chkwoman"));
-    chkwoman->setGeometry(twipsRect(columnX[5], headingY - 60, fieldWidth, fieldHeight));
+    chkwoman->setGeometry(twipsRect(leftX, buttonsY, 2 * fieldWidth, buttonHeight));
     // The PAN is printed as typed, but a text that is not one is marked.
-    connect(txtpan, &QLineEdit::textChanged, this, [this](const QString &text) {
-        txtpan->setToolTip(text.isEmpty() || isPan(text) ? QString()
-                                                          : QStringLiteral("Not a PAN: five letters, four digits and a letter"));
-        txtpan->setAccessibleDescription(txtpan->toolTip());
+    m_panMark = std::make_unique<ReadingMark>(txtpan);
+    auto *wholePan = new WholeText(txtpan); // the mark hides no character
+    connect(txtpan, &QLineEdit::textChanged, this, [this, wholePan](const QString &text) {
+        m_panMark->show(text.isEmpty() || isPan(text) ? QString()
+                                                      : QStringLiteral("Not a PAN: five letters, four digits and a letter"));
+        wholePan->setMarkRoom(m_panMark->room());
+        txtpan->setAccessibleDescription(m_panMark->hint());
     });
     buildTable();
     buildAnnexure();
@@ -94,13 +100,19 @@ frmrel89::frmrel89(MainWindowHost &main)
     connect(cmdbk, &QPushButton::clicked, this, &frmrel89::back);
 }
 
+frmrel89::~frmrel89() = default;
+
 void frmrel89::buildTable()
 {
     using namespace placement;
     label(this, "lblyear", QStringLiteral("Year"), leftX, headingY);
-    for (int column = 0; column < 6; ++column)
-        label(this, QStringLiteral("lblcol%1").arg(column + 1).toLatin1().constData(), QString::fromLatin1(headings[column]),
-              columnX[column], headingY);
+    for (int column = 0; column < 6; ++column) {
+        QLabel *heading = label(this, QStringLiteral("lblcol%1").arg(column + 1).toLatin1().constData(),
+                                QString::fromLatin1(headings[column]), columnX[column], headingY);
+        // Smaller than the other captions, so that each stays over its own column.
+        heading->setFont(fonts::arial(8.25, true));
+        heading->adjustSize();
+    }
     for (int row = 0; row < earlierYears; ++row) {
         const std::string_view year = earlierYearName(row);
         const QString name = QString::fromLatin1(year.data(), qsizetype(year.size()));

@@ -13,6 +13,7 @@
 #include "widgets/formwindow.h"
 
 #include <array>
+#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -24,6 +25,7 @@ class AmountField;
 class NameField;
 class ResultField;
 class MainWindowHost;
+class ReadingMark;
 
 // What the main window hands the worksheet as it opens.
 struct Relief89Opening {
@@ -39,6 +41,7 @@ class frmrel89 : public FormWindow
     Q_OBJECT
 public:
     explicit frmrel89(MainWindowHost &main);
+    ~frmrel89() override;
 
     NameField *txtnam; // the employee's name
     NameField *txtadd; // address
@@ -78,6 +81,7 @@ private:
 
     MainWindowHost &m_main;
     CommitButtons m_commit;
+    std::unique_ptr<ReadingMark> m_panMark;
     std::string m_dob;
 };
 
