@@ -139,8 +139,8 @@ Statement form10EItems(const Form10ETexts &t)
     float below = y;
     for (int column = 0; column < columns; ++column)
         below = std::max(below, s.text(y, small, columnLeft(column), columnRight(column), tableColumns[column]));
-    s.rule(below - 0.04f, left, right);
-    y = below + 0.04f;
+    s.rule(below + 0.02f, left, right);
+    y = below + 0.08f;
     for (int row = 0; row < form10EYears; ++row) {
         if (readLenient(t.txtarr[row]) == 0)
             continue;
