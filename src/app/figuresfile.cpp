@@ -8,11 +8,6 @@
 #include "core/credits.h"
 #include "widgets/documentsfolder.h"
 #include "widgets/platform.h"
-#include "salary/form1.h"
-#include "worksheets/form2.h"
-#include "worksheets/form4.h"
-#include "worksheets/frmreb88.h"
-#include "worksheets/frmrel89.h"
 #include "yearfile/yearfilestorage.h"
 
 #include <QAction>
@@ -104,11 +99,7 @@ bool FiguresFile::typedSinceStart()
     if (!m_fresh) {
         // Every window as the program starts it, and as a Calc. button first opens it.
         frmmain fresh(m_main.platform());
-        fresh.form1.window();
-        fresh.form2.window();
-        fresh.form4.window();
-        fresh.reb88.window();
-        fresh.rel89.window();
+        createEveryWorksheet(fresh);
         m_fresh = collectFigures(fresh);
     }
     const yearfile::YearFigures now = collectFigures(m_main);

@@ -144,6 +144,11 @@ QString WindowCaptions::control(const QString &window, const QString &control) c
     return found->accessibleName().isEmpty() ? control : found->accessibleName();
 }
 
+void createEveryWorksheet(frmmain &main)
+{
+    forEachWorksheet(main, [](const QString &, auto &slot) { slot.window(); });
+}
+
 YearFigures collectFigures(frmmain &main)
 {
     YearFigures figures{{main.objectName(), contentsOf(main)}};

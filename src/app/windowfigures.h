@@ -36,6 +36,9 @@ private:
 
 yearfile::YearFigures collectFigures(frmmain &main);
 
+// Creates every worksheet the main window lacks, hidden and as a Calc. button first opens it.
+void createEveryWorksheet(frmmain &main);
+
 // Fills every window from the figures as the program would write its fields. A worksheet the
 // figures lack is closed; one they hold is created hidden if it is not open. Print and every
 // Back are disabled until Calculate, whatever they were.

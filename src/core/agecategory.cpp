@@ -42,17 +42,4 @@ std::string_view ageCategoryMeaning(AgeCategory category)
     return "Below 60 throughout 2013-14";
 }
 
-std::string_view ageCategoryName(AgeCategory category)
-{
-    switch (category) {
-    case AgeCategory::BelowSixty:
-        break;
-    case AgeCategory::SeniorCitizen:
-        return "Senior citizen";
-    case AgeCategory::VerySeniorCitizen:
-        return "Very senior citizen";
-    }
-    return {};
-}
-
 } // namespace pelmora

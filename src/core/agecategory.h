@@ -22,7 +22,4 @@ std::optional<AgeCategory> ageCategoryOf(std::string_view txtdob);
 // "Senior citizen for 2013-14: 60 or more during the year".
 std::string_view ageCategoryMeaning(AgeCategory category);
 
-// The category's name as a working and the printed statement give it; empty below 60.
-std::string_view ageCategoryName(AgeCategory category);
-
 } // namespace pelmora

@@ -140,26 +140,31 @@ Calculation<Relief89Results> computeRelief89(const Relief89Inputs &in)
         double arrears = 0, differences = 0;
         NamedTerms arrearTerms, differenceTerms;
         for (int row = 0; row < earlierYears; ++row) {
-            const std::string year(years[row].name.text());
-            const double income = lenientFigure(in.txtinc[row], "Total income, " + year);
-            const double arrear = lenientFigure(in.txtarr[row], "Arrears, " + year);
+            // A field's caption with its year, "Arrears, 2008-09", as a refusal names it.
+            const auto caption = [&](std::string_view what) {
+                std::string text(what);
+                text.append(", ").append(years[row].name.text());
+                return text;
+            };
+            const double income = lenientFigure(in.txtinc[row], caption("Total income"));
+            const double arrear = lenientFigure(in.txtarr[row], caption("Arrears"));
             out.takesPart[row] = arrear != 0;
             if (!out.takesPart[row]) {
-                for (auto *field : {&out.txtincarr[row], &out.txttax1[row], &out.txttax2[row], &out.txtdif[row]})
-                    *field = "0";
+                const std::string none = "0";
+                out.txtincarr[row] = out.txttax1[row] = out.txttax2[row] = out.txtdif[row] = none;
                 for (auto *working : {&why.txtincarr[row], &why.txttax1[row], &why.txttax2[row], &why.txtdif[row]})
                     *working = {"{}: no arrears of this year, so it takes no part: 0", {years[row].name}};
                 continue;
             }
-            const double increased = write(out.txtincarr[row], income + arrear, "Total income as increased, " + year);
+            const double increased = write(out.txtincarr[row], income + arrear, caption("Total income as increased"));
             why.txtincarr[row] = {"{} + arrears {} = {}", {income, arrear, increased}};
             YearTax before = earlierYearTax(row, income, in.txtdob, in.woman);
             YearTax after = earlierYearTax(row, increased, in.txtdob, in.woman);
-            const double taxBefore = write(out.txttax1[row], before.tax, "Tax on total income, " + year);
-            const double taxAfter = write(out.txttax2[row], after.tax, "Tax on increased income, " + year);
+            const double taxBefore = write(out.txttax1[row], before.tax, caption("Tax on total income"));
+            const double taxAfter = write(out.txttax2[row], after.tax, caption("Tax on increased income"));
             why.txttax1[row] = std::move(before.working);
             why.txttax2[row] = std::move(after.working);
-            const double difference = write(out.txtdif[row], taxAfter - taxBefore, "Difference in tax, " + year);
+            const double difference = write(out.txtdif[row], taxAfter - taxBefore, caption("Difference in tax"));
             why.txtdif[row] = {"{} − {} = {}", {taxAfter, taxBefore, difference}};
             arrears += arrear;
             differences += difference;
