@@ -29,6 +29,8 @@ public:
     void finishPrinting() override {}
     QString askFileToSave(QWidget *, const QString &) override { return {}; }
     QString askFileToOpen(QWidget *, const QString &) override { return {}; }
+    QStringList askFilesToOpen(QWidget *, const QString &) override { return {}; }
+    QString askFolder(QWidget *, const QString &) override { return {}; }
     void showAbout(QWidget *, const QString &) override {}
 
 private:

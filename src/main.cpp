@@ -7,6 +7,8 @@
 #include "app/processsignals.h"
 #include "app/qtplatform.h"
 #include "core/credits.h"
+#include "staff/statementscommand.h"
+#include "staff/unattendedrun.h"
 #include "widgets/fonts.h"
 
 #include <QApplication>
@@ -20,6 +22,15 @@ int main(int argc, char *argv[])
     if (request.reply)
         return request.reply->exitStatus;
 
+    if (request.run != pelmora::CommandLineRequest::Run::Windows) {
+        // No window is shown, so none needs a display, whatever the environment names.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication application(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("Pelmora"));
+        pelmora::fonts::installSubstitutes();
+        return pelmora::runUnattended(request);
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pelmora"));
     // The desktop matches the windows to the installed desktop entry, and shows its icon.
@@ -30,6 +41,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<pelmora::frmmain> mainWindow;
     auto *splash = new pelmora::frmSplash([&] {
         mainWindow = std::make_unique<pelmora::frmmain>(platform);
+        pelmora::addStatementsCommand(*mainWindow);
         mainWindow->show();
         if (!request.figuresFile.isEmpty())
             mainWindow->figuresFile().open(mainWindow.get(), request.figuresFile);

@@ -6,6 +6,7 @@
 #include "core/credits.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -30,6 +31,13 @@ void addQtOption(QCommandLineParser &parser, const char *name, bool takesValue)
     parser.addOption(option);
 }
 
+CommandLineRequest answered(CommandLineReply reply)
+{
+    CommandLineRequest request;
+    request.reply = std::move(reply);
+    return request;
+}
+
 } // namespace
 
 CommandLineRequest readCommandLine(const QStringList &arguments)
@@ -42,9 +50,18 @@ CommandLineRequest readCommandLine(const QStringList &arguments)
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
                                      QStringLiteral("Shows the version."));
-    parser.addOptions({help, version});
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A file of figures to open."),
-                                 QStringLiteral("[file]"));
+    const QCommandLineOption statements(
+        QStringLiteral("statements"),
+        QStringLiteral("Writes the statements of each file of figures into the folder as PDF files, and the staff "
+                       "register beside them. Needs no display."),
+        QStringLiteral("folder"));
+    const QCommandLineOption print(QStringLiteral("print"),
+                                   QStringLiteral("Prints the statements of each file of figures and the staff register "
+                                                  "on the default printer. Needs no display."));
+    parser.addOptions({help, version, statements, print});
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A file of figures to open; with --statements or --print, any number."),
+                                 QStringLiteral("[file...]"));
     for (const char *name : qtOptionsWithValue)
         addQtOption(parser, name, true);
     for (const char *name : qtSwitches)
@@ -52,20 +69,42 @@ CommandLineRequest readCommandLine(const QStringList &arguments)
 
     const QString programName = QStringLiteral("pelmora");
     if (!parser.parse(arguments))
-        return {CommandLineReply{usageError, QStringLiteral("%1: %2\n").arg(programName, parser.errorText())}, {}};
+        return answered({usageError, QStringLiteral("%1: %2\n").arg(programName, parser.errorText())});
+    const auto refusal = [&](const QString &why) {
+        return answered({usageError, QStringLiteral("%1: %2\n").arg(programName, why)});
+    };
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1)
-        return {CommandLineReply{usageError, QStringLiteral("%1: Unexpected argument '%2'.\n").arg(programName, files[1])}, {}};
+    const bool manyFiles = parser.isSet(statements) || parser.isSet(print);
+    if (files.size() > 1 && !manyFiles)
+        return refusal(QStringLiteral("Unexpected argument '%1'.").arg(files[1]));
     if (parser.isSet(help)) {
         // With no application object yet (the help needs no display), Qt has no name for the program.
-        return {CommandLineReply{0, parser.helpText().replace(QStringLiteral("<executable_name>"), programName)}, {}};
+        return answered({0, parser.helpText().replace(QStringLiteral("<executable_name>"), programName)});
     }
     if (parser.isSet(version)) {
-        return {CommandLineReply{0, QStringLiteral("%1 %2\n").arg(QString::fromUtf8(credits::productName),
-                                                                    QStringLiteral(PELMORA_VERSION))},
-                {}};
+        return answered({0, QStringLiteral("%1 %2\n").arg(QString::fromUtf8(credits::productName),
+                                                            QStringLiteral(PELMORA_VERSION))});
     }
-    return {std::nullopt, files.value(0)};
+    CommandLineRequest request;
+    if (!manyFiles) {
+        request.figuresFile = files.value(0);
+        return request;
+    }
+    if (parser.isSet(statements) && parser.isSet(print))
+        return refusal(QStringLiteral("--statements and --print cannot be given together."));
+    if (files.isEmpty())
+        return refusal(QStringLiteral("No file of figures given."));
+    request.files = files;
+    if (parser.isSet(print)) {
+        request.run = CommandLineRequest::Run::Print;
+        return request;
+    }
+    request.run = CommandLineRequest::Run::Statements;
+    request.statementsFolder = parser.value(statements);
+    const QFileInfo folder(request.statementsFolder);
+    if (request.statementsFolder.isEmpty() || (folder.exists() && !folder.isDir()))
+        return refusal(QStringLiteral("'%1' is not a folder.").arg(request.statementsFolder));
+    return request;
 }
 
 CommandLineRequest answerCommandLine(int argc, char *argv[])

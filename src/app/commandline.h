@@ -4,8 +4,9 @@
 #pragma once
 
 // The command line: --help and --version, answered before any window exists, so without a
-// display, and a file of figures for the windows to open. Qt's own options (-platform, -style,
-// -session ...) are left for QApplication to take.
+// display; a file of figures for the windows to open; or statements for many files, saved in a
+// folder (--statements FOLDER) or printed (--print), with no window. Qt's own options
+// (-platform, -style, -session ...) are left for QApplication to take.
 
 #include <QString>
 #include <QStringList>
@@ -23,8 +24,13 @@ struct CommandLineReply
 
 struct CommandLineRequest
 {
+    enum class Run { Windows, Statements, Print };
+
     std::optional<CommandLineReply> reply; // instead of the windows
     QString figuresFile;                   // for the windows to open; empty for none
+    Run run = Run::Windows;
+    QString statementsFolder; // for Run::Statements
+    QStringList files;        // for Run::Statements and Run::Print, in their order
 };
 
 // arguments begin with the program's own name.

@@ -33,6 +33,11 @@ QString madeDocumentsFolder()
 
 } // namespace
 
+QString cannotOpenMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Pelmora cannot open \"%1\". %2").arg(fileName(path), reason);
+}
+
 FiguresFile::FiguresFile(frmmain &main) : m_main(main), m_title(main.windowTitle())
 {
 }
@@ -85,7 +90,7 @@ void FiguresFile::open(QWidget *window, const QString &path)
 {
     const auto loaded = yearfile::loadYearFigures(path, WindowCaptions(m_main.platform()));
     if (const auto *refusal = std::get_if<QString>(&loaded)) {
-        m_main.platform().showMessage(window, QStringLiteral("Pelmora cannot open \"%1\". %2").arg(fileName(path), *refusal));
+        m_main.platform().showMessage(window, cannotOpenMessage(path, *refusal));
         return;
     }
     restoreFigures(m_main, std::get<yearfile::YearFigures>(loaded));

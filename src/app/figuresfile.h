@@ -11,11 +11,15 @@
 
 #include <optional>
 
+class QString;
 class QWidget;
 
 namespace pelmora {
 
 class frmmain;
+
+// What the user is told of a file of figures that cannot be opened, and why.
+QString cannotOpenMessage(const QString &path, const QString &reason);
 
 class FiguresFile
 {

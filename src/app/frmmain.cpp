@@ -108,6 +108,12 @@ Worksheet *frmmain::withFileCommands(Worksheet *worksheet)
     return worksheet;
 }
 
+template <typename Worksheet>
+Worksheet *frmmain::present(WorksheetSlot<Worksheet> &slot)
+{
+    return m_unseen ? slot.window() : slot.show();
+}
+
 // The relief worksheet prints Form 10E through the printing that reads the windows.
 frmrel89 *frmmain::newRelief89()
 {
@@ -130,12 +136,17 @@ Form1 *frmmain::newSalaryStatement()
 void frmmain::addBackgroundMenu()
 {
     m_figuresFile.addCommands(this);
-    auto *separator = new QAction(this);
-    separator->setSeparator(true);
+    m_aboutSeparator = new QAction(this);
+    m_aboutSeparator->setSeparator(true);
     auto *about = new QAction(QStringLiteral("&About Pelmora"), this);
     about->setShortcut(QKeySequence::HelpContents);
     connect(about, &QAction::triggered, this, [this] { platform().showAbout(this, aboutText()); });
-    addActions({separator, about});
+    addActions({m_aboutSeparator, about});
+}
+
+void frmmain::addBackgroundCommand(QAction *command)
+{
+    insertAction(m_aboutSeparator, command);
 }
 
 void frmmain::contextMenuEvent(QContextMenuEvent *event)
@@ -315,7 +326,8 @@ void frmmain::calculate()
 void frmmain::receive(const HandOver &handOver)
 {
     // In front of the worksheet, which stays open behind it or is already hidden.
-    bringForward();
+    if (!m_unseen)
+        bringForward();
     std::visit(
         [this](const auto &figures) {
             using Figures = std::decay_t<decltype(figures)>;
@@ -358,12 +370,12 @@ void frmmain::openHraExemption()
     const auto *figures = resultsOrMessage(outcome, platform(), this);
     if (!figures)
         return;
-    form2.show()->open(*figures);
+    present(form2)->open(*figures);
 }
 
 void frmmain::openHouseProperty()
 {
-    form4.show();
+    present(form4);
 }
 
 void frmmain::openDeductions()
@@ -372,21 +384,21 @@ void frmmain::openDeductions()
     const auto *figure = resultsOrMessage(outcome, platform(), this);
     if (!figure)
         return;
-    reb88.show()->open(*figure);
+    present(reb88)->open(*figure);
 }
 
 void frmmain::openRelief89()
 {
     // The other arrears of the salary statement belong to years only the user knows: shown, not placed.
     const std::string otherArrears = form1.exists() ? textOf(form1.window()->txtoth[0]) : std::string();
-    rel89.show()->open({.txtname = textOf(txtname), .txtnti = textOf(txtnti), .txtarr = textOf(txtarr),
+    present(rel89)->open({.txtname = textOf(txtname), .txtnti = textOf(txtnti), .txtarr = textOf(txtarr),
                         .otherArrears = otherArrears, .txtdob = textOf(txtdob)});
 }
 
 void frmmain::openSalaryStatement()
 {
     const QString name = txtname->text();
-    form1.show()->open(name);
+    present(form1)->open(name);
 }
 
 void frmmain::openWebAddress()

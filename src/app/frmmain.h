@@ -12,6 +12,7 @@
 #include "widgets/commitbuttons.h"
 #include "widgets/mainwindowhost.h"
 
+class QAction;
 class QLabel;
 class QPushButton;
 
@@ -36,6 +37,13 @@ public:
     ~frmmain() override;
 
     void receive(const HandOver &handOver) override;
+
+    // For a set of windows that works files out on its own, behind the user's: the Calc.
+    // buttons open their worksheets without showing them, and no window comes forward.
+    void workUnseen() { m_unseen = true; }
+
+    // Adds a command to the window's background menu, after the file commands.
+    void addBackgroundCommand(QAction *command);
 
     // The fields and buttons. The worksheets never see them: they hand their figures over.
     NameField *txtname;
@@ -118,12 +126,17 @@ private:
     // Gives a new worksheet the file commands' keys.
     template <typename Worksheet>
     Worksheet *withFileCommands(Worksheet *worksheet);
+    // The worksheet as its Calc. button opens it: shown in front, unless the windows work unseen.
+    template <typename Worksheet>
+    Worksheet *present(WorksheetSlot<Worksheet> &slot);
 
     // Whether the program may end now, once the statements on their way are done.
     bool mayEnd();
 
     CommitButtons m_print;
     bool m_ending = false;
+    bool m_unseen = false;
+    QAction *m_aboutSeparator = nullptr;
     FiguresFile m_figuresFile;
 };
 

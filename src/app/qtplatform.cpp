@@ -69,28 +69,43 @@ bool QtPlatform::askToDiscardFigures(QWidget *owner)
 }
 
 // A dialog for files of figures: only they are shown, and a name typed without a suffix gets theirs.
-static QString askFile(QWidget *owner, QFileDialog::AcceptMode mode, const QString &caption, const QString &path)
+static QStringList askFiles(QWidget *owner, QFileDialog::FileMode files, const QString &caption, const QString &path)
 {
     QFileDialog dialog(owner, caption);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setAcceptMode(files == QFileDialog::AnyFile ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(files);
     dialog.setNameFilter(QStringLiteral("Pelmora files (*.%1)").arg(QLatin1String(yearfile::suffix)));
     dialog.setDefaultSuffix(QLatin1String(yearfile::suffix));
     if (QFileInfo(path).isDir())
         dialog.setDirectory(path);
     else
         dialog.selectFile(path);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+}
+
+static QString askFile(QWidget *owner, QFileDialog::FileMode files, const QString &caption, const QString &path)
+{
+    return askFiles(owner, files, caption, path).value(0);
 }
 
 QString QtPlatform::askFileToSave(QWidget *owner, const QString &suggestedPath)
 {
-    return askFile(owner, QFileDialog::AcceptSave, QStringLiteral("Save As"), suggestedPath);
+    return askFile(owner, QFileDialog::AnyFile, QStringLiteral("Save As"), suggestedPath);
 }
 
 QString QtPlatform::askFileToOpen(QWidget *owner, const QString &folder)
 {
-    return askFile(owner, QFileDialog::AcceptOpen, QStringLiteral("Open"), folder);
+    return askFile(owner, QFileDialog::ExistingFile, QStringLiteral("Open"), folder);
+}
+
+QStringList QtPlatform::askFilesToOpen(QWidget *owner, const QString &folder)
+{
+    return askFiles(owner, QFileDialog::ExistingFiles, QStringLiteral("Statements for Several Files"), folder);
+}
+
+QString QtPlatform::askFolder(QWidget *owner, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(owner, QStringLiteral("Folder for the Statements"), folder);
 }
 
 void QtPlatform::showAbout(QWidget *owner, const QString &text)

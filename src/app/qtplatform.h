@@ -21,6 +21,8 @@ public:
     bool askToDiscardFigures(QWidget *owner) override;
     QString askFileToSave(QWidget *owner, const QString &suggestedPath) override;
     QString askFileToOpen(QWidget *owner, const QString &folder) override;
+    QStringList askFilesToOpen(QWidget *owner, const QString &folder) override;
+    QString askFolder(QWidget *owner, const QString &folder) override;
     void showAbout(QWidget *owner, const QString &text) override;
 };
 

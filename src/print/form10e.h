@@ -28,8 +28,4 @@ inline constexpr const char *form10EName = "Form 10E 2013-14";
 // The rows whose arrears read as 0 take no part and are not printed.
 Calculation<Statement> form10E(const Form10ETexts &texts);
 
-// The text broken at spaces into lines of at most the given number of characters; a word
-// longer than a line stands alone on its line.
-std::vector<std::string> wrapped(std::string_view text, std::size_t characters);
-
 } // namespace pelmora

@@ -80,16 +80,24 @@ void PainterPrinter::print(std::string_view text)
     const QFontMetricsF metrics(deviceFont(m_font), &m_target->device());
     const QString placed = fromUtf8(text);
     const QPointF topLeft(m_x, m_y);
-    m_covered |= QRectF(topLeft, QSizeF(metrics.horizontalAdvance(placed), metrics.height()) / dotsPerInch());
-    m_texts.push_back({m_font, topLeft, placed});
+    Page &page = m_pages.back();
+    page.covered |= QRectF(topLeft, QSizeF(metrics.horizontalAdvance(placed), metrics.height()) / dotsPerInch());
+    page.texts.push_back({m_font, topLeft, placed});
 }
 
 void PainterPrinter::line(float x1, float y1, float x2, float y2)
 {
     m_started = true;
     const QLineF rule(x1, y1, x2, y2);
-    m_covered |= QRectF(rule.p1(), rule.p2()).normalized();
-    m_lines.push_back(rule);
+    Page &page = m_pages.back();
+    page.covered |= QRectF(rule.p1(), rule.p2()).normalized();
+    page.lines.push_back(rule);
+}
+
+void PainterPrinter::newPage()
+{
+    m_started = true;
+    m_pages.emplace_back();
 }
 
 JobOutcome PainterPrinter::endDoc()
@@ -103,12 +111,23 @@ bool PainterPrinter::paint()
     QPainter painter;
     if (!painter.begin(&m_target->device()))
         return false;
+    for (std::size_t page = 0; page < m_pages.size(); ++page) {
+        if (page > 0 && !m_target->device().newPage())
+            return false;
+        paintPage(painter, m_pages[page]);
+    }
+    return painter.end();
+}
+
+void PainterPrinter::paintPage(QPainter &painter, const Page &page) const
+{
+    painter.save();
     const double dpi = dotsPerInch();
-    const double scale = fittingScale();
+    const double scale = fittingScale(page);
     if (scale < 1)
         painter.scale(scale, scale);
     painter.setPen(Qt::black);
-    for (const PlacedText &placed : m_texts) {
+    for (const PlacedText &placed : page.texts) {
         const QFont font = deviceFont(placed.font);
         painter.setFont(font);
         // The position is the top of the character cell; Qt draws from the baseline.
@@ -116,19 +135,19 @@ bool PainterPrinter::paint()
         painter.drawText(baseline, placed.text);
     }
     painter.setPen(QPen(Qt::black, 0)); // cosmetic: the thinnest line the device draws
-    for (const QLineF &rule : m_lines)
+    for (const QLineF &rule : page.lines)
         painter.drawLine(QLineF(rule.p1() * dpi, rule.p2() * dpi));
-    return painter.end();
+    painter.restore();
 }
 
-double PainterPrinter::fittingScale() const
+double PainterPrinter::fittingScale(const Page &page) const
 {
     const QSizeF printable = m_target->device().pageLayout().paintRect(QPageLayout::Inch).size();
     double scale = 1;
-    if (m_covered.right() > printable.width())
-        scale = printable.width() / m_covered.right();
-    if (m_covered.bottom() > printable.height())
-        scale = std::min(scale, printable.height() / m_covered.bottom());
+    if (page.covered.right() > printable.width())
+        scale = printable.width() / page.covered.right();
+    if (page.covered.bottom() > printable.height())
+        scale = std::min(scale, printable.height() / page.covered.bottom());
     return scale;
 }
 

@@ -5,8 +5,9 @@
 
 // The printer interface drawn with QPainter on a page device: positions in inches from the
 // corner of the device's printable area, text measured with the very font, on the very device,
-// that then prints it. The page is drawn at its end: when what it holds reaches past the
-// printable area, the whole page is drawn smaller, the same in both directions, so that it fits.
+// that then prints it. The pages are drawn at the document's end: when what a page holds reaches
+// past the printable area, that whole page is drawn smaller, the same in both directions, so
+// that it fits.
 
 #include "printer.h"
 
@@ -18,9 +19,12 @@
 #include <memory>
 #include <vector>
 
+class QPainter;
+
 namespace pelmora {
 
 class PrintTarget;
+
 
 class PainterPrinter final : public Printer
 {
@@ -41,6 +45,7 @@ public:
     float textWidth(std::string_view text) override;
     void print(std::string_view text) override;
     void line(float x1, float y1, float x2, float y2) override;
+    void newPage() override;
     JobOutcome endDoc() override;
 
 private:
@@ -49,12 +54,18 @@ private:
         QPointF topLeft; // inches
         QString text;
     };
+    struct Page {
+        std::vector<PlacedText> texts;
+        std::vector<QLineF> lines; // inches
+        QRectF covered; // inches: what the page's texts and rules cover
+    };
 
     // The font at the device's resolution.
     QFont deviceFont(const QFont &font) const;
     double dotsPerInch() const;
     // The scale at which the page fits its printable area: 1 when it fits as it is.
-    double fittingScale() const;
+    double fittingScale(const Page &page) const;
+    void paintPage(QPainter &painter, const Page &page) const;
     bool paint();
 
     std::unique_ptr<PrintTarget> m_target;
@@ -63,9 +74,7 @@ private:
     bool m_started = false;
     float m_x = 0;
     float m_y = 0;
-    std::vector<PlacedText> m_texts;
-    std::vector<QLineF> m_lines; // inches
-    QRectF m_covered; // inches: what the page's texts and rules cover
+    std::vector<Page> m_pages{1};
 };
 
 } // namespace pelmora

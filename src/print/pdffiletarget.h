@@ -9,11 +9,11 @@
 // a temporary file first, so a refused job leaves no half-written file; the finished file has
 // the mode of any new file of the user's.
 
+#include "keptfile.h"
 #include "printtarget.h"
 
 #include <QPdfWriter>
 #include <QString>
-#include <QTemporaryFile>
 
 namespace pelmora {
 
@@ -27,18 +27,19 @@ public:
 
 
     QPagedPaintDevice &device() override { return m_writer; }
-    bool ready() const override { return m_problem.isEmpty(); }
+    bool ready() const override { return m_file.isOpen(); }
     JobOutcome deliver(bool painted) override;
+    // Where the statement went, once delivered; empty when it was refused.
+    QString savedPath() const { return m_savedPath; }
 
 private:
     JobOutcome refused(const QString &reason) const;
 
     QString m_folder;
-    QString m_documentName;
     QString m_whyNotPrinted;
-    QTemporaryFile m_file;
+    KeptFile m_file;
     QPdfWriter m_writer;
-    QString m_problem;
+    QString m_savedPath;
 };
 
 } // namespace pelmora

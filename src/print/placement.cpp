@@ -53,4 +53,30 @@ std::string cutTo(Printer &printer, float width, std::string_view text)
     return cut(fits);
 }
 
+std::vector<std::string> wrapped(std::string_view text, std::size_t characters)
+{
+    std::vector<std::string> lines;
+    std::string current;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view word = text.substr(start, end - start);
+        if (!word.empty()) {
+            if (!current.empty() && current.size() + 1 + word.size() > characters) {
+                lines.push_back(std::move(current));
+                current.clear();
+            }
+            if (!current.empty())
+                current += ' ';
+            current += word;
+        }
+        start = end + 1;
+    }
+    if (!current.empty() || lines.empty())
+        lines.push_back(std::move(current));
+    return lines;
+}
+
 } // namespace pelmora

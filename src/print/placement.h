@@ -8,6 +8,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pelmora {
 
@@ -27,5 +28,9 @@ void printCentred(Printer &printer, float width, float y, std::string_view text)
 // The text as it fits the width in the printer's font: whole, or as many of its first
 // characters as fit with "…" after them.
 std::string cutTo(Printer &printer, float width, std::string_view text);
+
+// The text broken at spaces into lines of at most the given number of characters; a word
+// longer than a line stands alone on its line.
+std::vector<std::string> wrapped(std::string_view text, std::size_t characters);
 
 } // namespace pelmora

@@ -48,7 +48,9 @@ public:
     virtual void print(std::string_view text) = 0;
     // A black line of the thinnest width.
     virtual void line(float x1, float y1, float x2, float y2) = 0;
-    // Ends the document: what was drawn goes out as one job of one page.
+    // Ends the page: what follows is drawn on a new one, positions measured from its corner.
+    virtual void newPage() = 0;
+    // Ends the document: what was drawn goes out as one job of its pages.
     virtual JobOutcome endDoc() = 0;
 };
 

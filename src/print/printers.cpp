@@ -5,6 +5,7 @@
 
 #include "painterprinter.h"
 #include "pdffiletarget.h"
+#include "statement.h"
 
 namespace pelmora {
 
@@ -12,6 +13,17 @@ std::unique_ptr<Printer> openPdfFilePrinter(const QString &folder, const QString
                                             const QString &whyNotPrinted)
 {
     return std::make_unique<PainterPrinter>(std::make_unique<PdfFileTarget>(folder, documentName, whyNotPrinted));
+}
+
+SavedStatement saveStatement(const QString &folder, const QString &documentName, const Statement &statement)
+{
+    auto target = std::make_unique<PdfFileTarget>(folder, documentName, QString());
+    const PdfFileTarget &file = *target;
+    PainterPrinter printer(std::move(target));
+    const JobOutcome outcome = printStatement(statement, printer);
+    if (outcome.accepted)
+        return {file.savedPath(), {}};
+    return {{}, QString::fromStdString(outcome.notice).trimmed()};
 }
 
 } // namespace pelmora

@@ -20,4 +20,14 @@ namespace pelmora {
 std::unique_ptr<Printer> openPdfFilePrinter(const QString &folder, const QString &documentName,
                                             const QString &whyNotPrinted = noPrinterInstalled());
 
+struct Statement;
+
+// A statement saved as a PDF file of the given document name in the folder, made if missing;
+// numbered rather than overwriting, as openPdfFilePrinter() saves it.
+struct SavedStatement {
+    QString path;    // empty when it could not be saved
+    QString problem; // why, in a sentence
+};
+SavedStatement saveStatement(const QString &folder, const QString &documentName, const Statement &statement);
+
 } // namespace pelmora

@@ -33,6 +33,7 @@ JobOutcome printStatement(const Statement &statement, Printer &printer)
         [&](const RightText &text) { printRight(printer, text.edge, text.y, text.text); },
         [&](const CentredText &text) { printCentred(printer, text.width, text.y, text.text); },
         [&](const Rule &rule) { printer.line(rule.x1, rule.y, rule.x2, rule.y); },
+        [&](const PageBreak &) { printer.newPage(); },
     };
     for (const StatementItem &item : statement)
         std::visit(draw, item);

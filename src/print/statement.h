@@ -88,15 +88,20 @@ struct Rule {
     bool operator==(const Rule &) const = default;
 };
 
+// The end of a page: what follows goes on the next.
+struct PageBreak {
+    bool operator==(const PageBreak &) const = default;
+};
+
 using StatementItem = std::variant<ScaleModeSetting, FontNameSetting, FontSizeSetting, FontBoldSetting,
                                    FontItalicSetting, FontUnderlineSetting, OrientationSetting, LeftText,
-                                   LeftTextWithin, RightText, CentredText, Rule>;
-// A page's items in drawing order; a class of its own so that the platform can name it unseen.
+                                   LeftTextWithin, RightText, CentredText, Rule, PageBreak>;
+// A document's items in drawing order, most often one page's; a class of its own so that the platform can name it unseen.
 struct Statement : std::vector<StatementItem> {
     using std::vector<StatementItem>::vector;
 };
 
-// Draws the items in their order, then ends the document: one job of one page.
+// Draws the items in their order, then ends the document: one job of its pages.
 JobOutcome printStatement(const Statement &statement, Printer &printer);
 
 // A figure worked out while printing: the lenient readings of the texts added up, written as

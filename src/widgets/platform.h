@@ -4,10 +4,11 @@
 #pragma once
 
 // What the program asks of the desktop that a test cannot do for real: a message box, the
-// web browser, the printer, the file dialogs, the question before unsaved figures are lost, the
+// web browser, the printer, the file and folder dialogs, the question before unsaved figures are lost, the
 // About box and ending the program. Tests substitute a recording fake.
 
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 class QWidget;
@@ -41,6 +42,10 @@ public:
     // A file of figures to write, suggested as given, or to read from the folder; empty when cancelled.
     virtual QString askFileToSave(QWidget *owner, const QString &suggestedPath) = 0;
     virtual QString askFileToOpen(QWidget *owner, const QString &folder) = 0;
+    // Files of figures to read, any number, from the folder; none when cancelled.
+    virtual QStringList askFilesToOpen(QWidget *owner, const QString &folder) = 0;
+    // A folder to write into, starting at the one given; empty when cancelled.
+    virtual QString askFolder(QWidget *owner, const QString &folder) = 0;
     virtual void showAbout(QWidget *owner, const QString &text) = 0;
 };
 

@@ -52,6 +52,8 @@ public:
     }
     QString askFileToSave(QWidget *, const QString &) override { return fileChosen; }
     QString askFileToOpen(QWidget *, const QString &) override { return fileChosen; }
+    QStringList askFilesToOpen(QWidget *, const QString &) override { return filesChosen; }
+    QString askFolder(QWidget *, const QString &) override { return folderChosen; }
     void showAbout(QWidget *, const QString &text) override { aboutTexts.append(text); }
 
     QStringList messages;
@@ -67,6 +69,8 @@ public:
     QStringList questions; // "Save changes to NAME?", by NAME
     UnsavedChanges answer = UnsavedChanges::Cancel;
     QString fileChosen; // in either file dialog; empty as if cancelled
+    QStringList filesChosen;
+    QString folderChosen;
     QStringList aboutTexts;
     // Runs while the message box would be open, as if the user looked at it.
     std::function<void(const QString &)> onMessage;

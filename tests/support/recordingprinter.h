@@ -31,6 +31,7 @@ public:
     {
         calls.append(QStringLiteral("line %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2));
     }
+    void newPage() override { calls.append(QStringLiteral("page")); }
     pelmora::JobOutcome endDoc() override
     {
         calls.append(QStringLiteral("end"));

@@ -58,6 +58,7 @@ inline QStringList described(const pelmora::Statement &statement)
         void operator()(const RightText &t) { text('R', t.edge, t.y, t.text); }
         void operator()(const CentredText &t) { text('C', t.width, t.y, t.text); }
         void operator()(const Rule &r) { rule(r.y, r.x1, r.x2); }
+        void operator()(const PageBreak &) { lines << QStringLiteral("page"); }
     } describer;
     for (const StatementItem &item : statement)
         std::visit(describer, item);

@@ -1,0 +1,90 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "statementscommand.h"
+
+#include "statementdestination.h"
+#include "statementsrun.h"
+
+#include "app/frmmain.h"
+#include "widgets/documentsfolder.h"
+#include "widgets/platform.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
+
+namespace pelmora {
+
+namespace {
+
+const QString commandTitle = QStringLiteral("Statements for Several Files");
+
+QString summary(const StatementsRun &run, qsizetype chosen, const QString &folder)
+{
+    const qsizetype done = qsizetype(run.entries().size());
+    const qsizetype workedOut = done - run.notWorkedOut();
+    QStringList lines;
+    if (done < chosen)
+        lines << QStringLiteral("Cancelled after %1 of %2 files.").arg(done).arg(chosen);
+    lines << QStringLiteral("%1 of %2 files worked out. The statements and the staff register were saved in\n%3")
+                 .arg(workedOut)
+                 .arg(done)
+                 .arg(QDir::toNativeSeparators(folder));
+    if (run.notWorkedOut() > 0) {
+        lines << QString() << QStringLiteral("Not worked out:");
+        for (const RegisterEntry &entry : run.entries()) {
+            if (!entry.workedOut())
+                lines << QString::fromStdString(entry.fileName) + QStringLiteral(": ") + QString::fromStdString(entry.refusal);
+        }
+    }
+    if (!run.registerProblems().isEmpty())
+        lines << QString() << run.registerProblems();
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+void addStatementsCommand(frmmain &main)
+{
+    auto *command = new QAction(commandTitle + QStringLiteral("…"), &main);
+    command->setObjectName(QStringLiteral("statementsForSeveralFiles"));
+    QObject::connect(command, &QAction::triggered, &main, [&main] { writeStatementsForSeveralFiles(main); });
+    main.addBackgroundCommand(command);
+}
+
+void writeStatementsForSeveralFiles(frmmain &main)
+{
+    Platform &platform = main.platform();
+    const QString inUse = main.figuresFile().path();
+    const QStringList files =
+        platform.askFilesToOpen(&main, inUse.isEmpty() ? documentsFolder() : QFileInfo(inUse).absolutePath());
+    if (files.isEmpty())
+        return;
+    const QString folder = platform.askFolder(&main, documentsFolder());
+    if (folder.isEmpty())
+        return;
+
+    StatementsFolder destination(folder);
+    StatementsRun run(destination);
+    QProgressDialog progress(QString(), QStringLiteral("Cancel"), 0, int(files.size()), &main);
+    progress.setWindowTitle(commandTitle);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    for (qsizetype index = 0; index < files.size() && !progress.wasCanceled(); ++index) {
+        progress.setLabelText(QStringLiteral("Working out %1 of %2: %3")
+                                  .arg(index + 1)
+                                  .arg(files.size())
+                                  .arg(QFileInfo(files[index]).fileName()));
+        run.workOut(files[index]);
+        // Shows the step and takes a Cancel pressed meanwhile: the run stops between files.
+        progress.setValue(int(index + 1));
+    }
+    run.finish();
+    progress.close();
+    platform.showMessage(&main, summary(run, files.size(), folder));
+}
+
+} // namespace pelmora
