@@ -69,17 +69,6 @@ private Q_SLOTS:
         QTEST(request.statementsFolder, "folder");
         QCOMPARE(request.files, QStringList({QStringLiteral("a.pelmora"), QStringLiteral("b.pelmora")}));
     }
-    void answers()
-    {
-        QFETCH(QString, options);
-        QFETCH(int, exitStatus);
-        const QString commandLine = QStringLiteral("/usr/bin/pelmora ") + options;
-        const CommandLineRequest request = readCommandLine(commandLine.split(u' ', Qt::SkipEmptyParts));
-        const auto &reply = request.reply;
-        QCOMPARE(reply ? reply->exitStatus : -1, exitStatus);
-        QTEST(reply ? reply->text.section(QLatin1Char('\n'), 0, 0) : request.figuresFile, "firstLine");
-        QVERIFY(!reply || exitStatus == 0 || reply->text.count(QLatin1Char('\n')) == 1);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestCommandLine)
