@@ -11,6 +11,7 @@
 #include "widgets/platform.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -73,6 +74,9 @@ void writeStatementsForSeveralFiles(frmmain &main)
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
+    // Shown and drawn before the first file, which may take a while.
+    progress.show();
+    QCoreApplication::processEvents();
     for (qsizetype index = 0; index < files.size() && !progress.wasCanceled(); ++index) {
         progress.setLabelText(QStringLiteral("Working out %1 of %2: %3")
                                   .arg(index + 1)
