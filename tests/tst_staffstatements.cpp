@@ -212,7 +212,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("changed");
         QTest::newRow("salary, HRA and section 80, calculated") << asha << false;
         QTest::newRow("salary and HRA, saved before Calculate")
-            << Employee{u"Ravi Kumar"_s, {}, u"31000"_s, u"12000"_s, {}, {}, {}, false} << true;
+            << Employee{u"Ravi Kumar"_s, {}, u"31000"_s, u"120000"_s, {}, {}, {}, false} << true;
         QTest::newRow("main window only") << Employee{u"Meena Iyer"_s, u"640000"_s, {}, {}, {}, {}, {}, false} << false;
         QTest::newRow("house property and section 80, before Calculate")
             << Employee{u"John D'Souza"_s, u"520000"_s, {}, {}, u"96000"_s, u"60000"_s, {}, false} << true;
