@@ -29,10 +29,12 @@ QString summary(const StatementsRun &run, qsizetype chosen, const QString &folde
     QStringList lines;
     if (done < chosen)
         lines << QStringLiteral("Cancelled after %1 of %2 files.").arg(done).arg(chosen);
-    lines << QStringLiteral("%1 of %2 files worked out. The statements and the staff register were saved in\n%3")
+    lines << QStringLiteral("%1 of %2 files worked out. %3 saved in\n%4")
                  .arg(workedOut)
                  .arg(done)
-                 .arg(QDir::toNativeSeparators(folder));
+                 .arg(workedOut > 0 ? QStringLiteral("The statements and the staff register were")
+                                    : QStringLiteral("The staff register was"),
+                      QDir::toNativeSeparators(folder));
     if (run.notWorkedOut() > 0) {
         lines << QString() << QStringLiteral("Not worked out:");
         for (const RegisterEntry &entry : run.entries()) {
@@ -49,7 +51,7 @@ QString summary(const StatementsRun &run, qsizetype chosen, const QString &folde
 
 void addStatementsCommand(frmmain &main)
 {
-    auto *command = new QAction(commandTitle + QStringLiteral("…"), &main);
+    auto *command = new QAction(QStringLiteral("Statements for Several &Files…"), &main);
     command->setObjectName(QStringLiteral("statementsForSeveralFiles"));
     QObject::connect(command, &QAction::triggered, &main, [&main] { writeStatementsForSeveralFiles(main); });
     main.addBackgroundCommand(command);
@@ -74,14 +76,18 @@ void writeStatementsForSeveralFiles(frmmain &main)
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(0);
     progress.setAutoClose(false);
-    // Shown and drawn before the first file, which may take a while.
-    progress.show();
-    QCoreApplication::processEvents();
-    for (qsizetype index = 0; index < files.size() && !progress.wasCanceled(); ++index) {
+    const auto showWorkingOut = [&](qsizetype index) {
         progress.setLabelText(QStringLiteral("Working out %1 of %2: %3")
                                   .arg(index + 1)
                                   .arg(files.size())
                                   .arg(QFileInfo(files[index]).fileName()));
+    };
+    showWorkingOut(0);
+    // Shown and drawn before the first file, which may take a while.
+    progress.show();
+    QCoreApplication::processEvents();
+    for (qsizetype index = 0; index < files.size() && !progress.wasCanceled(); ++index) {
+        showWorkingOut(index);
         run.workOut(files[index]);
         // Shows the step and takes a Cancel pressed meanwhile: the run stops between files.
         progress.setValue(int(index + 1));
