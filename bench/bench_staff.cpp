@@ -114,7 +114,7 @@ PELMORA_BENCHMARK("staff")
             if (figures.contains(QStringLiteral("Form1")))
                 figures[QStringLiteral("Form1")].texts[QStringLiteral("txtbp(5)")] = QString::number(25000 + 13 * i);
             const QString path = staff.filePath(QStringLiteral("employee %1.pelmora").arg(i));
-            pelmora::yearfile::saveYearFigures(path, figures);
+            pelmora::yearfile::saveYearFigures(path, figures, pelmora::windowLayouts());
             arguments.push_back(path.toStdString());
         }
         QElapsedTimer clock;

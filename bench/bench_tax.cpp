@@ -66,8 +66,9 @@ static const struct FirstPaintChild {
 
 PELMORA_BENCHMARK("tax")
 {
-    const pelmora::TaxInputs inputs{.txtgs = "600000", .txthra = "50000", .txttp = "9600", .txthp = "0",
-                                    .txtos = "5000", .txtded80 = "100000", .txtrel89 = "0", .txtdedtax = "40000", .txtdob = ""};
+    const pelmora::MainWindowTexts inputs{.txtgs = "600000", .txttp = "9600", .txthra = "50000", .txtos = "5000",
+                                          .txthp = "0", .txtded80 = "100000", .txtrel89 = "0", .txtdedtax = "40000",
+                                          .txtdob = ""};
     const double computation = bench::medianMicroseconds([&] { (void)pelmora::computeTax(inputs); }, 101, 200);
     bench::report("tax: one computation in the rules", computation, "us", "under 5 us");
 

@@ -34,7 +34,7 @@ PELMORA_BENCHMARK("files of figures")
     for (const QString &path : files) {
         salary->txtbp[0]->setText(salary->txtbp[0]->text() + QLatin1Char('5'));
         salary->cmdcal->click();
-        pelmora::yearfile::saveYearFigures(path, pelmora::collectFigures(main));
+        pelmora::yearfile::saveYearFigures(path, pelmora::collectFigures(main), pelmora::windowLayouts());
     }
 
     pelmora::FiguresFile &file = main.figuresFile();

@@ -22,7 +22,7 @@ void row(const char *tag, const char *inputs, const char *results)
 }
 
 // "basic pay|dearness|grade pay|HRA drawn|rent paid"
-HraInputs hraInputs(const QString &inputs)
+HraWorksheetTexts hraInputs(const QString &inputs)
 {
     const QStringList in = inputs.split(u'|');
     return {.txtbp = in[0].toStdString(), .txtda = in[1].toStdString(), .txtnpa = in[2].toStdString(),
@@ -30,10 +30,10 @@ HraInputs hraInputs(const QString &inputs)
 }
 
 // "rental value, taxes, interest, others", after "self" and "-99"/"+99" for the loan's date.
-HousePropertyInputs houseInputs(const QString &inputs)
+HousePropertyTexts houseInputs(const QString &inputs)
 {
     QStringList in = inputs.split(u' ');
-    HousePropertyInputs house;
+    HousePropertyTexts house;
     if (in.first() == u"self") {
         house.kind = PropertyKind::SelfOccupied;
         in.removeFirst();
@@ -48,9 +48,9 @@ HousePropertyInputs houseInputs(const QString &inputs)
 }
 
 // The 80C items from GPF on (the rest 0), then 80CCC, employee's, government's, 80CCF, 80D, 80G, other.
-Section80Inputs section80Inputs(const QStringList &items80C, const QStringList &others)
+Section80Texts section80Inputs(const QStringList &items80C, const QStringList &others)
 {
-    Section80Inputs in;
+    Section80Texts in;
     std::string *fields[] = {&in.txtgpf,  &in.txtgis,  &in.txthba,    &in.txtlic,     &in.txtppf,   &in.txtnsc,
                              &in.txtnsci, &in.txttf1,  &in.txttf2,    &in.txtinf,     &in.txtos,    &in.txt80ccc,
                              &in.txt80ccdec, &in.txt80ccdgc, &in.txt80ccf, &in.txt80d, &in.txt80g, &in.txtoth};
@@ -104,7 +104,7 @@ private Q_SLOTS:
         const auto outcome = computeHraExemption(hraInputs(inputs));
         const auto *r = std::get_if<HraResults>(&outcome);
         const std::string shown = !r ? std::get<CalculationError>(outcome).message()
-            : results.contains(u'=') ? working(results, {{"txthrx", r->workings.txthrx}}) : r->txtns + ' ' + r->txthrx;
+            : results.contains(u'=') ? working(results, {{"txthrx", r->txthrx.working}}) : r->txtns.text + ' ' + r->txthrx.text;
         QCOMPARE(QString::fromStdString(shown), results);
     }
     void income_data()
@@ -141,8 +141,8 @@ private Q_SLOTS:
         const auto outcome = computeHouseProperty(houseInputs(inputs));
         const auto *r = std::get_if<HousePropertyResults>(&outcome);
         const std::string shown = !r ? std::get<CalculationError>(outcome).message()
-            : results.contains(u'=') ? working(results, {{"txtrep", r->workings.txtrep}, {"txttd", r->workings.txttd}})
-                                     : r->txtghi + ' ' + r->txtrep + ' ' + r->txttd + ' ' + r->txtihp;
+            : results.contains(u'=') ? working(results, {{"txtrep", r->txtrep.working}, {"txttd", r->txttd.working}})
+                                     : r->txtghi.text + ' ' + r->txtrep.text + ' ' + r->txttd.text + ' ' + r->txtihp.text;
         QCOMPARE(QString::fromStdString(shown), results);
     }
     void totals_data()
@@ -185,9 +185,9 @@ private Q_SLOTS:
         const auto outcome = computeSection80(section80Inputs(items80C, others));
         const auto *r = std::get_if<Section80Results>(&outcome);
         const std::string shown = !r ? std::get<CalculationError>(outcome).message()
-            : results.contains(u'=') ? working(results, {{"txt80c", r->workings.txt80c}, {"txttot1", r->workings.txttot1},
-                                                        {"txtgt80", r->workings.txtgt80}})
-                                     : r->txt80c + ' ' + r->txttot1 + ' ' + r->txt80ccf + ' ' + r->txtgt80;
+            : results.contains(u'=') ? working(results, {{"txt80c", r->txt80c.working}, {"txttot1", r->txttot1.working},
+                                                        {"txtgt80", r->txtgt80.working}})
+                                     : r->txt80c.text + ' ' + r->txttot1.text + ' ' + r->txt80ccf + ' ' + r->txtgt80.text;
         QCOMPARE(QString::fromStdString(shown), results);
     }
     void mediclaimLimit_data()

@@ -331,7 +331,7 @@ private Q_SLOTS:
                                      u'\x2028', u'\x0915', u'\x20b9', u'0', u'9', u',', u'.', u'e', u' '};
         for (int round = 0; round < 40; ++round) {
             yearfile::YearFigures figures;
-            for (const yearfile::WindowLayout &layout : yearfile::windowLayouts()) {
+            for (const yearfile::WindowLayout &layout : windowLayouts()) {
                 yearfile::WindowContents &contents = figures[layout.window];
                 for (const QString &name : layout.texts) {
                     QString text;
@@ -347,11 +347,11 @@ private Q_SLOTS:
             }
             const QString path = m_folder.filePath(u"round.pelmora"_s);
             // Only what is too large to save is refused: every text of every character is kept.
-            if (const auto refused = yearfile::saveYearFigures(path, figures)) {
+            if (const auto refused = yearfile::saveYearFigures(path, figures, windowLayouts())) {
                 QVERIFY2(refused->startsWith(u"Its figures would make a file larger than 1 MB"_s), qPrintable(*refused));
                 continue;
             }
-            const auto opened = yearfile::loadYearFigures(path);
+            const auto opened = yearfile::loadYearFigures(path, windowLayouts());
             const auto *read = std::get_if<yearfile::YearFigures>(&opened);
             QVERIFY2(read, qPrintable(read ? QString() : std::get<QString>(opened)));
             QCOMPARE(*read, figures);
@@ -475,14 +475,14 @@ private Q_SLOTS:
         d.main->txtname->setText(u"ऋ\"\\"_s);
         const QByteArray good = yearfile::writeYearFigures(collectFigures(*d.main));
         for (qsizetype size = 0; size < good.lastIndexOf('}'); ++size)
-            QVERIFY2(std::holds_alternative<QString>(yearfile::readYearFigures(good.left(size))), good.left(size));
+            QVERIFY2(std::holds_alternative<QString>(yearfile::readYearFigures(good.left(size), windowLayouts())), good.left(size));
         for (qsizetype at = 0; at < good.size(); ++at) {
             for (char spoilt : {'"', '}', '\0', '\xff', '7', 't'}) {
                 QByteArray bytes = good;
                 bytes[at] = spoilt;
-                const auto read = yearfile::readYearFigures(bytes);
+                const auto read = yearfile::readYearFigures(bytes, windowLayouts());
                 if (const auto *figures = std::get_if<yearfile::YearFigures>(&read))
-                    QCOMPARE(std::get<yearfile::YearFigures>(yearfile::readYearFigures(yearfile::writeYearFigures(*figures))), *figures);
+                    QCOMPARE(std::get<yearfile::YearFigures>(yearfile::readYearFigures(yearfile::writeYearFigures(*figures), windowLayouts())), *figures);
             }
         }
     }

@@ -88,7 +88,7 @@ void FiguresFile::open(QWidget *window)
 
 void FiguresFile::open(QWidget *window, const QString &path)
 {
-    const auto loaded = yearfile::loadYearFigures(path, WindowCaptions(m_main.platform()));
+    const auto loaded = yearfile::loadYearFigures(path, windowLayouts(), WindowCaptions(m_main.platform()));
     if (const auto *refusal = std::get_if<QString>(&loaded)) {
         m_main.platform().showMessage(window, cannotOpenMessage(path, *refusal));
         return;
@@ -138,7 +138,7 @@ bool FiguresFile::keepChanges(QWidget *window)
 bool FiguresFile::saveTo(QWidget *window, const QString &path)
 {
     yearfile::YearFigures figures = collectFigures(m_main);
-    if (const auto refusal = yearfile::saveYearFigures(path, figures, WindowCaptions(m_main.platform()))) {
+    if (const auto refusal = yearfile::saveYearFigures(path, figures, windowLayouts(), WindowCaptions(m_main.platform()))) {
         m_main.platform().showMessage(window, QStringLiteral("Pelmora cannot save \"%1\". %2").arg(fileName(path), *refusal));
         return false;
     }

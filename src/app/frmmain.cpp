@@ -14,6 +14,7 @@
 #include "widgets/resultfield.h"
 #include "widgets/controlplacement.h"
 #include "widgets/datefield.h"
+#include "widgets/fieldtable.h"
 #include "widgets/fieldtexts.h"
 #include "widgets/fonts.h"
 #include "widgets/pelmoraicon.h"
@@ -53,6 +54,54 @@ constexpr int rightLabelX = 6360;
 constexpr int rightColumnX = 9960;
 constexpr int nameFieldWidth = 3495;
 
+using Texts = MainWindowTexts;
+constexpr FieldLine<frmmain, Texts, TaxResults> fields[] = {
+    {"txtname", &frmmain::txtname, {"lblname", "Name", leftLabelX},
+     {mainColumnX + placement::fieldWidth - nameFieldWidth, rowY[0], nameFieldWidth}, &Texts::txtname},
+    {"txtgs", &frmmain::txtgs, {"lblgsal", "Gross Salary", leftLabelX}, {mainColumnX, rowY[1]}, &Texts::txtgs},
+    {"txttp", &frmmain::txttp, {"lbltpa", "Transport Allowance", indentedLabelX}, {middleColumnX, rowY[3]}, &Texts::txttp},
+    {"txthra", &frmmain::txthra, {"lblhra", "House Rent Allowance", indentedLabelX}, {middleColumnX, rowY[4]},
+     &Texts::txthra},
+    // Named as the total under the heading of the exempt allowances.
+    {"txtexall", &frmmain::txtexall, {}, {mainColumnX, rowY[4]}, &Texts::txtexall, &TaxResults::txtexall},
+    {"txtnsal", &frmmain::txtnsal, {"lblsalinc", "Income from Salary", leftLabelX}, {mainColumnX, rowY[5]},
+     &Texts::txtnsal, &TaxResults::txtnsal},
+    {"txtos", &frmmain::txtos, {"lblos", "Income from Other Sources", leftLabelX}, {mainColumnX, rowY[6]}, &Texts::txtos},
+    // Read-only, but a new figure disables Print like a typed one.
+    {"txthp", &frmmain::txthp, {"lblhp", "Income from House Property", leftLabelX}, {mainColumnX, rowY[7]},
+     &Texts::txthp},
+    {"txtgti", &frmmain::txtgti, {"lblgti", "Gross Total Income", leftLabelX}, {mainColumnX, rowY[8]}, &Texts::txtgti,
+     &TaxResults::txtgti},
+    {"txtded80", &frmmain::txtded80, {"lblded80", "Less:- Deductions u/s 80", leftLabelX}, {mainColumnX, rowY[9]},
+     &Texts::txtded80},
+    {"txtnti", &frmmain::txtnti, {"lblnti", "Net Taxable Income", leftLabelX}, {mainColumnX, rowY[10]}, &Texts::txtnti,
+     &TaxResults::txtnti},
+    {"txtgtax", &frmmain::txtgtax, {"lblgtax", "Gross Tax", rightLabelX}, {rightColumnX, rowY[1]}, &Texts::txtgtax,
+     &TaxResults::txtgtax},
+    {"txtrel87A", &frmmain::txtrel87A, {"Label4", "Relief u/s 87A", rightLabelX}, {rightColumnX, rowY[2]},
+     &Texts::txtrel87A, &TaxResults::txtrel87A},
+    {"txtrel89", &frmmain::txtrel89, {"Label1", "Relief u/s 89", rightLabelX}, {rightColumnX, rowY[3]}, &Texts::txtrel89},
+    {"txtntax", &frmmain::txtntax, {"lblntax", "Net Tax", rightLabelX}, {rightColumnX, rowY[4]}, &Texts::txtntax,
+     &TaxResults::txtntax},
+    {"txtcess", &frmmain::txtcess, {"Label5", "Education Cess", rightLabelX}, {rightColumnX, rowY[5]}, &Texts::txtcess,
+     &TaxResults::txtcess},
+    {"txtttax", &frmmain::txtttax, {"Label6", "Total Tax", rightLabelX}, {rightColumnX, rowY[6]}, &Texts::txtttax,
+     &TaxResults::txtttax},
+    {"txtdedtax", &frmmain::txtdedtax, {"Label8", "Tax Deducted", rightLabelX}, {rightColumnX, rowY[7]},
+     &Texts::txtdedtax},
+    {"txtbaltax", &frmmain::txtbaltax, {"Label9", "Balance Tax", rightLabelX}, {rightColumnX, rowY[8]},
+     &Texts::txtbaltax, &TaxResults::txtbaltax},
+    // Unseen carriers of the salary statement's totals to the other worksheets.
+    {"txtbp", &frmmain::txtbp, {}, {}, nullptr},
+    {"txtda", &frmmain::txtda, {}, {}, nullptr},
+    {"txthrr", &frmmain::txthrr, {}, {}, nullptr},
+    {"txtnpa", &frmmain::txtnpa, {}, {}, nullptr},
+    {"txtmgc", &frmmain::txtmgc, {}, {}, nullptr},
+    // On the Name row; its caption, which has an access key, is placed by the window.
+    {"txtdob", &frmmain::txtdob, {}, {rightColumnX, rowY[0]}, &Texts::txtdob},
+    {"txtarr", &frmmain::txtarr, {}, {}, nullptr},
+};
+
 const QColor darkGreen(0, 128, 0);
 const QColor linkBlue(0, 0, 255);
 
@@ -73,8 +122,9 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
     , m_figuresFile(*this)
 {
     setObjectName(QStringLiteral("frmmain"));
-    buildLeftColumn();
-    buildRightColumn();
+    buildFields(*this, fields);
+    completeFields();
+    buildCalcButtons();
     buildFooter();
     setTabOrder();
     setDefaultButton(cmdcalc);
@@ -100,6 +150,16 @@ frmmain::frmmain(Platform &platform, QWidget *parent)
 }
 
 frmmain::~frmmain() = default;
+
+QStringList frmmain::fieldNames()
+{
+    return pelmora::fieldNames(fields);
+}
+
+MainWindowTexts frmmain::texts() const
+{
+    return textsOf(*this, fields);
+}
 
 template <typename Worksheet>
 Worksheet *frmmain::withFileCommands(Worksheet *worksheet)
@@ -181,87 +241,38 @@ static QLabel *placeNote(QWidget *window, const char *name, const QString &capti
     return note;
 }
 
-void frmmain::buildLeftColumn()
+void frmmain::buildCalcButtons()
 {
     using namespace placement;
-    txtname = labelledRow<NameField>(this, "lblname", QStringLiteral("Name"), leftLabelX, "txtname",
-                                     mainColumnX + fieldWidth - nameFieldWidth, rowY[0], nameFieldWidth);
-
-    txtgs = labelledRow<AmountField>(this, "lblgsal", QStringLiteral("Gross Salary"), leftLabelX, "txtgs", mainColumnX, rowY[1]);
     cmdcalgs = placeCalcButton(this, "cmdcalgs", calcButtonX, rowY[1], QStringLiteral("gross salary"),
                                QStringLiteral("salary statement"));
-
-    const QLabel *exempt = label(this, "lblexall", QStringLiteral("Less:- Allowances Exempt u/s 10 :-"), leftLabelX, rowY[2]);
-    txttp = labelledRow<AmountField>(this, "lbltpa", QStringLiteral("Transport Allowance"), indentedLabelX, "txttp",
-                                     middleColumnX, rowY[3]);
-    txthra = labelledRow<AmountField>(this, "lblhra", QStringLiteral("House Rent Allowance"), indentedLabelX, "txthra",
-                                      middleColumnX, rowY[4]);
     cmdcalhr = placeCalcButton(this, "cmdcalhr", hraCalcButtonX, rowY[4], QStringLiteral("HRA exemption"),
                                QStringLiteral("HRA exemption worksheet"));
-    txtexall = field<ResultField>(this, "txtexall", mainColumnX, rowY[4]);
-    nameAsTotal(txtexall, exempt->text());
-
-    txtnsal = labelledRow<ResultField>(this, "lblsalinc", QStringLiteral("Income from Salary"), leftLabelX, "txtnsal",
-                                       mainColumnX, rowY[5]);
-    txtos = labelledRow<AmountField>(this, "lblos", QStringLiteral("Income from Other Sources"), leftLabelX, "txtos",
-                                     mainColumnX, rowY[6]);
-
-    txthp = labelledRow<AmountField>(this, "lblhp", QStringLiteral("Income from House Property"), leftLabelX, "txthp",
-                                     mainColumnX, rowY[7]);
     cmdcalhp = placeCalcButton(this, "cmdcalhp", calcButtonX, rowY[7], QStringLiteral("income from house property"),
                                QStringLiteral("house property worksheet"));
-    showAsResult(txthp);
-    writeFigure(txthp, "0", housePropertyNotHandedOver);
-
-    txtgti = labelledRow<ResultField>(this, "lblgti", QStringLiteral("Gross Total Income"), leftLabelX, "txtgti",
-                                      mainColumnX, rowY[8]);
-
-    txtded80 = labelledRow<ResultField>(this, "lblded80", QStringLiteral("Less:- Deductions u/s 80"), leftLabelX, "txtded80",
-                                        mainColumnX, rowY[9]);
-    writeFigure(txtded80, "0", section80NotHandedOver);
     cmdcalded80 = placeCalcButton(this, "cmdcalded80", calcButtonX, rowY[9], QStringLiteral("deductions under section 80"),
                                   QStringLiteral("section 80 worksheet"));
-
-    txtnti = labelledRow<ResultField>(this, "lblnti", QStringLiteral("Net Taxable Income"), leftLabelX, "txtnti",
-                                      mainColumnX, rowY[10]);
-
-    txtbp = field<CarrierField>(this, "txtbp", 0, 0);
-    txtda = field<CarrierField>(this, "txtda", 0, 0);
-    txthrr = field<CarrierField>(this, "txthrr", 0, 0);
-    txtnpa = field<CarrierField>(this, "txtnpa", 0, 0);
-    txtmgc = field<CarrierField>(this, "txtmgc", 0, 0);
-    txtarr = field<CarrierField>(this, "txtarr", 0, 0);
-}
-
-void frmmain::buildRightColumn()
-{
-    using namespace placement;
-    txtgtax = labelledRow<ResultField>(this, "lblgtax", QStringLiteral("Gross Tax"), rightLabelX,
-                                       "txtgtax", rightColumnX, rowY[1]);
-    txtrel87A = labelledRow<ResultField>(this, "Label4", QStringLiteral("Relief u/s 87A"), rightLabelX,
-                                         "txtrel87A", rightColumnX, rowY[2]);
-    txtrel89 = labelledRow<AmountField>(this, "Label1", QStringLiteral("Relief u/s 89"), rightLabelX,
-                                        "txtrel89", rightColumnX, rowY[3]);
     cmdcalrel89 = placeCalcButton(this, "cmdcalrel89", 9240, rowY[3], QStringLiteral("relief under section 89"),
                                   QStringLiteral("relief under section 89(1) worksheet"));
-    txtntax = labelledRow<ResultField>(this, "lblntax", QStringLiteral("Net Tax"), rightLabelX,
-                                       "txtntax", rightColumnX, rowY[4]);
-    txtcess = labelledRow<ResultField>(this, "Label5", QStringLiteral("Education Cess"), rightLabelX,
-                                       "txtcess", rightColumnX, rowY[5]);
-    txtttax = labelledRow<ResultField>(this, "Label6", QStringLiteral("Total Tax"), rightLabelX,
-                                       "txtttax", rightColumnX, rowY[6]);
-    txtdedtax = labelledRow<AmountField>(this, "Label8", QStringLiteral("Tax Deducted"), rightLabelX,
-                                         "txtdedtax", rightColumnX, rowY[7]);
-    txtbaltax = labelledRow<ResultField>(this, "Label9", QStringLiteral("Balance Tax"), rightLabelX,
-                                         "txtbaltax", rightColumnX, rowY[8]);
-
     cmdcalc = button(this, "cmdcalc", QStringLiteral("&Calculate"), 6360, rowY[9]);
     cmdprint = button(this, "cmdprint", QStringLiteral("&Print"), 8040, rowY[9]);
     cmdexit = button(this, "cmdexit", QStringLiteral("E&xit"), 9720, rowY[9]);
+}
 
-    // On the Name row. The caption's access key needs the label as the field's buddy.
+// What the table of fields leaves to the window: the heading of the exempt allowances, the
+// figures that come from a worksheet before it hands one over, and the date of birth's caption
+// and what its text means.
+void frmmain::completeFields()
+{
+    using namespace placement;
+    const QLabel *exempt = label(this, "lblexall", QStringLiteral("Less:- Allowances Exempt u/s 10 :-"), leftLabelX, rowY[2]);
+    nameAsTotal(txtexall, exempt->text());
+    showAsResult(txthp);
+    writeFigure(txthp, "0", housePropertyNotHandedOver);
+    writeFigure(txtded80, "0", section80NotHandedOver);
+
+    // The caption's access key needs the label as the field's buddy.
     QLabel *dob = label(this, "lbldob", QStringLiteral("Date of &Birth"), rightLabelX, rowY[0]);
-    txtdob = field<DateField>(this, "txtdob", rightColumnX, rowY[0]);
     dob->setBuddy(txtdob);
     txtdob->setAccessibleName(QStringLiteral("Date of Birth"));
     txtdob->setMeaning([](const QString &text) -> std::optional<QString> {
@@ -296,31 +307,12 @@ void frmmain::setTabOrder()
 
 void frmmain::calculate()
 {
-    const auto outcome = computeTax({
-        .txtgs = textOf(txtgs),
-        .txthra = textOf(txthra),
-        .txttp = textOf(txttp),
-        .txthp = textOf(txthp),
-        .txtos = textOf(txtos),
-        .txtded80 = textOf(txtded80),
-        .txtrel89 = textOf(txtrel89),
-        .txtdedtax = textOf(txtdedtax),
-        .txtdob = textOf(txtdob),
-    });
+    const auto outcome = computeTax(texts());
     const auto *results = resultsOrMessage(outcome, platform(), this);
     if (!results)
         return;
     m_print.enable();
-    const auto &why = results->workings;
-    const std::tuple<QLineEdit *, const std::string &, const Working &> writes[] = {
-        {txtexall, results->txtexall, why.txtexall},    {txtnsal, results->txtnsal, why.txtnsal},
-        {txtgti, results->txtgti, why.txtgti},          {txtnti, results->txtnti, why.txtnti},
-        {txtgtax, results->txtgtax, why.txtgtax},       {txtrel87A, results->txtrel87A, why.txtrel87A},
-        {txtntax, results->txtntax, why.txtntax},       {txtcess, results->txtcess, why.txtcess},
-        {txtttax, results->txtttax, why.txtttax},       {txtbaltax, results->txtbaltax, why.txtbaltax},
-    };
-    for (const auto &[field, figure, working] : writes)
-        writeFigure(field, figure, working);
+    writeResults(*this, fields, *results);
 }
 
 void frmmain::receive(const HandOver &handOver)
@@ -390,7 +382,7 @@ void frmmain::openDeductions()
 void frmmain::openRelief89()
 {
     // The other arrears of the salary statement belong to years only the user knows: shown, not placed.
-    const std::string otherArrears = form1.exists() ? textOf(form1.window()->txtoth[0]) : std::string();
+    const std::string otherArrears = form1.exists() ? form1.window()->otherArrears() : std::string();
     present(rel89)->open({.txtname = textOf(txtname), .txtnti = textOf(txtnti), .txtarr = textOf(txtarr),
                         .otherArrears = otherArrears, .txtdob = textOf(txtdob)});
 }

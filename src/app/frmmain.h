@@ -12,6 +12,10 @@
 #include "widgets/commitbuttons.h"
 #include "widgets/mainwindowhost.h"
 
+#include "core/windowtexts.h"
+
+#include <QStringList>
+
 class QAction;
 class QLabel;
 class QPushButton;
@@ -37,6 +41,11 @@ public:
     ~frmmain() override;
 
     void receive(const HandOver &handOver) override;
+
+    // The names of the fields, in the order they stand.
+    static QStringList fieldNames();
+    // The fields' texts, as the tax and its statement read them.
+    MainWindowTexts texts() const;
 
     // For a set of windows that works files out on its own, behind the user's: the Calc.
     // buttons open their worksheets without showing them, and no window comes forward.
@@ -112,8 +121,8 @@ public:
     void disableCommitButtons() override { m_print.disable(); }
 
 private:
-    void buildLeftColumn();
-    void buildRightColumn();
+    void completeFields();
+    void buildCalcButtons();
     void buildFooter();
     void setTabOrder();
     void openHraExemption();

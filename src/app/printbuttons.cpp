@@ -9,8 +9,6 @@
 
 #include "frmmain.h"
 #include "salary/form1.h"
-#include "widgets/amountfield.h"
-#include "widgets/datefield.h"
 #include "widgets/namefield.h"
 #include "widgets/resultfield.h"
 #include "widgets/fieldtexts.h"
@@ -56,64 +54,11 @@ SalaryStatementTexts salaryStatementTexts(const Form1 &s)
     return texts;
 }
 
-TaxStatementTexts taxStatementTexts(const frmmain &m, const Form4 &h, const frmreb88 &d)
-{
-    return {
-        .frmmain = {.txtname = textOf(m.txtname),
-                    .txtgs = textOf(m.txtgs),
-                    .txttp = textOf(m.txttp),
-                    .txthra = textOf(m.txthra),
-                    .txtexall = textOf(m.txtexall),
-                    .txtnsal = textOf(m.txtnsal),
-                    .txtos = textOf(m.txtos),
-                    .txtgti = textOf(m.txtgti),
-                    .txtnti = textOf(m.txtnti),
-                    .txtgtax = textOf(m.txtgtax),
-                    .txtrel87A = textOf(m.txtrel87A),
-                    .txtrel89 = textOf(m.txtrel89),
-                    .txtntax = textOf(m.txtntax),
-                    .txtcess = textOf(m.txtcess),
-                    .txtttax = textOf(m.txtttax),
-                    .txtdedtax = textOf(m.txtdedtax),
-                    .txtbaltax = textOf(m.txtbaltax),
-                    .txtdob = textOf(m.txtdob)},
-        .form4 = {.txtarv = textOf(h.txtarv),
-                  .txtptax = textOf(h.txtptax),
-                  .txtghi = textOf(h.txtghi),
-                  .txtrep = textOf(h.txtrep),
-                  .txtintt = textOf(h.txtintt),
-                  .txtoth = textOf(h.txtoth),
-                  .txttd = textOf(h.txttd),
-                  .txtihp = textOf(h.txtihp)},
-        .frmreb88 = {.txtgpf = textOf(d.txtgpf),
-                     .txtgis = textOf(d.txtgis),
-                     .txthba = textOf(d.txthba),
-                     .txtlic = textOf(d.txtlic),
-                     .txtppf = textOf(d.txtppf),
-                     .txtnsc = textOf(d.txtnsc),
-                     .txtnsci = textOf(d.txtnsci),
-                     .txttf1 = textOf(d.txttf1),
-                     .txttf2 = textOf(d.txttf2),
-                     .txtinf = textOf(d.txtinf),
-                     .txtos = textOf(d.txtos),
-                     .txt80c = textOf(d.txt80c),
-                     .txt80ccc = textOf(d.txt80ccc),
-                     .txt80ccdec = textOf(d.txt80ccdec),
-                     .txt80ccdgc = textOf(d.txt80ccdgc),
-                     .txttot1 = textOf(d.txttot1),
-                     .txt80ccf = textOf(d.txt80ccf),
-                     .txt80d = textOf(d.txt80d),
-                     .txt80g = textOf(d.txt80g),
-                     .txtoth = textOf(d.txtoth),
-                     .txtgt80 = textOf(d.txtgt80)},
-    };
-}
-
 } // namespace
 
 void printTaxStatement(frmmain &main)
 {
-    const auto outcome = taxStatement(taxStatementTexts(main, *main.form4.window(), *main.reb88.window()));
+    const auto outcome = taxStatement({main.texts(), main.form4.window()->texts(), main.reb88.window()->texts()});
     if (const Statement *statement = resultsOrMessage(outcome, main.platform(), &main))
         main.platform().print(&main, QString::fromUtf8(taxStatementName), *statement);
 }

@@ -33,7 +33,7 @@ constexpr std::string_view openedFromFile = "From the opened file; Calculate wor
 
 const WindowLayout &layoutOf(const QString &window)
 {
-    const QList<WindowLayout> &layouts = yearfile::windowLayouts();
+    const QList<WindowLayout> &layouts = windowLayouts();
     return *std::find_if(layouts.begin(), layouts.end(), [&](const WindowLayout &layout) { return layout.window == window; });
 }
 
@@ -104,6 +104,21 @@ void restoreWindow(QWidget &window, const WindowContents &contents)
 }
 
 } // namespace
+
+const QList<WindowLayout> &windowLayouts()
+{
+    const auto names = [](const char *names) { return QString::fromLatin1(names).split(u' '); };
+    static const QList<WindowLayout> layouts{
+        {QStringLiteral("frmmain"), true, frmmain::fieldNames(), {}, {}, names("txtdob txtarr")},
+        {QStringLiteral("Form1"), false, Form1::fieldNames(), {QStringLiteral("chkinc")}, {}},
+        {QStringLiteral("Form2"), false, Form2::fieldNames(), {}, {}},
+        {QStringLiteral("Form4"), false, Form4::fieldNames(), {},
+         {{QStringLiteral("frmask"), names("optso optrent")}, {QStringLiteral("framintt"), names("optb499 opta499")}}},
+        {QStringLiteral("frmreb88"), false, frmreb88::fieldNames(), {}, {}},
+        {QStringLiteral("frmrel89"), false, frmrel89::fieldNames(), {QStringLiteral("chkwoman")}, {}},
+    };
+    return layouts;
+}
 
 WindowCaptions::WindowCaptions(Platform &platform) : m_platform(platform)
 {

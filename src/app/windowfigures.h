@@ -34,6 +34,9 @@ private:
     mutable std::unique_ptr<frmmain> m_windows;
 };
 
+// The controls each window keeps in a file, by the names of its fields.
+const QList<yearfile::WindowLayout> &windowLayouts();
+
 yearfile::YearFigures collectFigures(frmmain &main);
 
 // Creates every worksheet the main window lacks, hidden and as a Calc. button first opens it.

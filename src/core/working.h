@@ -97,6 +97,12 @@ private:
     std::vector<Part> m_parts;
 };
 
+// A figure a computation writes into a field: its text, and how it was worked out.
+struct Figure {
+    std::string text;
+    Working working;
+};
+
 // Where the "0" of a result field comes from before its window's Calculate has run.
 inline constexpr std::string_view notWorkedOutYet = "0 until Calculate works it out";
 

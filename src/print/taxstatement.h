@@ -8,23 +8,17 @@
 
 #include "statement.h"
 
+#include "core/windowtexts.h"
+
 #include <string>
 
 namespace pelmora {
 
 // The texts of the fields the statement prints, by window and field name.
 struct TaxStatementTexts {
-    struct MainWindow {
-        std::string txtname, txtgs, txttp, txthra, txtexall, txtnsal, txtos, txtgti, txtnti, txtgtax, txtrel87A,
-            txtrel89, txtntax, txtcess, txtttax, txtdedtax, txtbaltax, txtdob;
-    } frmmain;
-    struct HouseProperty {
-        std::string txtarv, txtptax, txtghi, txtrep, txtintt, txtoth, txttd, txtihp;
-    } form4;
-    struct Section80 {
-        std::string txtgpf, txtgis, txthba, txtlic, txtppf, txtnsc, txtnsci, txttf1, txttf2, txtinf, txtos, txt80c,
-            txt80ccc, txt80ccdec, txt80ccdgc, txttot1, txt80ccf, txt80d, txt80g, txtoth, txtgt80;
-    } frmreb88;
+    MainWindowTexts frmmain;
+    HousePropertyTexts form4;
+    Section80Texts frmreb88;
 };
 
 // The file or job name of the statement.

@@ -72,11 +72,6 @@ QString headingOf(Column column)
 const QColor darkGreen(0, 128, 0);
 const QColor arrearsGrey(224, 224, 224);
 
-QString arrayName(const char *name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 QString text(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
@@ -94,7 +89,7 @@ QStringList entries(const auto &list)
 template <typename Field>
 Field *placeCell(QWidget *window, const char *name, int row, Column column)
 {
-    auto *cell = placement::field<Field>(window, arrayName(name, row),
+    auto *cell = placement::field<Field>(window, placement::memberName(name, row),
                                          QRect(columnX(column), rowY(row), columnWidth, fieldHeight));
     placement::nameUnder(cell, headingOf(column), text(salary::monthCaptions[row]));
     return cell;
@@ -108,7 +103,7 @@ QLabel *placeLabel(QWidget *window, const QString &name, const QString &caption,
 // A member of the caption array Label1: the month rows, the column headings and the extras.
 QLabel *placeCaption(QWidget *window, int index, const QString &caption, QRect geometry)
 {
-    return placeLabel(window, arrayName("Label1", index), caption, geometry);
+    return placeLabel(window, placement::memberName("Label1", index), caption, geometry);
 }
 
 QPushButton *placeButton(QWidget *window, const char *name, const QString &caption, int x)
@@ -118,6 +113,24 @@ QPushButton *placeButton(QWidget *window, const char *name, const QString &capti
 }
 
 } // namespace
+
+QStringList Form1::fieldNames()
+{
+    QStringList names{QStringLiteral("txtnam"), QStringLiteral("cbonps"),  QStringLiteral("cboclass1"),
+                      QStringLiteral("cboclass3"), QStringLiteral("txtbpt"), QStringLiteral("txtgpt"),
+                      QStringLiteral("txtdat"), QStringLiteral("txthrat"), QStringLiteral("txttpat"),
+                      QStringLiteral("txtmgct"), QStringLiteral("txtttlt"), QStringLiteral("txtgtotal")};
+    for (const char *array : {"txtbp", "txtgp", "txtda", "txttpa2", "txtmgc", "txtttl"})
+        names += placement::memberNames(array, 0, monthRows - 1);
+    names += placement::memberNames("txthra", 2, monthRows - 1); // the arrears rows have no HRA
+    names += placement::memberNames("txtoth", 0, extras - 1);
+    return names;
+}
+
+std::string Form1::otherArrears() const
+{
+    return textOf(txtoth[0]);
+}
 
 Form1::Form1(MainWindowHost &main)
     : FormWindow(QStringLiteral("Pelmora - Income Calculator"), clientSize)
@@ -249,7 +262,7 @@ void Form1::buildSidePanel()
         const int y = extrasY + i * extrasStep;
         QLabel *caption =
             placeCaption(this, 30 - i, QString::fromLatin1(captions[i]), QRect(panelX, y + 1, 78, fieldHeight - 2));
-        txtoth[i] = placement::field<AmountField>(this, arrayName("txtoth", i), QRect(extrasFieldX, y, extrasFieldWidth, fieldHeight));
+        txtoth[i] = placement::field<AmountField>(this, placement::memberName("txtoth", i), QRect(extrasFieldX, y, extrasFieldWidth, fieldHeight));
         placement::captionField(caption, txtoth[i]);
     }
 }

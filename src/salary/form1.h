@@ -10,7 +10,10 @@
 #include "widgets/commitbuttons.h"
 #include "widgets/formwindow.h"
 
+#include <QStringList>
+
 #include <array>
+#include <string>
 
 class QCheckBox;
 class QPushButton;
@@ -32,6 +35,11 @@ public:
     static constexpr int extras = 6;
 
     explicit Form1(MainWindowHost &main);
+
+    // The names of the fields and choices a file keeps as texts, in the order they stand.
+    static QStringList fieldNames();
+    // The arrears of years before the two arrears rows, as typed: the relief worksheet shows them.
+    std::string otherArrears() const;
     ~Form1() override;
 
     // The fields and buttons by their names; arrays are indexed by month row, 0 = "Jan 13".

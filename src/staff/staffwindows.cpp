@@ -73,7 +73,7 @@ WorkedOutFile StaffWindows::workOut(const QString &path)
     WorkedOutFile file;
     const QFileInfo info(path);
     file.entry.fileName = info.fileName().toStdString();
-    const auto loaded = yearfile::loadYearFigures(path, WindowCaptions(m_platform));
+    const auto loaded = yearfile::loadYearFigures(path, windowLayouts(), WindowCaptions(m_platform));
     if (const auto *refusal = std::get_if<QString>(&loaded)) {
         file.entry.refusal = cannotOpenMessage(path, *refusal).toStdString();
         file.owner = info.completeBaseName();

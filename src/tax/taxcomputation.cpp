@@ -61,7 +61,7 @@ Working grossTaxWorking(double n, double tax, AgeCategory category)
 
 } // namespace
 
-Calculation<TaxResults> computeTax(const TaxInputs &in)
+Calculation<TaxResults> computeTax(const MainWindowTexts &in)
 {
     return calculate([&] {
         const auto f = lenientFigure;
@@ -70,7 +70,6 @@ Calculation<TaxResults> computeTax(const TaxInputs &in)
             throw CalculationError::notADate("Date of Birth");
         const AgeCategory category = *known;
         TaxResults out;
-        auto &why = out.workings;
         // Each figure is written as text and read back as its field shows it, for the later steps.
         const auto write = [&](std::string &field, double value, std::string_view caption) {
             field = figureText(value, caption);
@@ -78,55 +77,55 @@ Calculation<TaxResults> computeTax(const TaxInputs &in)
         };
 
         const double hra = f(in.txthra, "House Rent Allowance"), transport = f(in.txttp, "Transport Allowance");
-        const double exempt = write(out.txtexall, hra + transport, "Allowances Exempt u/s 10");
-        why.txtexall = {"House rent allowance {} + transport allowance {} = {}", {hra, transport, exempt}};
+        const double exempt = write(out.txtexall.text, hra + transport, "Allowances Exempt u/s 10");
+        out.txtexall.working = {"House rent allowance {} + transport allowance {} = {}", {hra, transport, exempt}};
 
         const double grossSalary = f(in.txtgs, "Gross Salary");
-        const double salary = write(out.txtnsal, grossSalary - exempt, "Income from Salary");
-        why.txtnsal = {"Gross salary {} − exempt allowances {} = {}", {grossSalary, exempt, salary}};
+        const double salary = write(out.txtnsal.text, grossSalary - exempt, "Income from Salary");
+        out.txtnsal.working = {"Gross salary {} − exempt allowances {} = {}", {grossSalary, exempt, salary}};
 
         const double houseProperty = f(in.txthp, "Income from House Property"), otherSources = f(in.txtos, "Income from Other Sources");
-        const double grossTotal = write(out.txtgti, salary + houseProperty + otherSources, "Gross Total Income");
-        why.txtgti = {"Salary {} + house property {} + other sources {} = {}",
+        const double grossTotal = write(out.txtgti.text, salary + houseProperty + otherSources, "Gross Total Income");
+        out.txtgti.working = {"Salary {} + house property {} + other sources {} = {}",
                       {salary, houseProperty, otherSources, grossTotal}};
 
         const double deductions = f(in.txtded80, "Deductions u/s 80");
-        const double n = write(out.txtnti, roundHalfEven((grossTotal - deductions) / 10) * 10, "Net Taxable Income");
-        why.txtnti = {"{} − {} = {}, rounded to tens (a half to the even ten): {}",
+        const double n = write(out.txtnti.text, roundHalfEven((grossTotal - deductions) / 10) * 10, "Net Taxable Income");
+        out.txtnti.working = {"{} − {} = {}, rounded to tens (a half to the even ten): {}",
                       {grossTotal, deductions, grossTotal - deductions, n}};
 
-        const double tax = write(out.txtgtax, grossTax(n, category), "Gross Tax");
-        why.txtgtax = grossTaxWorking(n, tax, category);
+        const double tax = write(out.txtgtax.text, grossTax(n, category), "Gross Tax");
+        out.txtgtax.working = grossTaxWorking(n, tax, category);
 
         // The relief is the gross tax, at most 2000, and only up to the income limit.
-        const double relief = write(out.txtrel87A, n <= reliefIncomeLimit87A ? std::min(tax, reliefLimit87A) : 0, "Relief u/s 87A");
+        const double relief = write(out.txtrel87A.text, n <= reliefIncomeLimit87A ? std::min(tax, reliefLimit87A) : 0, "Relief u/s 87A");
         if (n <= reliefIncomeLimit87A)
-            why.txtrel87A = {"Net taxable income {} is {} or less: the gross tax {}, at most {}: {}",
+            out.txtrel87A.working = {"Net taxable income {} is {} or less: the gross tax {}, at most {}: {}",
                              {n, reliefIncomeLimit87A, tax, reliefLimit87A, relief}};
         else
-            why.txtrel87A = {"Net taxable income {} is above {}: no relief", {n, reliefIncomeLimit87A}};
+            out.txtrel87A.working = {"Net taxable income {} is above {}: no relief", {n, reliefIncomeLimit87A}};
 
         const double relief89 = f(in.txtrel89, "Relief u/s 89");
         const double taxLessReliefs = tax - (relief + relief89);
-        const double netTax = write(out.txtntax, taxLessReliefs < 0 ? 0 : taxLessReliefs, "Net Tax");
+        const double netTax = write(out.txtntax.text, taxLessReliefs < 0 ? 0 : taxLessReliefs, "Net Tax");
         if (taxLessReliefs < 0)
-            why.txtntax = {"Gross tax {} − (relief u/s 87A {} + relief u/s 89 {}) = {}, below 0: 0",
+            out.txtntax.working = {"Gross tax {} − (relief u/s 87A {} + relief u/s 89 {}) = {}, below 0: 0",
                            {tax, relief, relief89, taxLessReliefs}};
         else
-            why.txtntax = {"Gross tax {} − (relief u/s 87A {} + relief u/s 89 {}) = {}", {tax, relief, relief89, netTax}};
+            out.txtntax.working = {"Gross tax {} − (relief u/s 87A {} + relief u/s 89 {}) = {}", {tax, relief, relief89, netTax}};
 
-        const double cess = write(out.txtcess, roundHalfEven(netTax * cessRate), "Education Cess");
-        why.txtcess = {"3 % of net tax {} = {}", {netTax, Rounded{netTax * cessRate, cess}}};
+        const double cess = write(out.txtcess.text, roundHalfEven(netTax * cessRate), "Education Cess");
+        out.txtcess.working = {"3 % of net tax {} = {}", {netTax, Rounded{netTax * cessRate, cess}}};
 
-        const double totalTax = write(out.txtttax, netTax + cess, "Total Tax");
-        why.txtttax = {"Net tax {} + cess {} = {}", {netTax, cess, totalTax}};
+        const double totalTax = write(out.txtttax.text, netTax + cess, "Total Tax");
+        out.txtttax.working = {"Net tax {} + cess {} = {}", {netTax, cess, totalTax}};
 
         const double deducted = f(in.txtdedtax, "Tax Deducted");
-        const double balance = write(out.txtbaltax, totalTax - deducted, "Balance Tax");
+        const double balance = write(out.txtbaltax.text, totalTax - deducted, "Balance Tax");
         if (balance < 0)
-            why.txtbaltax = {"Total tax {} − tax deducted {} = {}: a refund of {}", {totalTax, deducted, balance, -balance}};
+            out.txtbaltax.working = {"Total tax {} − tax deducted {} = {}: a refund of {}", {totalTax, deducted, balance, -balance}};
         else
-            why.txtbaltax = {"Total tax {} − tax deducted {} = {}", {totalTax, deducted, balance}};
+            out.txtbaltax.working = {"Total tax {} − tax deducted {} = {}", {totalTax, deducted, balance}};
         return out;
     });
 }

@@ -10,48 +10,32 @@
 #include "core/agecategory.h"
 
 #include "core/calculation.h"
+#include "core/windowtexts.h"
 #include "core/working.h"
 
 #include <string>
 
 namespace pelmora {
 
-// The texts of the main window's fields that the tax is worked out from.
-struct TaxInputs {
-    std::string txtgs;     // gross salary
-    std::string txthra;    // exempt house rent allowance
-    std::string txttp;     // exempt transport allowance
-    std::string txthp;     // income from house property
-    std::string txtos;     // income from other sources
-    std::string txtded80;  // deductions under section 80
-    std::string txtrel89;  // relief under section 89
-    std::string txtdedtax; // tax deducted
-    std::string txtdob;    // date of birth; empty for a payer below 60
-};
-
-// The texts written into the main window's result fields, in the order they are written.
+// The figures written into the main window's result fields, in the order they are written.
 struct TaxResults {
-    std::string txtexall;  // exempt allowances
-    std::string txtnsal;   // income from salary
-    std::string txtgti;    // gross total income
-    std::string txtnti;    // net taxable income
-    std::string txtgtax;   // gross tax
-    std::string txtrel87A; // relief under section 87A
-    std::string txtntax;   // net tax
-    std::string txtcess;   // education cess
-    std::string txtttax;   // total tax
-    std::string txtbaltax; // balance tax
-
-    // How each figure above was worked out, by the same names.
-    struct Workings {
-        Working txtexall, txtnsal, txtgti, txtnti, txtgtax, txtrel87A, txtntax, txtcess, txtttax, txtbaltax;
-    } workings;
+    Figure txtexall;  // exempt allowances
+    Figure txtnsal;   // income from salary
+    Figure txtgti;    // gross total income
+    Figure txtnti;    // net taxable income
+    Figure txtgtax;   // gross tax
+    Figure txtrel87A; // relief under section 87A
+    Figure txtntax;   // net tax
+    Figure txtcess;   // education cess
+    Figure txtttax;   // total tax
+    Figure txtbaltax; // balance tax
 };
 
-// Each step reads the figures as the earlier steps wrote them, so the results equal what the
+// From the main window's gross salary, exempt allowances, income from house property and other
+// sources, deductions, relief u/s 89, tax deducted and date of birth. Each step reads the figures as the earlier steps wrote them, so the results equal what the
 // fields show. Fails when the date of birth is not a date, or a figure leaves the range of a
 // double.
-Calculation<TaxResults> computeTax(const TaxInputs &inputs);
+Calculation<TaxResults> computeTax(const MainWindowTexts &inputs);
 
 // Gross tax on a net taxable income, by the bands of 2013-14 for the payer's age.
 double grossTax(double netTaxableIncome, AgeCategory category = AgeCategory::BelowSixty);

@@ -62,6 +62,19 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
     return created;
 }
 
+QString memberName(const char *array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
+}
+
+QStringList memberNames(const char *array, int first, int last)
+{
+    QStringList names;
+    for (int index = first; index <= last; ++index)
+        names.append(memberName(array, index));
+    return names;
+}
+
 QLabel *label(QWidget *parent, const char *name, const QString &caption, int x, int y)
 {
     QLabel *created = label(parent, QString::fromLatin1(name), caption, 9.75, {});

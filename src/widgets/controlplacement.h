@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QString>
+#include <QStringList>
 
 class QGroupBox;
 class QPushButton;
@@ -43,6 +44,11 @@ Field *field(QWidget *parent, const QString &name, QRect pixels)
     prepareField(created, name, pixels);
     return created;
 }
+
+// The name of a member of a control array: "txtbp(3)".
+QString memberName(const char *array, int index);
+// The names of the members first to last, in order.
+QStringList memberNames(const char *array, int first, int last);
 
 // A push button, drawn flat in the window's colour; Enter reaches it through its window, never as
 // a dialog's auto-default.

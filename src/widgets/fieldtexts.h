@@ -60,6 +60,11 @@ inline void writeFigure(QLineEdit *field, const std::string &text, const Working
     writeFigure(field, text, working.text());
 }
 
+inline void writeFigure(QLineEdit *field, const Figure &figure)
+{
+    writeFigure(field, figure.text, figure.working);
+}
+
 // What a computation worked out; nullptr once the user has been told why it could not go on.
 template <typename Texts>
 const Texts *resultsOrMessage(const Calculation<Texts> &outcome, Platform &platform, QWidget *window)

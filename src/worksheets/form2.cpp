@@ -9,6 +9,7 @@
 #include "widgets/entryfield.h"
 #include "widgets/resultfield.h"
 #include "widgets/controlplacement.h"
+#include "widgets/fieldtable.h"
 #include "widgets/fieldtexts.h"
 #include "widgets/mainwindowhost.h"
 #include "widgets/platform.h"
@@ -30,7 +31,23 @@ constexpr int buttonsY = rowY(7) + 120;
 
 constexpr int typingLimit = 10;
 
+// Calculate reads every figure of this window strictly.
+constexpr FieldLine<Form2, HraWorksheetTexts, HraResults> fields[] = {
+    {"txtbp", &Form2::txtbp, {"gsallbl", "Basic Pay", labelX}, {fieldX, rowY(0)}, &HraWorksheetTexts::txtbp, nullptr, Reading::Strict},
+    {"txtnpa", &Form2::txtnpa, {"Label2", "Grade Pay", labelX}, {fieldX, rowY(1)}, &HraWorksheetTexts::txtnpa, nullptr, Reading::Strict},
+    {"txtda", &Form2::txtda, {"lblda", "Dearness Allow.", labelX}, {fieldX, rowY(2)}, &HraWorksheetTexts::txtda, nullptr, Reading::Strict},
+    {"txtns", &Form2::txtns, {"lblns", "Total Salary", labelX}, {fieldX, rowY(3)}, &HraWorksheetTexts::txtns, &HraResults::txtns},
+    {"txthra", &Form2::txthra, {"lblhra", "HRA Drawn", labelX}, {fieldX, rowY(4)}, &HraWorksheetTexts::txthra, nullptr, Reading::Strict},
+    {"txtRP", &Form2::txtRP, {"lblRP", "Rent Paid (Annual)", labelX}, {fieldX, rowY(5)}, &HraWorksheetTexts::txtRP, nullptr, Reading::Strict},
+    {"txthrx", &Form2::txthrx, {"lblhrx", "HRA Exemption", labelX}, {fieldX, rowY(6)}, &HraWorksheetTexts::txthrx, &HraResults::txthrx},
+};
+
 } // namespace
+
+QStringList Form2::fieldNames()
+{
+    return pelmora::fieldNames(fields);
+}
 
 Form2::Form2(MainWindowHost &main)
     : FormWindow(QStringLiteral("Pelmora - HRA Exemption"),
@@ -39,14 +56,7 @@ Form2::Form2(MainWindowHost &main)
 {
     setObjectName(QStringLiteral("Form2"));
     using namespace placement;
-
-    txtbp = labelledRow<AmountField>(this, "gsallbl", QStringLiteral("Basic Pay"), labelX, "txtbp", fieldX, rowY(0));
-    txtnpa = labelledRow<AmountField>(this, "Label2", QStringLiteral("Grade Pay"), labelX, "txtnpa", fieldX, rowY(1));
-    txtda = labelledRow<AmountField>(this, "lblda", QStringLiteral("Dearness Allow."), labelX, "txtda", fieldX, rowY(2));
-    txtns = labelledRow<ResultField>(this, "lblns", QStringLiteral("Total Salary"), labelX, "txtns", fieldX, rowY(3));
-    txthra = labelledRow<AmountField>(this, "lblhra", QStringLiteral("HRA Drawn"), labelX, "txthra", fieldX, rowY(4));
-    txtRP = labelledRow<AmountField>(this, "lblRP", QStringLiteral("Rent Paid (Annual)"), labelX, "txtRP", fieldX, rowY(5));
-    txthrx = labelledRow<ResultField>(this, "lblhrx", QStringLiteral("HRA Exemption"), labelX, "txthrx", fieldX, rowY(6));
+    buildFields(*this, fields);
 
     cmdcal = button(this, "cmdcal", QStringLiteral("&CALCULATE"), labelX, buttonsY);
     cmdback = button(this, "cmdback", QStringLiteral("&BACK"), fieldX + fieldWidth - buttonWidth, buttonsY);
@@ -55,9 +65,6 @@ Form2::Form2(MainWindowHost &main)
     // Grade pay behaves like the pay fields beside it: a change of it must not leave an
     // exemption worked out from the old figure ready to be handed back.
     const QList<EntryField *> amounts{txtbp, txtnpa, txtda, txthra, txtRP};
-    // Calculate reads every figure of this window strictly.
-    for (AmountField *amount : {txtbp, txtnpa, txtda, txthra, txtRP})
-        amount->setReading(Reading::Strict);
     for (EntryField *amount : amounts)
         amount->setTypingLimit(typingLimit);
     m_back.add(cmdback);
@@ -72,18 +79,11 @@ Form2::Form2(MainWindowHost &main)
 
 void Form2::calculate()
 {
-    const auto outcome = computeHraExemption({
-        .txtbp = textOf(txtbp),
-        .txtda = textOf(txtda),
-        .txtnpa = textOf(txtnpa),
-        .txthra = textOf(txthra),
-        .txtRP = textOf(txtRP),
-    });
+    const auto outcome = computeHraExemption(textsOf(*this, fields));
     const auto *results = resultsOrMessage(outcome, m_main.platform(), this);
     if (!results)
         return;
-    writeFigure(txtns, results->txtns, results->workings.txtns);
-    writeFigure(txthrx, results->txthrx, results->workings.txthrx);
+    writeResults(*this, fields, *results);
     m_back.enable();
 }
 

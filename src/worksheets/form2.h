@@ -9,6 +9,8 @@
 #include "widgets/commitbuttons.h"
 #include "widgets/formwindow.h"
 
+#include <QStringList>
+
 class QPushButton;
 
 namespace pelmora {
@@ -23,6 +25,9 @@ class Form2 : public FormWindow
     Q_OBJECT
 public:
     explicit Form2(MainWindowHost &main);
+
+    // The names of the fields, in the order they stand.
+    static QStringList fieldNames();
 
     AmountField *txtbp;  // basic pay
     AmountField *txtnpa; // grade pay

@@ -9,6 +9,7 @@
 #include "widgets/amountfield.h"
 #include "widgets/resultfield.h"
 #include "widgets/controlplacement.h"
+#include "widgets/fieldtable.h"
 #include "widgets/fieldtexts.h"
 #include "widgets/mainwindowhost.h"
 #include "widgets/platform.h"
@@ -36,7 +37,43 @@ constexpr int afterLoanFrameY = loanFrameY + 735;
 constexpr int rowBelowFrame(int row) { return afterLoanFrameY + row * rowStep; }
 constexpr int buttonsY = rowBelowFrame(3) + 60;
 
+// Calculate reads every figure of this window strictly. The labels are kept: Self Occupied
+// disables the figures of a let house with their captions.
+constexpr Reading strict = Reading::Strict;
+using Texts = HousePropertyTexts;
+constexpr FieldLine<Form4, Texts, HousePropertyResults> fields[] = {
+    {"txtarv", &Form4::txtarv, {"lblrent", "Annual Rental Value ", labelX, &Form4::lblrent}, {outerColumnX, rowY(0)}, &Texts::txtarv,
+     nullptr, strict},
+    {"txtptax", &Form4::txtptax, {"lblptax", "Less:- Property Taxes", labelX, &Form4::lblptax}, {outerColumnX, rowY(1)}, &Texts::txtptax,
+     nullptr, strict},
+    {"txtghi", &Form4::txtghi, {"lblghi", "Gross Income", labelX, &Form4::lblghi}, {outerColumnX, rowY(2)}, &Texts::txtghi,
+     &HousePropertyResults::txtghi},
+    // The "&" of this caption keeps the label from being the field's buddy.
+    {"txtrep", &Form4::txtrep, {"lblrep", "Repairs & Maintainance", indentedLabelX, &Form4::lblrep}, {innerColumnX, rowY(4)},
+     &Texts::txtrep, &HousePropertyResults::txtrep},
+    {"txtintt", &Form4::txtintt, {"lblintt", "Interest on Borrowed Capital", indentedLabelX, &Form4::lblintt},
+     {innerColumnX, rowBelowFrame(0)}, &Texts::txtintt, nullptr, strict},
+    {"txtoth", &Form4::txtoth, {"lbloth", "Others", indentedLabelX, &Form4::lbloth}, {innerColumnX, rowBelowFrame(1)}, &Texts::txtoth,
+     nullptr, strict},
+    {"txttd", &Form4::txttd, {}, {outerColumnX, rowBelowFrame(1)}, &Texts::txttd, &HousePropertyResults::txttd},
+    {"txtihp", &Form4::txtihp, {"lblihp", "Income from House Property", labelX, &Form4::lblihp}, {outerColumnX, rowBelowFrame(2)},
+     &Texts::txtihp, &HousePropertyResults::txtihp},
+};
+
 } // namespace
+
+QStringList Form4::fieldNames()
+{
+    return pelmora::fieldNames(fields);
+}
+
+HousePropertyTexts Form4::texts() const
+{
+    HousePropertyTexts texts = textsOf(*this, fields);
+    texts.kind = optso->isChecked() ? PropertyKind::SelfOccupied : PropertyKind::RentedOut;
+    texts.loan = optb499->isChecked() ? HousingLoan::Before1April1999 : HousingLoan::After1April1999;
+    return texts;
+}
 
 Form4::Form4(MainWindowHost &main)
     : FormWindow(QStringLiteral("Pelmora - Income from House Property"),
@@ -44,8 +81,9 @@ Form4::Form4(MainWindowHost &main)
     , m_main(main)
 {
     setObjectName(QStringLiteral("Form4"));
-    buildPropertyFigures();
-    buildDeductions();
+    buildChoices();
+    buildFields(*this, fields);
+    placement::nameAsTotal(txttd, lbldeduction->text());
     using namespace placement;
     cmdbk = button(this, "cmdbk", QStringLiteral("&Back"), rightEdge - buttonWidth, buttonsY);
     cmdtot = button(this, "cmdtot", QStringLiteral("&Calculate"), rightEdge - 2 * buttonWidth - 240, buttonsY);
@@ -53,9 +91,6 @@ Form4::Form4(MainWindowHost &main)
 
     m_back.add(cmdbk);
     m_back.watch({txtarv, txtptax, txtintt, txtoth});
-    // Calculate reads every figure of this window strictly.
-    for (AmountField *amount : {txtarv, txtptax, txtintt, txtoth})
-        amount->setReading(Reading::Strict);
 
     const QList<QWidget *> order{optso, optrent, txtarv, txtptax, txtintt, txtoth, cmdtot, cmdbk, optb499, opta499};
     chainTabOrder(order);
@@ -76,7 +111,7 @@ Form4::Form4(MainWindowHost &main)
     connect(cmdbk, &QPushButton::clicked, this, &Form4::back);
 }
 
-void Form4::buildPropertyFigures()
+void Form4::buildChoices()
 {
     using namespace placement;
     frmask = frame(this, "frmask", QStringLiteral("Please Specify"), {labelX, 120, 4575, 615});
@@ -87,22 +122,7 @@ void Form4::buildPropertyFigures()
     m_kind->addOption(optso);
     m_kind->addOption(optrent);
 
-    lblrent = label(this, "lblrent", QStringLiteral("Annual Rental Value "), labelX, rowY(0));
-    txtarv = labelledField<AmountField>(lblrent, "txtarv", outerColumnX, rowY(0));
-    lblptax = label(this, "lblptax", QStringLiteral("Less:- Property Taxes"), labelX, rowY(1));
-    txtptax = labelledField<AmountField>(lblptax, "txtptax", outerColumnX, rowY(1));
-    lblghi = label(this, "lblghi", QStringLiteral("Gross Income"), labelX, rowY(2));
-    txtghi = labelledField<ResultField>(lblghi, "txtghi", outerColumnX, rowY(2));
-}
-
-void Form4::buildDeductions()
-{
-    using namespace placement;
     lbldeduction = label(this, "lbldeduction", QStringLiteral("Less Deductions u/s 24 : -"), labelX, rowY(3));
-    // The "&" of this caption keeps the label from being the field's buddy.
-    lblrep = label(this, "lblrep", QStringLiteral("Repairs & Maintainance"), indentedLabelX, rowY(4));
-    txtrep = labelledField<ResultField>(lblrep, "txtrep", innerColumnX, rowY(4));
-
     framintt = frame(this, "framintt", QStringLiteral("Date of Housing Loan"), {indentedLabelX, loanFrameY, 4575, 615});
     optb499 = option(framintt, "optb499", QStringLiteral("Before 1-4-99"), {120, 270, 2040, 285});
     opta499 = option(framintt, "opta499", QStringLiteral("After 1-4-99"), {2400, 270, 2040, 285});
@@ -113,15 +133,6 @@ void Form4::buildDeductions()
     for (QWidget *control : {static_cast<QWidget *>(framintt), static_cast<QWidget *>(optb499),
                              static_cast<QWidget *>(opta499)})
         control->setEnabled(false);
-
-    lblintt = label(this, "lblintt", QStringLiteral("Interest on Borrowed Capital"), indentedLabelX, rowBelowFrame(0));
-    txtintt = labelledField<AmountField>(lblintt, "txtintt", innerColumnX, rowBelowFrame(0));
-    lbloth = label(this, "lbloth", QStringLiteral("Others"), indentedLabelX, rowBelowFrame(1));
-    txtoth = labelledField<AmountField>(lbloth, "txtoth", innerColumnX, rowBelowFrame(1));
-    txttd = field<ResultField>(this, "txttd", outerColumnX, rowBelowFrame(1));
-    nameAsTotal(txttd, lbldeduction->text());
-    lblihp = label(this, "lblihp", QStringLiteral("Income from House Property"), labelX, rowBelowFrame(2));
-    txtihp = labelledField<ResultField>(lblihp, "txtihp", outerColumnX, rowBelowFrame(2));
 }
 
 QList<QWidget *> Form4::rentedOutControls() const
@@ -157,22 +168,11 @@ void Form4::chooseSelfOccupied()
 
 void Form4::calculate()
 {
-    const auto outcome = computeHouseProperty({
-        .kind = optso->isChecked() ? PropertyKind::SelfOccupied : PropertyKind::RentedOut,
-        .loan = optb499->isChecked() ? HousingLoan::Before1April1999 : HousingLoan::After1April1999,
-        .txtarv = textOf(txtarv),
-        .txtptax = textOf(txtptax),
-        .txtintt = textOf(txtintt),
-        .txtoth = textOf(txtoth),
-    });
+    const auto outcome = computeHouseProperty(texts());
     const auto *results = resultsOrMessage(outcome, m_main.platform(), this);
     if (!results)
         return;
-    const auto &why = results->workings;
-    writeFigure(txtghi, results->txtghi, why.txtghi);
-    writeFigure(txtrep, results->txtrep, why.txtrep);
-    writeFigure(txttd, results->txttd, why.txttd);
-    writeFigure(txtihp, results->txtihp, why.txtihp);
+    writeResults(*this, fields, *results);
     m_back.enable();
 }
 

@@ -10,6 +10,10 @@
 #include "widgets/commitbuttons.h"
 #include "widgets/formwindow.h"
 
+#include "core/windowtexts.h"
+
+#include <QStringList>
+
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -27,6 +31,11 @@ class Form4 : public FormWindow
     Q_OBJECT
 public:
     explicit Form4(MainWindowHost &main);
+
+    // The names of the fields, in the order they stand.
+    static QStringList fieldNames();
+    // The choices and the fields' texts, as the rule and the tax statement read them.
+    HousePropertyTexts texts() const;
 
     QGroupBox *frmask;
     QRadioButton *optso;
@@ -67,8 +76,7 @@ public:
     void disableCommitButtons() override { m_back.disable(); }
 
 private:
-    void buildPropertyFigures();
-    void buildDeductions();
+    void buildChoices();
     void chooseRentedOut();
     void chooseSelfOccupied();
     // The figures of a let house, with their labels: what Self Occupied zeroes and disables.

@@ -9,6 +9,7 @@
 #include "widgets/entryfield.h"
 #include "widgets/resultfield.h"
 #include "widgets/controlplacement.h"
+#include "widgets/fieldtable.h"
 #include "widgets/fieldtexts.h"
 #include "widgets/mainwindowhost.h"
 #include "widgets/platform.h"
@@ -31,7 +32,58 @@ constexpr int rowStep = 360;
 constexpr int rowY(int row) { return firstRowY + row * rowStep; }
 constexpr int buttonsY = rowY(14) + 120;
 
+// Section 80C on the left, the other sections on the right, each under its heading.
+using Texts = Section80Texts;
+using Line = FieldLine<frmreb88, Texts, Section80Results>;
+constexpr Line item80C(const char *name, AmountField *frmreb88::*member, const char *labelName, const char *caption,
+                       int row, std::string Texts::*text)
+{
+    return {name, member, {labelName, caption, leftLabelX}, {leftFieldX, rowY(row)}, text};
+}
+constexpr Line item(const char *name, AmountField *frmreb88::*member, const char *labelName, const char *caption,
+                    int row, std::string Texts::*text)
+{
+    return {name, member, {labelName, caption, rightLabelX}, {rightFieldX, rowY(row)}, text};
+}
+constexpr Line fields[] = {
+    item80C("txtgpf", &frmreb88::txtgpf, "lblgpf", "GPF :-", 1, &Texts::txtgpf),
+    item80C("txtgis", &frmreb88::txtgis, "lblgis", "CGEGIS :-", 2, &Texts::txtgis),
+    item80C("txthba", &frmreb88::txthba, "lblhba", "House Building Advance :-", 3, &Texts::txthba),
+    item80C("txtlic", &frmreb88::txtlic, "lbllic", "Life Insurance Premium :-", 4, &Texts::txtlic),
+    item80C("txtppf", &frmreb88::txtppf, "lblppf", "PPF :-", 5, &Texts::txtppf),
+    item80C("txtnsc", &frmreb88::txtnsc, "lblnsc", "National Savings Certificate : -", 6, &Texts::txtnsc),
+    item80C("txtnsci", &frmreb88::txtnsci, "lblnsci", "Interest on NSC :-", 7, &Texts::txtnsci),
+    item80C("txttf1", &frmreb88::txttf1, "lblchld1", "Child I :-", 9, &Texts::txttf1),
+    item80C("txttf2", &frmreb88::txttf2, "lblchld2", "Child II :-", 10, &Texts::txttf2),
+    item80C("txtinf", &frmreb88::txtinf, "lblinf", "Infrastructure Bonds :-", 11, &Texts::txtinf),
+    item80C("txtos", &frmreb88::txtos, "lbloth", "Other Savings :-", 12, &Texts::txtos),
+    {"txt80c", &frmreb88::txt80c, {"lbltot1", "Total :-", leftLabelX}, {leftFieldX, rowY(13)}, &Texts::txt80c,
+     &Section80Results::txt80c},
+    item("txt80ccc", &frmreb88::txt80ccc, "Label2", "Jeevan Suraksha :-", 1, &Texts::txt80ccc),
+    item("txt80ccdec", &frmreb88::txt80ccdec, "Label4", "New Pen. Sch. (Emp.Cont.) :-", 3, &Texts::txt80ccdec),
+    item("txt80ccdgc", &frmreb88::txt80ccdgc, "Label14", "New Pen. Sch. (Gov.Cont.) :-", 4, &Texts::txt80ccdgc),
+    {"txttot1", &frmreb88::txttot1, {"Label5", "Total - 80C+80CCC+80CCD :-", rightLabelX}, {rightFieldX, rowY(5)},
+     &Texts::txttot1, &Section80Results::txttot1},
+    // Written back as the bonds figure that counts, a text without a working of its own.
+    item("txt80ccf", &frmreb88::txt80ccf, "Label13", "Infra. Bonds :-", 7, &Texts::txt80ccf),
+    item("txt80d", &frmreb88::txt80d, "Label7", "Mediclaim/CGHS :-", 9, &Texts::txt80d),
+    item("txt80g", &frmreb88::txt80g, "Label9", "Donations :-", 11, &Texts::txt80g),
+    item("txtoth", &frmreb88::txtoth, "Label10", "Other Deductions :-", 12, &Texts::txtoth),
+    {"txtgt80", &frmreb88::txtgt80, {"Label11", "GRAND TOTAL :-", rightLabelX}, {rightFieldX, rowY(13)},
+     &Texts::txtgt80, &Section80Results::txtgt80},
+};
+
 } // namespace
+
+QStringList frmreb88::fieldNames()
+{
+    return pelmora::fieldNames(fields);
+}
+
+Section80Texts frmreb88::texts() const
+{
+    return textsOf(*this, fields);
+}
 
 frmreb88::frmreb88(MainWindowHost &main)
     : FormWindow(QStringLiteral("Pelmora - Deductions Under Section 80"),
@@ -39,8 +91,8 @@ frmreb88::frmreb88(MainWindowHost &main)
     , m_main(main)
 {
     setObjectName(QStringLiteral("frmreb88"));
-    buildSection80C();
-    buildOtherSections();
+    buildFields(*this, fields);
+    buildHeadings();
     using namespace placement;
     cmdbk = button(this, "cmdbk", QStringLiteral("&Back"), rightEdge - buttonWidth, buttonsY);
     cmdtot = button(this, "cmdtot", QStringLiteral("&Calculate"), rightEdge - 2 * buttonWidth - 240, buttonsY);
@@ -66,57 +118,23 @@ frmreb88::frmreb88(MainWindowHost &main)
     connect(cmdbk, &QPushButton::clicked, this, &frmreb88::back);
 }
 
-void frmreb88::buildSection80C()
+void frmreb88::buildHeadings()
 {
     using namespace placement;
-    const auto item = [this](const char *labelName, const char *caption, const char *fieldName, int row) {
-        return labelledRow<AmountField>(this, labelName, QString::fromUtf8(caption), leftLabelX, fieldName, leftFieldX, rowY(row));
+    const auto heading = [this](const char *name, const char *caption, int row) {
+        return label(this, name, QString::fromUtf8(caption), rightLabelX, rowY(row));
     };
     const QLabel *section = label(this, "lblgrs", QStringLiteral("Section - 80C :-"), leftLabelX, rowY(0));
-    txtgpf = item("lblgpf", "GPF :-", "txtgpf", 1);
-    txtgis = item("lblgis", "CGEGIS :-", "txtgis", 2);
-    txthba = item("lblhba", "House Building Advance :-", "txthba", 3);
-    txtlic = item("lbllic", "Life Insurance Premium :-", "txtlic", 4);
-    txtppf = item("lblppf", "PPF :-", "txtppf", 5);
-    txtnsc = item("lblnsc", "National Savings Certificate : -", "txtnsc", 6);
-    txtnsci = item("lblnsci", "Interest on NSC :-", "txtnsci", 7);
     const QLabel *tuitionFee = label(this, "lbltut", QStringLiteral("Tution Fee : -"), leftLabelX, rowY(8));
-    txttf1 = item("lblchld1", "Child I :-", "txttf1", 9);
-    txttf2 = item("lblchld2", "Child II :-", "txttf2", 10);
-    txtinf = item("lblinf", "Infrastructure Bonds :-", "txtinf", 11);
-    txtos = item("lbloth", "Other Savings :-", "txtos", 12);
-    txt80c = labelledRow<ResultField>(this, "lbltot1", QStringLiteral("Total :-"), leftLabelX, "txt80c", leftFieldX, rowY(13));
+    heading("Label1", "Section - 80CCC :-", 0);
+    heading("Label3", "Section - 80CCD :-", 2);
+    heading("Label12", "Section - 80CCF :-", 6);
+    heading("Label6", "Section - 80D :-", 8);
+    heading("Label8", "Section - 80G :-", 10);
     // Alone, "Child I" and "Total" would not say what they hold.
     for (QWidget *child : {txttf1, txttf2})
         nameUnder(child, tuitionFee->text(), child->accessibleName());
     nameUnder(txt80c, section->text(), txt80c->accessibleName());
-}
-
-void frmreb88::buildOtherSections()
-{
-    using namespace placement;
-    const auto item = [this](const char *labelName, const char *caption, const char *fieldName, int row) {
-        return labelledRow<AmountField>(this, labelName, QString::fromUtf8(caption), rightLabelX, fieldName, rightFieldX, rowY(row));
-    };
-    const auto heading = [this](const char *name, const char *caption, int row) {
-        label(this, name, QString::fromUtf8(caption), rightLabelX, rowY(row));
-    };
-    heading("Label1", "Section - 80CCC :-", 0);
-    txt80ccc = item("Label2", "Jeevan Suraksha :-", "txt80ccc", 1);
-    heading("Label3", "Section - 80CCD :-", 2);
-    txt80ccdec = item("Label4", "New Pen. Sch. (Emp.Cont.) :-", "txt80ccdec", 3);
-    txt80ccdgc = item("Label14", "New Pen. Sch. (Gov.Cont.) :-", "txt80ccdgc", 4);
-    txttot1 = labelledRow<ResultField>(this, "Label5", QStringLiteral("Total - 80C+80CCC+80CCD :-"), rightLabelX, "txttot1",
-                                       rightFieldX, rowY(5));
-    heading("Label12", "Section - 80CCF :-", 6);
-    txt80ccf = item("Label13", "Infra. Bonds :-", "txt80ccf", 7);
-    heading("Label6", "Section - 80D :-", 8);
-    txt80d = item("Label7", "Mediclaim/CGHS :-", "txt80d", 9);
-    heading("Label8", "Section - 80G :-", 10);
-    txt80g = item("Label9", "Donations :-", "txt80g", 11);
-    txtoth = item("Label10", "Other Deductions :-", "txtoth", 12);
-    txtgt80 = labelledRow<ResultField>(this, "Label11", QStringLiteral("GRAND TOTAL :-"), rightLabelX, "txtgt80", rightFieldX,
-                                       rowY(13));
 }
 
 bool frmreb88::holdMediclaimToLimit()
@@ -131,33 +149,12 @@ bool frmreb88::holdMediclaimToLimit()
 void frmreb88::calculate()
 {
     holdMediclaimToLimit();
-    const auto outcome = computeSection80({
-        .txtgpf = textOf(txtgpf),
-        .txtgis = textOf(txtgis),
-        .txthba = textOf(txthba),
-        .txtlic = textOf(txtlic),
-        .txtppf = textOf(txtppf),
-        .txtnsc = textOf(txtnsc),
-        .txtnsci = textOf(txtnsci),
-        .txttf1 = textOf(txttf1),
-        .txttf2 = textOf(txttf2),
-        .txtinf = textOf(txtinf),
-        .txtos = textOf(txtos),
-        .txt80ccc = textOf(txt80ccc),
-        .txt80ccdec = textOf(txt80ccdec),
-        .txt80ccdgc = textOf(txt80ccdgc),
-        .txt80ccf = textOf(txt80ccf),
-        .txt80d = textOf(txt80d),
-        .txt80g = textOf(txt80g),
-        .txtoth = textOf(txtoth),
-    });
+    const auto outcome = computeSection80(texts());
     const auto *results = resultsOrMessage(outcome, m_main.platform(), this);
     if (!results)
         return;
-    writeFigure(txt80c, results->txt80c, results->workings.txt80c);
-    writeFigure(txttot1, results->txttot1, results->workings.txttot1);
+    writeResults(*this, fields, *results);
     writeText(txt80ccf, results->txt80ccf);
-    writeFigure(txtgt80, results->txtgt80, results->workings.txtgt80);
     m_back.enable();
 }
 

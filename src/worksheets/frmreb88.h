@@ -10,6 +10,10 @@
 #include "widgets/commitbuttons.h"
 #include "widgets/formwindow.h"
 
+#include "core/windowtexts.h"
+
+#include <QStringList>
+
 #include <string>
 
 class QPushButton;
@@ -25,6 +29,11 @@ class frmreb88 : public FormWindow
     Q_OBJECT
 public:
     explicit frmreb88(MainWindowHost &main);
+
+    // The names of the fields, in the order they stand.
+    static QStringList fieldNames();
+    // The fields' texts, as the rule and the tax statement read them.
+    Section80Texts texts() const;
 
     // Section 80C.
     AmountField *txtgpf;
@@ -65,8 +74,8 @@ public:
     void disableCommitButtons() override { m_back.disable(); }
 
 private:
-    void buildSection80C();
-    void buildOtherSections();
+    // The sections' headings, which caption no field of their own but name those under them.
+    void buildHeadings();
     // Shows the limit's message and puts the limit in its place; whether Mediclaim was above it.
     bool holdMediclaimToLimit();
 

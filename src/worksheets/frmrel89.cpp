@@ -48,6 +48,16 @@ bool isPan(const QString &text)
 
 } // namespace
 
+QStringList frmrel89::fieldNames()
+{
+    QStringList names{QStringLiteral("txtnam"), QStringLiteral("txtadd"), QStringLiteral("txtpan")};
+    for (const char *array : {"txtinc", "txtarr", "txtincarr", "txttax1", "txttax2", "txtdif"})
+        names += placement::memberNames(array, 0, earlierYears - 1);
+    for (int item = 1; item <= 8; ++item)
+        names.append(QStringLiteral("txtitem%1").arg(item));
+    return names;
+}
+
 frmrel89::frmrel89(MainWindowHost &main)
     : FormWindow(QStringLiteral("Pelmora - Relief u/s 89(1)"),
                  {pixels(rightEdge + leftX), pixels(buttonsY + placement::buttonHeight + 240)})
@@ -118,7 +128,7 @@ void frmrel89::buildTable()
         const QString name = QString::fromLatin1(year.data(), qsizetype(year.size()));
         label(this, QStringLiteral("lblyear(%1)").arg(row).toLatin1().constData(), name, leftX, rowY(row));
         const auto cell = [&]<typename Field>(Field *&created, const char *array, int column, const char *caption) {
-            created = field<Field>(this, QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(row),
+            created = field<Field>(this, memberName(array, row),
                                    FormWindow::twipsRect(columnX[column], rowY(row), fieldWidth, fieldHeight));
             nameUnder(created, QString::fromLatin1(caption), name);
         };

@@ -12,6 +12,8 @@
 #include "widgets/commitbuttons.h"
 #include "widgets/formwindow.h"
 
+#include <QStringList>
+
 #include <array>
 #include <memory>
 
@@ -41,6 +43,9 @@ class frmrel89 : public FormWindow
     Q_OBJECT
 public:
     explicit frmrel89(MainWindowHost &main);
+
+    // The names of the fields a file keeps, in the order they stand.
+    static QStringList fieldNames();
     ~frmrel89() override;
 
     NameField *txtnam; // the employee's name

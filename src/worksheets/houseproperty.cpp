@@ -9,7 +9,7 @@ namespace pelmora {
 
 namespace {
 
-double countedInterest(double interest, const HousePropertyInputs &in)
+double countedInterest(double interest, const HousePropertyTexts &in)
 {
     // A rented-out house counts the interest in full.
     if (in.kind != PropertyKind::SelfOccupied)
@@ -21,7 +21,7 @@ double countedInterest(double interest, const HousePropertyInputs &in)
 
 // The total deductions in words, with the limit on the interest that applied, if any.
 Working deductionsWorking(double interest, double counted, double repairs, double others, double total,
-                          const HousePropertyInputs &in)
+                          const HousePropertyTexts &in)
 {
     if (in.kind != PropertyKind::SelfOccupied)
         return {"Interest {} (no limit: rented out) + repairs {} + others {} = {}", {interest, repairs, others, total}};
@@ -37,31 +37,30 @@ Working deductionsWorking(double interest, double counted, double repairs, doubl
 
 } // namespace
 
-Calculation<HousePropertyResults> computeHouseProperty(const HousePropertyInputs &in)
+Calculation<HousePropertyResults> computeHouseProperty(const HousePropertyTexts &in)
 {
     return calculate([&] {
         HousePropertyResults out;
         const double rentalValue = strictFigure(in.txtarv, "Annual Rental Value");
         const double propertyTaxes = strictFigure(in.txtptax, "Less:- Property Taxes");
-        out.txtghi = figureText(rentalValue - propertyTaxes, "Gross Income");
-        const double grossIncome = strictFigure(out.txtghi, "Gross Income");
-        out.txtrep = figureText(roundHalfEven(grossIncome * 0.3), "Repairs & Maintainance");
+        out.txtghi.text = figureText(rentalValue - propertyTaxes, "Gross Income");
+        const double grossIncome = strictFigure(out.txtghi.text, "Gross Income");
+        out.txtrep.text = figureText(roundHalfEven(grossIncome * 0.3), "Repairs & Maintainance");
 
         const double interest = strictFigure(in.txtintt, "Interest on Borrowed Capital");
         const double others = strictFigure(in.txtoth, "Others");
-        const double repairs = strictFigure(out.txtrep, "Repairs & Maintainance");
+        const double repairs = strictFigure(out.txtrep.text, "Repairs & Maintainance");
         const double counted = countedInterest(interest, in);
-        out.txttd = figureText(counted + repairs + others, "Total Deductions");
+        out.txttd.text = figureText(counted + repairs + others, "Total Deductions");
 
-        const double deductions = strictFigure(out.txttd, "Total Deductions");
+        const double deductions = strictFigure(out.txttd.text, "Total Deductions");
         const double income = grossIncome - deductions;
-        out.txtihp = figureText(income, "Income from House Property");
+        out.txtihp.text = figureText(income, "Income from House Property");
 
-        auto &why = out.workings;
-        why.txtghi = {"Rental value {} − property taxes {} = {}", {rentalValue, propertyTaxes, grossIncome}};
-        why.txtrep = {"30 % of {} = {}", {grossIncome, Rounded{grossIncome * 0.3, repairs}}};
-        why.txttd = deductionsWorking(interest, counted, repairs, others, deductions, in);
-        why.txtihp = {"Gross income {} − deductions {} = {}", {grossIncome, deductions, income}};
+        out.txtghi.working = {"Rental value {} − property taxes {} = {}", {rentalValue, propertyTaxes, grossIncome}};
+        out.txtrep.working = {"30 % of {} = {}", {grossIncome, Rounded{grossIncome * 0.3, repairs}}};
+        out.txttd.working = deductionsWorking(interest, counted, repairs, others, deductions, in);
+        out.txtihp.working = {"Gross income {} − deductions {} = {}", {grossIncome, deductions, income}};
         return out;
     });
 }

@@ -9,40 +9,23 @@
 // the date of the housing loan. Every figure is read strictly.
 
 #include "core/calculation.h"
+#include "core/windowtexts.h"
 #include "core/working.h"
 
 #include <string>
 
 namespace pelmora {
 
-enum class PropertyKind { RentedOut, SelfOccupied };
-enum class HousingLoan { Before1April1999, After1April1999 };
-
 // Interest a self-occupied house may count, by the date of its loan.
 constexpr double interestLimitLoanBefore1999 = 30000;
 constexpr double interestLimitLoanAfter1999 = 150000;
 
-// The choices and the texts of the house-property worksheet's amount fields.
-struct HousePropertyInputs {
-    PropertyKind kind = PropertyKind::RentedOut;
-    HousingLoan loan = HousingLoan::After1April1999;
-    std::string txtarv;  // annual rental value
-    std::string txtptax; // property taxes
-    std::string txtintt; // interest on borrowed capital, as entered
-    std::string txtoth;  // other deductions
-};
-
-// The texts written into its result fields, in the order they are written.
+// The figures written into its result fields, in the order they are written.
 struct HousePropertyResults {
-    std::string txtghi; // gross income
-    std::string txtrep; // repairs and maintenance
-    std::string txttd;  // total deductions
-    std::string txtihp; // income from house property; negative for a loss
-
-    // How each figure above was worked out, by the same names.
-    struct Workings {
-        Working txtghi, txtrep, txttd, txtihp;
-    } workings;
+    Figure txtghi; // gross income
+    Figure txtrep; // repairs and maintenance
+    Figure txttd;  // total deductions
+    Figure txtihp; // income from house property; negative for a loss
 };
 
 // What the gross income and repairs fields show when the house is made self-occupied.
@@ -54,7 +37,8 @@ inline constexpr std::string_view housePropertyNotHandedOver = "0 until the hous
 inline constexpr std::string_view housePropertyHandedOver = "From the house property worksheet's Back: its Income "
                                                             "from House Property";
 
-Calculation<HousePropertyResults> computeHouseProperty(const HousePropertyInputs &inputs);
+// From the worksheet's choices and its amount fields: rental value, property taxes, interest, others.
+Calculation<HousePropertyResults> computeHouseProperty(const HousePropertyTexts &inputs);
 
 // The figure Back hands to the main window, read strictly from the income field.
 Calculation<std::string> housePropertyIncomeToHandOver(const std::string &txtihp);

@@ -17,7 +17,7 @@ std::string_view filled(const std::string &text)
 
 } // namespace
 
-Calculation<HraResults> computeHraExemption(const HraInputs &in)
+Calculation<HraResults> computeHraExemption(const HraWorksheetTexts &in)
 {
     return calculate([&] {
         const double basicPay = strictFigure(filled(in.txtbp), "Basic Pay");
@@ -26,29 +26,29 @@ Calculation<HraResults> computeHraExemption(const HraInputs &in)
         const double gradePay = strictFigure(filled(in.txtnpa), "Grade Pay");
 
         HraResults out;
-        out.txtns = figureText(basicPay + dearness + gradePay, "Total Salary");
+        out.txtns.text = figureText(basicPay + dearness + gradePay, "Total Salary");
 
         const double rentPaid = strictFigure(filled(in.txtRP), "Rent Paid (Annual)");
-        const double salary = strictFigure(out.txtns, "Total Salary");
+        const double salary = strictFigure(out.txtns.text, "Total Salary");
         const double tenth = roundHalfEven(salary * 0.1);
         const double excessRent = rentPaid - tenth;
-        out.txthrx = figureText(excessRent < hraDrawn ? excessRent : hraDrawn, "HRA Exemption");
-        const double smaller = strictFigure(out.txthrx, "HRA Exemption");
+        out.txthrx.text = figureText(excessRent < hraDrawn ? excessRent : hraDrawn, "HRA Exemption");
+        const double smaller = strictFigure(out.txthrx.text, "HRA Exemption");
         if (smaller < 0)
-            out.txthrx = figureText(0, "HRA Exemption");
+            out.txthrx.text = figureText(0, "HRA Exemption");
 
-        out.workings.txtns = {"Basic pay {} + dearness allowance {} + grade pay {} = {}",
+        out.txtns.working = {"Basic pay {} + dearness allowance {} + grade pay {} = {}",
                               {basicPay, dearness, gradePay, salary}};
         const Working::Part excess[] = {rentPaid, salary, Rounded{salary * 0.1, tenth}, excessRent, hraDrawn};
         if (smaller < 0)
-            out.workings.txthrx = {"Rent {} − a tenth of salary {} ({}) = {}; the smaller of it and HRA drawn {} "
+            out.txthrx.working = {"Rent {} − a tenth of salary {} ({}) = {}; the smaller of it and HRA drawn {} "
                                    "is below 0: 0",
                                    {excess[0], excess[1], excess[2], excess[3], excess[4]}};
         else if (excessRent < hraDrawn)
-            out.workings.txthrx = {"Rent {} − a tenth of salary {} ({}) = {}, less than HRA drawn {}: {}",
+            out.txthrx.working = {"Rent {} − a tenth of salary {} ({}) = {}, less than HRA drawn {}: {}",
                                    {excess[0], excess[1], excess[2], excess[3], excess[4], smaller}};
         else
-            out.workings.txthrx = {"Rent {} − a tenth of salary {} ({}) = {}, not less than HRA drawn {}: {}",
+            out.txthrx.working = {"Rent {} − a tenth of salary {} ({}) = {}, not less than HRA drawn {}: {}",
                                    {excess[0], excess[1], excess[2], excess[3], excess[4], smaller}};
         return out;
     });

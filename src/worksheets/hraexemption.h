@@ -8,33 +8,21 @@
 // below 0. Every figure is read strictly: text that is not a number stops the computation.
 
 #include "core/calculation.h"
+#include "core/windowtexts.h"
 #include "core/working.h"
 
 #include <string>
 
 namespace pelmora {
 
-// The texts of the HRA worksheet's amount fields.
-struct HraInputs {
-    std::string txtbp;  // basic pay
-    std::string txtda;  // dearness allowance
-    std::string txtnpa; // grade pay
-    std::string txthra; // HRA drawn
-    std::string txtRP;  // rent paid
-};
-
-// The texts written into its result fields, in the order they are written.
+// The figures written into its result fields, in the order they are written.
 struct HraResults {
-    std::string txtns;  // total salary
-    std::string txthrx; // exemption
-
-    // How each figure above was worked out, by the same names.
-    struct Workings {
-        Working txtns, txthrx;
-    } workings;
+    Figure txtns;  // total salary
+    Figure txthrx; // exemption
 };
 
-Calculation<HraResults> computeHraExemption(const HraInputs &inputs);
+// From the worksheet's amount fields: basic pay, dearness allowance, grade pay, HRA drawn, rent paid.
+Calculation<HraResults> computeHraExemption(const HraWorksheetTexts &inputs);
 
 // The main window's carrier fields that the HRA worksheet is opened with.
 struct HraCarriers {

@@ -7,12 +7,11 @@
 
 namespace pelmora {
 
-Calculation<Section80Results> computeSection80(const Section80Inputs &in)
+Calculation<Section80Results> computeSection80(const Section80Texts &in)
 {
     return calculate([&] {
         const auto f = lenientFigure;
         Section80Results out;
-        auto &why = out.workings;
         // Each item by the short name of the printed statement, and by its field's caption.
         struct Item {
             Words name;
@@ -36,33 +35,33 @@ Calculation<Section80Results> computeSection80(const Section80Inputs &in)
         double total80C = 0;
         for (const Item &item : items80C)
             total80C += items.terms.emplace_back(item.name, f(*item.text, item.caption.text())).figure;
-        out.txt80c = figureText(total80C, "Section 80C, Total");
-        const double shown80C = f(out.txt80c, "Section 80C, Total");
+        out.txt80c.text = figureText(total80C, "Section 80C, Total");
+        const double shown80C = f(out.txt80c.text, "Section 80C, Total");
         if (items.leavesOut())
-            why.txt80c = {"80C items {} = {} (the other 80C items are 0)", {std::move(items), shown80C}};
+            out.txt80c.working = {"80C items {} = {} (the other 80C items are 0)", {std::move(items), shown80C}};
         else
-            why.txt80c = {"80C items {} = {}", {std::move(items), shown80C}};
+            out.txt80c.working = {"80C items {} = {}", {std::move(items), shown80C}};
 
         // The government's contribution counts on top of the combined limit.
         const double jeevanSuraksha = f(in.txt80ccc, "Jeevan Suraksha");
         const double employees = f(in.txt80ccdec, "New Pen. Sch. (Emp.Cont.)");
         const double government = f(in.txt80ccdgc, "New Pen. Sch. (Gov.Cont.)");
         const std::string_view limitedTotal = "Total - 80C+80CCC+80CCD";
-        out.txttot1 = figureText(shown80C + jeevanSuraksha + employees, limitedTotal);
-        const double combined = f(out.txttot1, limitedTotal);
+        out.txttot1.text = figureText(shown80C + jeevanSuraksha + employees, limitedTotal);
+        const double combined = f(out.txttot1.text, limitedTotal);
         const bool limited = combined > section80CombinedLimit;
         if (limited)
-            out.txttot1 = figureText(government + section80CombinedLimit, limitedTotal);
+            out.txttot1.text = figureText(government + section80CombinedLimit, limitedTotal);
         else
-            out.txttot1 = figureText(combined + government, limitedTotal);
-        const double total = f(out.txttot1, limitedTotal);
+            out.txttot1.text = figureText(combined + government, limitedTotal);
+        const double total = f(out.txttot1.text, limitedTotal);
         if (limited)
-            why.txttot1 = {"80C {} + 80CCC {} + employee's contribution {} = {}, above {}: {} + government's "
+            out.txttot1.working = {"80C {} + 80CCC {} + employee's contribution {} = {}, above {}: {} + government's "
                            "contribution {} = {}",
                            {shown80C, jeevanSuraksha, employees, combined, section80CombinedLimit,
                             section80CombinedLimit, government, total}};
         else
-            why.txttot1 = {"80C {} + 80CCC {} + employee's contribution {} = {}, not above {}; + government's "
+            out.txttot1.working = {"80C {} + 80CCC {} + employee's contribution {} = {}, not above {}; + government's "
                            "contribution {} = {}",
                            {shown80C, jeevanSuraksha, employees, combined, section80CombinedLimit, government, total}};
 
@@ -71,13 +70,13 @@ Calculation<Section80Results> computeSection80(const Section80Inputs &in)
 
         const double mediclaim = f(in.txt80d, "Mediclaim/CGHS"), donations = f(in.txt80g, "Donations");
         const double counted = f(out.txt80ccf, "Infra. Bonds"), others = f(in.txtoth, "Other Deductions");
-        out.txtgt80 = figureText(total + mediclaim + donations + counted + others, "GRAND TOTAL");
-        const double grandTotal = f(out.txtgt80, "GRAND TOTAL");
+        out.txtgt80.text = figureText(total + mediclaim + donations + counted + others, "GRAND TOTAL");
+        const double grandTotal = f(out.txtgt80.text, "GRAND TOTAL");
         if (bonds > section80CcfLimit)
-            why.txtgt80 = {"80C+80CCC+80CCD {} + 80D {} + 80G {} + 80CCF {} ({} is above its limit) + others {} = {}",
+            out.txtgt80.working = {"80C+80CCC+80CCD {} + 80D {} + 80G {} + 80CCF {} ({} is above its limit) + others {} = {}",
                            {total, mediclaim, donations, section80CcfLimit, bonds, others, grandTotal}};
         else
-            why.txtgt80 = {"80C+80CCC+80CCD {} + 80D {} + 80G {} + 80CCF {} + others {} = {}",
+            out.txtgt80.working = {"80C+80CCC+80CCD {} + 80D {} + 80G {} + 80CCF {} + others {} = {}",
                            {total, mediclaim, donations, counted, others, grandTotal}};
         return out;
     });

@@ -9,6 +9,7 @@
 // read leniently, the Mediclaim limit's check too.
 
 #include "core/calculation.h"
+#include "core/windowtexts.h"
 #include "core/working.h"
 
 #include <string>
@@ -26,42 +27,13 @@ constexpr std::string_view mediclaimLimitMessage =
     "Deduction for Mediclaim Restricted to Rs.30,000/- only (Rs. 15,000/- for self and dependents and "
     "Rs. 15,000/- for parents";
 
-// The texts of the section 80 worksheet's amount fields.
-struct Section80Inputs {
-    // Section 80C items, added in this order.
-    std::string txtgpf;
-    std::string txtgis;
-    std::string txthba;
-    std::string txtlic;
-    std::string txtppf;
-    std::string txtnsc;
-    std::string txtnsci;
-    std::string txttf1;
-    std::string txttf2;
-    std::string txtinf;
-    std::string txtos;
-
-    std::string txt80ccc;
-    std::string txt80ccdec; // pension scheme, employee's contribution
-    std::string txt80ccdgc; // pension scheme, government's contribution
-    std::string txt80ccf;
-    std::string txt80d; // Mediclaim
-    std::string txt80g; // donations
-    std::string txtoth; // other deductions
-};
-
-// The texts Calculate writes, in the order it writes them. txt80ccf is the bonds figure as it
-// counts: "20000" above the limit, otherwise the field's own text.
+// What Calculate writes, in the order it writes it. txt80ccf is the bonds figure as it counts:
+// "20000" above the limit, otherwise the field's own text; the grand total's working explains it.
 struct Section80Results {
-    std::string txt80c;
-    std::string txttot1;
+    Figure txt80c;
+    Figure txttot1;
     std::string txt80ccf;
-    std::string txtgt80;
-
-    // How the totals were worked out, by the same names (the bonds figure is explained in the grand total).
-    struct Workings {
-        Working txt80c, txttot1, txtgt80;
-    } workings;
+    Figure txtgt80;
 };
 
 // Where the main window's deductions figure comes from.
@@ -70,7 +42,8 @@ inline constexpr std::string_view section80NotHandedOver = "0 until the section 
 inline constexpr std::string_view section80HandedOver = "From the section 80 worksheet's Back: its GRAND TOTAL";
 
 // Fails only when a figure leaves the range of a double.
-Calculation<Section80Results> computeSection80(const Section80Inputs &inputs);
+// From the worksheet's amount fields; the totals' fields are not read.
+Calculation<Section80Results> computeSection80(const Section80Texts &inputs);
 
 // Whether the Mediclaim field's text is above the limit. Text that is not a number (a lone
 // sign while typing, letters) is not above it.

@@ -3,8 +3,6 @@
 
 #include "yearfile.h"
 
-#include "yearfilelayout.h"
-
 #include "core/credits.h"
 
 #include <QJsonDocument>
@@ -91,7 +89,8 @@ QByteArray writeYearFigures(const YearFigures &figures)
     return bytes;
 }
 
-std::variant<YearFigures, QString> readYearFigures(const QByteArray &bytes, const Captions &captions)
+std::variant<YearFigures, QString> readYearFigures(const QByteArray &bytes, const QList<WindowLayout> &layouts,
+                                                   const Captions &captions)
 {
     if (bytes.size() > largestFile)
         return QStringLiteral("It is larger than 1 MB, far larger than a Pelmora file.");
@@ -119,7 +118,7 @@ std::variant<YearFigures, QString> readYearFigures(const QByteArray &bytes, cons
         return QStringLiteral("It holds no windows.");
 
     YearFigures figures;
-    for (const WindowLayout &layout : windowLayouts()) {
+    for (const WindowLayout &layout : layouts) {
         const QJsonValue controls = windows[layout.window];
         if (controls.isUndefined() && !layout.required)
             continue;

@@ -8,6 +8,7 @@
 // the reason in a sentence for the user, anything the program would not have written.
 
 #include "yearfigures.h"
+#include "yearfilelayout.h"
 
 #include <QByteArray>
 
@@ -37,8 +38,9 @@ public:
 
 QByteArray writeYearFigures(const YearFigures &figures);
 
-// The figures, or why the bytes are not a file of them.
-std::variant<YearFigures, QString> readYearFigures(const QByteArray &bytes, const Captions &captions = Captions());
+// The figures of the windows laid out, or why the bytes are not a file of them.
+std::variant<YearFigures, QString> readYearFigures(const QByteArray &bytes, const QList<WindowLayout> &layouts,
+                                                   const Captions &captions = Captions());
 
 // Why the figures could not be read back once written: a text longer than a file may hold.
 std::optional<QString> unwritableText(const YearFigures &figures, const Captions &captions = Captions());

@@ -5,7 +5,7 @@
 
 // The controls each window keeps in a file of figures, by name and kind. A file must hold every
 // control of each window it holds, but for those added later; a control it holds beyond these is
-// ignored.
+// ignored. The windows give the names, each from its own table of fields.
 
 #include <QList>
 #include <QString>
@@ -29,7 +29,5 @@ struct WindowLayout
     // Texts of a later Pelmora than the first files: a file without one holds it empty.
     QStringList textsAddedLater = {};
 };
-
-const QList<WindowLayout> &windowLayouts();
 
 } // namespace pelmora::yearfile

@@ -28,7 +28,8 @@ QString systemReason(const QFileDevice &file)
 
 } // namespace
 
-std::variant<YearFigures, QString> loadYearFigures(const QString &path, const Captions &captions)
+std::variant<YearFigures, QString> loadYearFigures(const QString &path, const QList<WindowLayout> &layouts,
+                                                   const Captions &captions)
 {
     // Opened without waiting, so that a pipe or a device in the file's place cannot hang the
     // window; only a regular file is read.
@@ -49,10 +50,11 @@ std::variant<YearFigures, QString> loadYearFigures(const QString &path, const Ca
     const QByteArray bytes = file.read(largestFile + 1);
     if (file.error() != QFileDevice::NoError)
         return systemReason(file);
-    return readYearFigures(bytes, captions);
+    return readYearFigures(bytes, layouts, captions);
 }
 
-std::optional<QString> saveYearFigures(const QString &path, const YearFigures &figures, const Captions &captions)
+std::optional<QString> saveYearFigures(const QString &path, const YearFigures &figures,
+                                      const QList<WindowLayout> &layouts, const Captions &captions)
 {
     if (std::optional<QString> refusal = unwritableText(figures, captions))
         return refusal;
@@ -62,7 +64,7 @@ std::optional<QString> saveYearFigures(const QString &path, const YearFigures &f
         return QStringLiteral("Its figures would make a file larger than 1 MB, which Pelmora could not open again. "
                               "Please shorten the longest texts.");
     }
-    const auto readBack = readYearFigures(bytes, captions);
+    const auto readBack = readYearFigures(bytes, layouts, captions);
     if (const auto *refusal = std::get_if<QString>(&readBack))
         return QStringLiteral("Pelmora could not open the file again: %1").arg(*refusal);
     if (std::get<YearFigures>(readBack) != figures)

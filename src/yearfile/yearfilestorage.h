@@ -19,7 +19,8 @@ inline constexpr const char *suffix = "pelmora";
 
 // The figures of the file, or why they cannot be had, in a sentence for the user. Anything but a
 // regular file (a folder, a pipe, a device) is refused before it is read.
-std::variant<YearFigures, QString> loadYearFigures(const QString &path, const Captions &captions = Captions());
+std::variant<YearFigures, QString> loadYearFigures(const QString &path, const QList<WindowLayout> &layouts,
+                                                   const Captions &captions = Captions());
 
 // Why a folder, a pipe or a device is not opened.
 inline QString notAFileOfFigures()
@@ -30,6 +31,6 @@ inline QString notAFileOfFigures()
 // Why the figures could not be saved; nothing when they were. Figures that Open would refuse, or
 // read back otherwise, are not saved, nor is a file of no write permission replaced.
 std::optional<QString> saveYearFigures(const QString &path, const YearFigures &figures,
-                                      const Captions &captions = Captions());
+                                      const QList<WindowLayout> &layouts, const Captions &captions = Captions());
 
 } // namespace pelmora::yearfile

@@ -238,10 +238,10 @@ inline pelmora::TaxStatementTexts namedTaxTexts(Filling fill = filling)
 {
     const auto in = [=](std::string window) { return [=](const char *name) { return fill(window + name); }; };
     const auto m = in("frmmain."), h = in("Form4."), d = in("frmreb88.");
-    return {{m("txtname"), m("txtgs"), m("txttp"), m("txthra"), m("txtexall"), m("txtnsal"), m("txtos"), m("txtgti"),
-             m("txtnti"), m("txtgtax"), m("txtrel87A"), m("txtrel89"), m("txtntax"), m("txtcess"), m("txtttax"),
-             m("txtdedtax"), m("txtbaltax"), m("txtdob")},
-            {h("txtarv"), h("txtptax"), h("txtghi"), h("txtrep"), h("txtintt"), h("txtoth"), h("txttd"), h("txtihp")},
+    return {{m("txtname"), m("txtgs"), m("txttp"), m("txthra"), m("txtexall"), m("txtnsal"), m("txtos"), m("txthp"),
+             m("txtgti"), m("txtded80"), m("txtnti"), m("txtgtax"), m("txtrel87A"), m("txtrel89"), m("txtntax"),
+             m("txtcess"), m("txtttax"), m("txtdedtax"), m("txtbaltax"), m("txtdob")},
+            {pelmora::PropertyKind::RentedOut, pelmora::HousingLoan::After1April1999, h("txtarv"), h("txtptax"), h("txtghi"), h("txtrep"), h("txtintt"), h("txtoth"), h("txttd"), h("txtihp")},
             {d("txtgpf"), d("txtgis"), d("txthba"), d("txtlic"), d("txtppf"), d("txtnsc"), d("txtnsci"), d("txttf1"),
              d("txttf2"), d("txtinf"), d("txtos"), d("txt80c"), d("txt80ccc"), d("txt80ccdec"), d("txt80ccdgc"),
              d("txttot1"), d("txt80ccf"), d("txt80d"), d("txt80g"), d("txtoth"), d("txtgt80")}};

@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 Pelmora team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// The texts of a window's fields by their names, as the rules work from them and the printed
+// statements show them. Each window reads its fields into these through its table of fields.
+
+#include <string>
+
+namespace pelmora {
+
+// The main window, its fields in the order they stand.
+struct MainWindowTexts {
+    std::string txtname;
+    std::string txtgs;     // gross salary
+    std::string txttp;     // exempt transport allowance
+    std::string txthra;    // exempt house rent allowance
+    std::string txtexall;  // exempt allowances
+    std::string txtnsal;   // income from salary
+    std::string txtos;     // income from other sources
+    std::string txthp;     // income from house property
+    std::string txtgti;    // gross total income
+    std::string txtded80;  // deductions under section 80
+    std::string txtnti;    // net taxable income
+    std::string txtgtax;   // gross tax
+    std::string txtrel87A; // relief under section 87A
+    std::string txtrel89;  // relief under section 89
+    std::string txtntax;   // net tax
+    std::string txtcess;   // education cess
+    std::string txtttax;   // total tax
+    std::string txtdedtax; // tax deducted
+    std::string txtbaltax; // balance tax
+    std::string txtdob;    // date of birth; empty for a payer below 60
+};
+
+// The HRA exemption worksheet.
+struct HraWorksheetTexts {
+    std::string txtbp;  // basic pay
+    std::string txtda;  // dearness allowance
+    std::string txtnpa; // grade pay
+    std::string txtns;  // total salary
+    std::string txthra; // HRA drawn
+    std::string txtRP;  // rent paid
+    std::string txthrx; // exemption
+};
+
+enum class PropertyKind { RentedOut, SelfOccupied };
+enum class HousingLoan { Before1April1999, After1April1999 };
+
+// The house property worksheet: its two choices and its fields.
+struct HousePropertyTexts {
+    PropertyKind kind = PropertyKind::RentedOut;
+    HousingLoan loan = HousingLoan::After1April1999;
+    std::string txtarv;  // annual rental value
+    std::string txtptax; // property taxes
+    std::string txtghi;  // gross income
+    std::string txtrep;  // repairs and maintenance
+    std::string txtintt; // interest on borrowed capital, as entered
+    std::string txtoth;  // other deductions
+    std::string txttd;   // total deductions
+    std::string txtihp;  // income from house property
+};
+
+// The section 80 worksheet.
+struct Section80Texts {
+    // Section 80C items, added in this order.
+    std::string txtgpf;
+    std::string txtgis;
+    std::string txthba;
+    std::string txtlic;
+    std::string txtppf;
+    std::string txtnsc;
+    std::string txtnsci;
+    std::string txttf1; // tuition fee, first child
+    std::string txttf2; // tuition fee, second child
+    std::string txtinf;
+    std::string txtos; // other savings
+    std::string txt80c;
+
+    std::string txt80ccc;
+    std::string txt80ccdec; // pension scheme, employee's contribution
+    std::string txt80ccdgc; // pension scheme, government's contribution
+    std::string txttot1;    // limited total of 80C, 80CCC and 80CCD
+    std::string txt80ccf;
+    std::string txt80d; // Mediclaim
+    std::string txt80g; // donations
+    std::string txtoth; // other deductions
+    std::string txtgt80;
+};
+
+} // namespace pelmora
