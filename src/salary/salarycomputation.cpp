@@ -174,166 +174,221 @@ Working transportWorking(Words transportClass, TransportTier tier, double basicP
     return {yearPatterns[reason], {transportClass, gradePay, basic, base, rateWords(daRate(row)), base, allowance}};
 }
 
+// A figure of a month's cell, read leniently. A figure beyond a double is rare: its cell is
+// named only then.
+double cellFigure(const std::string &text, std::string_view heading, int row)
+{
+    const double figure = readLenient(text);
+    return std::isfinite(figure) ? figure : lenientFigure(text, cellCaption(heading, row));
+}
+
+// Each figure is written as text and read back as its field will show it; the later columns
+// and the totals use those readings.
+double writeCell(std::string &field, double value, std::string_view heading, int row)
+{
+    field = decimalText(value);
+    const double shown = readLenient(field);
+    if (!std::isfinite(value) || !std::isfinite(shown))
+        throw CalculationError::resultTooLarge(cellCaption(heading, row));
+    return shown;
+}
+
+using Figures = std::array<double, monthRows>;
+
+// The pay of each month, each text read once.
+struct MonthPay {
+    Figures basicPay{};
+    Figures gradePay{};
+    Figures pay{}; // basic pay + grade pay
+};
+
+// The increment due on 1 July, always from the June pay; its fill-down replaces what the later
+// rows held. The basic pay with it.
+MonthTexts withJulyIncrement(const SalarySheet &in, SalaryResults &out)
+{
+    MonthTexts bp = in.txtbp;
+    const double june = cellFigure(bp[julyRow - 1], "B.PAY", julyRow - 1);
+    const double juneGradePay = cellFigure(in.txtgp[julyRow - 1], "G.PAY", julyRow - 1);
+    const double rise = incrementOn(june + juneGradePay);
+    out.julyBasicPay = figureText(june + rise, cellCaption("B.PAY", julyRow));
+    out.workings.julyBasicPay = incrementWorking(june, juneGradePay, rise, june + rise);
+    std::fill(bp.begin() + julyRow, bp.end(), *out.julyBasicPay);
+    return bp;
+}
+
+MonthPay monthPay(const MonthTexts &bp, const MonthTexts &gp)
+{
+    MonthPay month;
+    for (int i = 0; i < monthRows; ++i) {
+        // The arrears rows' basic pay must be a number: it is all their DA arrears rest on.
+        month.basicPay[i] = i < firstYearRow ? strictFigure(bp[i], std::string(monthCaptions[i]) + " B.PAY")
+                                             : cellFigure(bp[i], "B.PAY", i);
+        month.gradePay[i] = cellFigure(gp[i], "G.PAY", i);
+        month.pay[i] = month.basicPay[i] + month.gradePay[i];
+    }
+    return month;
+}
+
+// Dearness allowance. The arrears rows show only the difference of the two rates.
+Figures dearnessAllowance(const MonthPay &month, SalaryResults &out)
+{
+    const auto round = roundHalfEven;
+    const Figures &pay = month.pay;
+    Figures da{};
+    for (int i = 0; i < monthRows; ++i) {
+        if (i < firstYearRow) {
+            const Rounded due{pay[i] * arrearsDaRate, round(pay[i] * arrearsDaRate)};
+            const Rounded paid{pay[i] * paidDaRate, round(pay[i] * paidDaRate)};
+            da[i] = writeCell(out.txtda[i], due.rounded - paid.rounded, "DA", i);
+            out.workings.txtda[i] = {"80 % of ({} + {}) = {} less the 72 % already paid {} = {}",
+                                     {month.basicPay[i], month.gradePay[i], due, paid, da[i]}};
+            continue;
+        }
+        const Rounded due{pay[i] * daRate(i), round(pay[i] * daRate(i))};
+        da[i] = writeCell(out.txtda[i], due.rounded, "DA", i);
+        out.workings.txtda[i] = {"{} of ({} + {}) = {}", {rateWords(daRate(i)), month.basicPay[i], month.gradePay[i], due}};
+    }
+    return da;
+}
+
+// House rent allowance; the arrears rows have none.
+Figures houseRentAllowance(const MonthPay &month, HraClass hraClass, SalaryResults &out)
+{
+    const Figures &pay = month.pay;
+    Figures hra{};
+    for (int i = firstYearRow; i < monthRows; ++i) {
+        if (hraClass == HraClass::None) {
+            hra[i] = writeCell(out.txthra[i], 0, "HRA", i);
+            out.workings.txthra[i] = {"HRA class NA: no HRA", {}};
+            continue;
+        }
+        const Rounded due{pay[i] * hraRate(hraClass), roundHalfEven(pay[i] * hraRate(hraClass))};
+        hra[i] = writeCell(out.txthra[i], due.rounded, "HRA", i);
+        out.workings.txthra[i] = {"Class {}: {} of ({} + {}) = {}",
+                                  {hraClassEntries[std::size_t(hraClass)], rateWords(hraRate(hraClass)),
+                                   month.basicPay[i], month.gradePay[i], due}};
+    }
+    return hra;
+}
+
+// Transport allowance with the dearness allowance on it; in the arrears rows only the arrears
+// of that dearness allowance.
+Figures transportAllowance(const MonthPay &month, TransportClass transportClass, SalaryResults &out)
+{
+    const auto round = roundHalfEven;
+    Figures tpa{};
+    for (int i = 0; i < monthRows; ++i) {
+        const TransportTier tier = transportTier(transportClass, month.basicPay[i], month.gradePay[i]);
+        if (transportClass == TransportClass::None || tier == TransportTier::None) {
+            tpa[i] = writeCell(out.txttpa2[i], 0, "TPA", i);
+            if (transportClass == TransportClass::None)
+                out.workings.txttpa2[i] = {"Transport class NA: no transport allowance", {}};
+            else
+                out.workings.txttpa2[i] = {"No tier (grade pay {} below 4200, no basic pay): 0", {month.gradePay[i]}};
+            continue;
+        }
+        const double base = transportBase(transportClass, tier);
+        tpa[i] = writeCell(out.txttpa2[i], i < firstYearRow ? round(base * arrearsDaRate) - round(base * paidDaRate)
+                                                            : base + round(base * daRate(i)),
+                           "TPA", i);
+        out.workings.txttpa2[i] = transportWorking(transportClassEntries[std::size_t(transportClass)], tier,
+                                                   month.basicPay[i], month.gradePay[i], i, base, tpa[i]);
+    }
+    return tpa;
+}
+
+// The government's matching contribution to the New Pension Scheme; in the arrears rows, on the
+// arrears of DA only.
+Figures pensionContribution(const MonthPay &month, const Figures &da, bool inPensionScheme, SalaryResults &out)
+{
+    Figures mgc{};
+    for (int i = 0; i < monthRows; ++i) {
+        const double contributory = i < firstYearRow ? da[i] : month.pay[i] + da[i];
+        mgc[i] = writeCell(out.txtmgc[i], inPensionScheme ? roundHalfEven(contributory * contributionRate) : 0, "MGC", i);
+        const Rounded due{contributory * contributionRate, mgc[i]};
+        if (!inPensionScheme)
+            out.workings.txtmgc[i] = {"Not in the New Pension Scheme: 0", {}};
+        else if (i < firstYearRow)
+            out.workings.txtmgc[i] = {"10 % of DA {} = {}", {da[i], due}};
+        else
+            out.workings.txtmgc[i] = {"10 % of ({} + {} + DA {}) = {}", {month.basicPay[i], month.gradePay[i], da[i], due}};
+    }
+    return mgc;
+}
+
+// Row totals. Basic and grade pay of the arrears rows were paid in the year before.
+Figures rowTotals(const MonthPay &month, const Figures &da, const Figures &hra, const Figures &tpa, const Figures &mgc,
+                  SalaryResults &out)
+{
+    Figures total{};
+    for (int i = 0; i < monthRows; ++i) {
+        if (i < firstYearRow) {
+            total[i] = writeCell(out.txtttl[i], da[i] + tpa[i] + mgc[i], "TOTAL", i);
+            out.workings.txtttl[i] = {"DA {} + TPA {} + MGC {} = {}", {da[i], tpa[i], mgc[i], total[i]}};
+            continue;
+        }
+        total[i] = writeCell(out.txtttl[i], month.pay[i] + da[i] + hra[i] + tpa[i] + mgc[i], "TOTAL", i);
+        out.workings.txtttl[i] = {"B.PAY {} + G.PAY {} + DA {} + HRA {} + TPA {} + MGC {} = {}",
+                                  {month.basicPay[i], month.gradePay[i], da[i], hra[i], tpa[i], mgc[i], total[i]}};
+    }
+    return total;
+}
+
+// A column's total from its first row of the year, or from the arrears rows on.
+void columnTotal(std::string &field, Working &working, const Figures &figures, int fromRow, std::string_view heading)
+{
+    double sum = 0;
+    for (int i = fromRow; i < monthRows; ++i)
+        sum += figures[i];
+    field = figureText(sum, std::string(heading) + ", total");
+    working = {fromRow == 0 ? Words("Jan 13 to Feb 14: {} = {}") : Words("Mar 13 to Feb 14: {} = {}"),
+               {Terms{std::vector<double>(figures.begin() + fromRow, figures.end())}, sum}};
+}
+
+// The year's total with the annual figures: arrears, bonus and the rest.
+void grandTotal(const std::array<std::string, extras> &txtoth, SalaryResults &out)
+{
+    const double yearTotal = lenientFigure(out.txtttlt, "TOTAL, total");
+    double grandTotal = yearTotal;
+    NamedTerms annualFigures;
+    annualFigures.terms.reserve(extras);
+    for (std::size_t i = 0; i < extras; ++i)
+        grandTotal += annualFigures.terms.emplace_back(extrasCaptions[i], lenientFigure(txtoth[i], extrasCaptions[i].text())).figure;
+    out.txtgtotal = figureText(grandTotal, "G.Total");
+    if (annualFigures.leavesOut())
+        out.workings.txtgtotal = {"TOTAL {} + the annual figures {} = {} (the other annual figures are 0)",
+                                  {yearTotal, std::move(annualFigures), grandTotal}};
+    else
+        out.workings.txtgtotal = {"TOTAL {} + the annual figures {} = {}", {yearTotal, std::move(annualFigures), grandTotal}};
+}
+
 } // namespace
 
 Calculation<SalaryResults> computeSalary(const SalarySheet &in)
 {
     return calculate([&] {
-        // A figure beyond a double is rare: its cell is named only then.
-        const auto f = [](const std::string &text, std::string_view heading, int row) {
-            const double figure = readLenient(text);
-            return std::isfinite(figure) ? figure : lenientFigure(text, cellCaption(heading, row));
-        };
-        const auto round = roundHalfEven;
         const auto scheme = choice(in.cbonps, pensionSchemeEntries, pensionSchemeCaption);
         const auto hraClass = HraClass(choice(in.cboclass1, hraClassEntries, hraClassCaption));
         const auto transportClass = TransportClass(choice(in.cboclass3, transportClassEntries, transportClassCaption));
         const bool inPensionScheme = pensionSchemeEntries[scheme].text() == "Y";
 
         SalaryResults out;
+        const MonthPay pay = monthPay(in.chkinc ? withJulyIncrement(in, out) : in.txtbp, in.txtgp);
+        const Figures da = dearnessAllowance(pay, out);
+        const Figures hra = houseRentAllowance(pay, hraClass, out);
+        const Figures tpa = transportAllowance(pay, transportClass, out);
+        const Figures mgc = pensionContribution(pay, da, inPensionScheme, out);
+        const Figures total = rowTotals(pay, da, hra, tpa, mgc, out);
+
         auto &why = out.workings;
-
-        // The increment due on 1 July, always from the June pay. Its fill-down replaces what
-        // the later rows held.
-        MonthTexts bp = in.txtbp;
-        if (in.chkinc) {
-            const double june = f(bp[julyRow - 1], "B.PAY", julyRow - 1);
-            const double juneGradePay = f(in.txtgp[julyRow - 1], "G.PAY", julyRow - 1);
-            const double rise = incrementOn(june + juneGradePay);
-            out.julyBasicPay = figureText(june + rise, cellCaption("B.PAY", julyRow));
-            why.julyBasicPay = incrementWorking(june, juneGradePay, rise, june + rise);
-            std::fill(bp.begin() + julyRow, bp.end(), *out.julyBasicPay);
-        }
-        const auto &gp = in.txtgp;
-
-        // The pay texts stay as they are from here on: each is read once.
-        using Figures = std::array<double, monthRows>;
-        Figures basicPay{};
-        Figures gradePay{};
-        Figures pay{}; // basic pay + grade pay
-        for (int i = 0; i < monthRows; ++i) {
-            // The arrears rows' basic pay must be a number: it is all their DA arrears rest on.
-            basicPay[i] = i < firstYearRow ? strictFigure(bp[i], std::string(monthCaptions[i]) + " B.PAY")
-                                           : f(bp[i], "B.PAY", i);
-            gradePay[i] = f(gp[i], "G.PAY", i);
-            pay[i] = basicPay[i] + gradePay[i];
-        }
-
-        // Each figure is written as text and read back as its field will show it; the later
-        // steps and the totals use those readings.
-        const auto write = [&](std::string &field, double value, std::string_view heading, int row) {
-            field = decimalText(value);
-            const double shown = readLenient(field);
-            if (!std::isfinite(value) || !std::isfinite(shown))
-                throw CalculationError::resultTooLarge(cellCaption(heading, row));
-            return shown;
-        };
-
-        // Dearness allowance. The arrears rows show only the difference of the two rates.
-        Figures da{};
-        for (int i = 0; i < monthRows; ++i) {
-            if (i < firstYearRow) {
-                const Rounded due{pay[i] * arrearsDaRate, round(pay[i] * arrearsDaRate)};
-                const Rounded paid{pay[i] * paidDaRate, round(pay[i] * paidDaRate)};
-                da[i] = write(out.txtda[i], due.rounded - paid.rounded, "DA", i);
-                why.txtda[i] = {"80 % of ({} + {}) = {} less the 72 % already paid {} = {}",
-                                {basicPay[i], gradePay[i], due, paid, da[i]}};
-                continue;
-            }
-            const Rounded due{pay[i] * daRate(i), round(pay[i] * daRate(i))};
-            da[i] = write(out.txtda[i], due.rounded, "DA", i);
-            why.txtda[i] = {"{} of ({} + {}) = {}", {rateWords(daRate(i)), basicPay[i], gradePay[i], due}};
-        }
-
-        Figures hra{};
-        for (int i = firstYearRow; i < monthRows; ++i) {
-            if (hraClass == HraClass::None) {
-                hra[i] = write(out.txthra[i], 0, "HRA", i);
-                why.txthra[i] = {"HRA class NA: no HRA", {}};
-                continue;
-            }
-            const Rounded due{pay[i] * hraRate(hraClass), round(pay[i] * hraRate(hraClass))};
-            hra[i] = write(out.txthra[i], due.rounded, "HRA", i);
-            why.txthra[i] = {"Class {}: {} of ({} + {}) = {}", {hraClassEntries[std::size_t(hraClass)],
-                                                                 rateWords(hraRate(hraClass)), basicPay[i], gradePay[i], due}};
-        }
-
-        // Transport allowance with the dearness allowance on it; in the arrears rows only the
-        // arrears of that dearness allowance.
-        Figures tpa{};
-        for (int i = 0; i < monthRows; ++i) {
-            const TransportTier tier = transportTier(transportClass, basicPay[i], gradePay[i]);
-            if (transportClass == TransportClass::None || tier == TransportTier::None) {
-                tpa[i] = write(out.txttpa2[i], 0, "TPA", i);
-                if (transportClass == TransportClass::None)
-                    why.txttpa2[i] = {"Transport class NA: no transport allowance", {}};
-                else
-                    why.txttpa2[i] = {"No tier (grade pay {} below 4200, no basic pay): 0", {gradePay[i]}};
-                continue;
-            }
-            const double base = transportBase(transportClass, tier);
-            tpa[i] = write(out.txttpa2[i], i < firstYearRow ? round(base * arrearsDaRate) - round(base * paidDaRate)
-                                                            : base + round(base * daRate(i)),
-                           "TPA", i);
-            why.txttpa2[i] = transportWorking(transportClassEntries[std::size_t(transportClass)], tier, basicPay[i],
-                                              gradePay[i], i, base, tpa[i]);
-        }
-
-        Figures mgc{};
-        for (int i = 0; i < monthRows; ++i) {
-            const double contributory = i < firstYearRow ? da[i] : pay[i] + da[i];
-            mgc[i] = write(out.txtmgc[i], inPensionScheme ? round(contributory * contributionRate) : 0, "MGC", i);
-            const Rounded due{contributory * contributionRate, mgc[i]};
-            if (!inPensionScheme)
-                why.txtmgc[i] = {"Not in the New Pension Scheme: 0", {}};
-            else if (i < firstYearRow)
-                why.txtmgc[i] = {"10 % of DA {} = {}", {da[i], due}};
-            else
-                why.txtmgc[i] = {"10 % of ({} + {} + DA {}) = {}", {basicPay[i], gradePay[i], da[i], due}};
-        }
-
-        // Row totals. Basic and grade pay of the arrears rows were paid in the year before.
-        Figures total{};
-        for (int i = 0; i < monthRows; ++i) {
-            if (i < firstYearRow) {
-                total[i] = write(out.txtttl[i], da[i] + tpa[i] + mgc[i], "TOTAL", i);
-                why.txtttl[i] = {"DA {} + TPA {} + MGC {} = {}", {da[i], tpa[i], mgc[i], total[i]}};
-                continue;
-            }
-            total[i] = write(out.txtttl[i], pay[i] + da[i] + hra[i] + tpa[i] + mgc[i], "TOTAL", i);
-            why.txtttl[i] = {"B.PAY {} + G.PAY {} + DA {} + HRA {} + TPA {} + MGC {} = {}",
-                             {basicPay[i], gradePay[i], da[i], hra[i], tpa[i], mgc[i], total[i]}};
-        }
-
-        const auto columnTotal = [&](std::string &field, Working &working, const Figures &figures, int fromRow,
-                                     std::string_view heading) {
-            double sum = 0;
-            for (int i = fromRow; i < monthRows; ++i)
-                sum += figures[i];
-            field = figureText(sum, std::string(heading) + ", total");
-            working = {fromRow == 0 ? Words("Jan 13 to Feb 14: {} = {}") : Words("Mar 13 to Feb 14: {} = {}"),
-                       {Terms{std::vector<double>(figures.begin() + fromRow, figures.end())}, sum}};
-        };
-        columnTotal(out.txtbpt, why.txtbpt, basicPay, firstYearRow, "B.PAY");
-        columnTotal(out.txtgpt, why.txtgpt, gradePay, firstYearRow, "G.PAY");
+        columnTotal(out.txtbpt, why.txtbpt, pay.basicPay, firstYearRow, "B.PAY");
+        columnTotal(out.txtgpt, why.txtgpt, pay.gradePay, firstYearRow, "G.PAY");
         columnTotal(out.txtdat, why.txtdat, da, 0, "DA");
         columnTotal(out.txthrat, why.txthrat, hra, firstYearRow, "HRA");
         columnTotal(out.txtmgct, why.txtmgct, mgc, 0, "MGC");
         columnTotal(out.txttpat, why.txttpat, tpa, 0, "TPA");
         columnTotal(out.txtttlt, why.txtttlt, total, 0, "TOTAL");
-
-        const double yearTotal = lenientFigure(out.txtttlt, "TOTAL, total");
-        double grandTotal = yearTotal;
-        NamedTerms annualFigures;
-        annualFigures.terms.reserve(extras);
-        for (std::size_t i = 0; i < extras; ++i)
-            grandTotal += annualFigures.terms.emplace_back(extrasCaptions[i], lenientFigure(in.txtoth[i], extrasCaptions[i].text())).figure;
-        out.txtgtotal = figureText(grandTotal, "G.Total");
-        if (annualFigures.leavesOut())
-            why.txtgtotal = {"TOTAL {} + the annual figures {} = {} (the other annual figures are 0)",
-                             {yearTotal, std::move(annualFigures), grandTotal}};
-        else
-            why.txtgtotal = {"TOTAL {} + the annual figures {} = {}", {yearTotal, std::move(annualFigures), grandTotal}};
+        grandTotal(in.txtoth, out);
         return out;
     });
 }
