@@ -109,12 +109,12 @@ PELMORA_BENCHMARK("workings")
             return std::get<salary::SalaryResults>(salary::computeSalary(sheet));
         },
         [](const salary::SalaryResults &r) {
-            const auto &w = r.workings;
-            std::vector<const Working *> all{&w.julyBasicPay, &w.txtbpt,  &w.txtgpt,  &w.txtdat,   &w.txthrat,
-                                             &w.txtmgct,      &w.txttpat, &w.txtttlt, &w.txtgtotal};
-            for (const auto *column : {&w.txtda, &w.txthra, &w.txttpa2, &w.txtmgc, &w.txtttl})
-                for (const Working &working : *column)
-                    all.push_back(&working);
+            std::vector<const Working *> all{&r.julyBasicPay->working, &r.txtbpt.working,  &r.txtgpt.working,
+                                             &r.txtdat.working,        &r.txthrat.working, &r.txtmgct.working,
+                                             &r.txttpat.working,       &r.txtttlt.working, &r.txtgtotal.working};
+            for (const auto *column : {&r.txtda, &r.txthra, &r.txttpa2, &r.txtmgc, &r.txtttl})
+                for (const Figure &figure : *column)
+                    all.push_back(&figure.working);
             return all;
         });
 

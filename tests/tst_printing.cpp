@@ -12,6 +12,7 @@
 #include "salary/form1.h"
 #include "worksheets/form4.h"
 #include "worksheets/frmreb88.h"
+#include "worksheets/frmrel89.h"
 
 #include <algorithm>
 
@@ -163,24 +164,32 @@ private Q_SLOTS:
 
     void printsFromTheFieldsOfEachWindow_data()
     {
-        QTest::addColumn<bool>("salary");
-        QTest::newRow("tax statement: main window, house property and section 80") << false;
-        QTest::newRow("salary statement: its window's fields and month captions") << true;
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("printed");
+        QTest::newRow("tax statement: main window, house property and section 80")
+            << "frmmain" << printedTexts(built(taxStatement(namedTaxTexts())));
+        QTest::newRow("salary statement: its window's fields and month captions")
+            << "Form1" << printedTexts(built(salaryStatement(namedSalaryTexts())));
+        QTest::newRow("Form 10E: the relief worksheet's fields and Table A's years")
+            << "frmrel89" << printedTexts(built(form10E(namedForm10ETexts())));
     }
     void printsFromTheFieldsOfEachWindow()
     {
-        QFETCH(bool, salary);
-        Form1 *form = salary ? d.open(d.main->cmdcalgs, d.main->form1) : nullptr;
-        if (salary) {
+        QFETCH(QString, window);
+        if (window == u"Form1") {
+            Form1 *form = d.open(d.main->cmdcalgs, d.main->form1);
             fillNamed({form});
             printSalaryStatement(*form, d.platform);
+        } else if (window == u"frmrel89") {
+            frmrel89 *relief = d.open(d.main->cmdcalrel89, d.main->rel89);
+            fillNamed({relief});
+            printForm10E(*relief, d.platform);
         } else {
             fillNamed({d.main.get(), d.main->form4.window(), d.main->reb88.window()});
             printTaxStatement(*d.main);
         }
         QCOMPARE(d.platform.printJobs.size(), std::size_t(1));
-        QCOMPARE(d.platform.printJobs[0].printer.printed(),
-                 printedTexts(built(salary ? salaryStatement(namedSalaryTexts()) : taxStatement(namedTaxTexts()))));
+        QTEST(d.platform.printJobs[0].printer.printed(), "printed");
     }
 
     void printsUnopenedWorksheetsHiddenAndLeavesThemHidden()

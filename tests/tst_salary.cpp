@@ -13,60 +13,114 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 
-#include <map>
-#include <optional>
-#include <span>
+#include <variant>
 
 using namespace pelmora;
 using namespace pelmora::salary;
 using namespace Qt::StringLiterals;
 
+Q_DECLARE_METATYPE(pelmora::salary::SalarySheet)
+
 namespace {
 
 QString q(const std::string &text) { return QString::fromStdString(text); }
 
-// The rows a name such as "bp3", "bp9-13" or "bp*" stands for, and the name without them.
-std::pair<QString, std::pair<int, int>> rowsOf(const QString &name, int rows)
+// A sheet as the window opens it, every figure "0", the first entries chosen and the increment
+// ticked; each call types one field or a run of a column's rows.
+class Sheet
 {
-    qsizetype i = 0;
-    while (i < name.size() && name[i].isLetter())
-        ++i;
-    const QString range = name.mid(i);
-    if (range == u"*")
-        return {name.left(i), {0, rows - 1}};
-    return {name.left(i), {range.section(u'-', 0, 0).toInt(), range.section(u'-', -1).toInt()}};
-}
-
-// A sheet of "field=text" edits separated by ';' over every figure "0", the first entries chosen
-// and the increment ticked: bp, gp and oth with rows; boxes nps, hra and tpa; "inc=0" unticks.
-// None, the name it does not know in unknown, for an edit of a field it does not know.
-std::optional<SalarySheet> sheet(const QString &edits, QString *unknown = nullptr)
-{
-    SalarySheet s;
-    s.txtbp.fill("0");
-    s.txtgp.fill("0");
-    s.txtoth.fill("0");
-    const std::map<QString, std::span<std::string>> figures{{u"bp"_s, s.txtbp}, {u"gp"_s, s.txtgp}, {u"oth"_s, s.txtoth}};
-    const std::map<QString, std::string *> boxes{{u"nps"_s, &s.cbonps}, {u"hra"_s, &s.cboclass1}, {u"tpa"_s, &s.cboclass3}};
-    for (const QString &edit : edits.split(u';', Qt::SkipEmptyParts)) {
-        const auto [name, rows] = rowsOf(edit.section(u'=', 0, 0), monthRows);
-        const std::string text = edit.section(u'=', 1).toStdString();
-        if (name == u"inc")
-            s.chkinc = text != "0";
-        else if (boxes.contains(name))
-            *boxes.at(name) = text;
-        else if (!figures.contains(name)) {
-            if (unknown)
-                *unknown = name;
-            return std::nullopt;
-        } else
-            std::fill_n(figures.at(name).begin() + rows.first,
-                        std::min<int>(rows.second + 1, figures.at(name).size()) - rows.first, text);
+public:
+    Sheet()
+    {
+        m_sheet.txtbp.fill("0");
+        m_sheet.txtgp.fill("0");
+        m_sheet.txtoth.fill("0");
     }
-    return s;
+    Sheet &basicPay(const char *text, int first = 0, int last = monthRows - 1)
+    {
+        std::fill(m_sheet.txtbp.begin() + first, m_sheet.txtbp.begin() + last + 1, text);
+        return *this;
+    }
+    Sheet &gradePay(const char *text, int first = 0, int last = monthRows - 1)
+    {
+        std::fill(m_sheet.txtgp.begin() + first, m_sheet.txtgp.begin() + last + 1, text);
+        return *this;
+    }
+    Sheet &annual(int extra, const char *text)
+    {
+        m_sheet.txtoth[extra] = text;
+        return *this;
+    }
+    Sheet &scheme(const char *entry) { return choose(&SalarySheet::cbonps, entry); }
+    Sheet &hraClass(const char *entry) { return choose(&SalarySheet::cboclass1, entry); }
+    Sheet &transportClass(const char *entry) { return choose(&SalarySheet::cboclass3, entry); }
+    Sheet &noIncrement()
+    {
+        m_sheet.chkinc = false;
+        return *this;
+    }
+    operator SalarySheet() const { return m_sheet; }
+
+private:
+    Sheet &choose(std::string SalarySheet::*box, const char *entry)
+    {
+        m_sheet.*box = entry;
+        return *this;
+    }
+
+    SalarySheet m_sheet;
+};
+
+// The worked example: 25000 and 4600 every month, in the New Pension Scheme.
+Sheet worked()
+{
+    return Sheet().basicPay("25000").gradePay("4600").scheme("Y");
 }
 
-const QString worked = QStringLiteral("bp*=25000;gp*=4600;nps=Y");
+using Column = const MonthFigures SalaryResults::*;
+using Total = const Figure SalaryResults::*;
+
+// A figure the rules must write: a column's cells from one row to the next, a total, or the July
+// basic pay (an empty text: the increment was not worked out).
+struct Expected {
+    struct JulyPay {
+    };
+    std::variant<Column, Total, JulyPay> field;
+    int first = 0;
+    int last = 0;
+    std::string text;
+};
+
+Expected cells(Column column, int first, int last, const char *text)
+{
+    return {column, first, last, text};
+}
+
+Expected cell(Column column, int row, const char *text)
+{
+    return cells(column, row, row, text);
+}
+
+Expected total(Total field, const char *text)
+{
+    return {field, 0, 0, text};
+}
+
+Expected julyPay(const char *text)
+{
+    return {Expected::JulyPay{}, 0, 0, text};
+}
+
+// The figure the expectation names, with how it was worked out; in a column, its row's.
+const Figure *figureOf(const SalaryResults &r, const Expected &expected, int row)
+{
+    static const Figure none;
+    if (const auto *column = std::get_if<Column>(&expected.field))
+        return &(r.*(*column))[row];
+    if (const auto *field = std::get_if<Total>(&expected.field))
+        return &(r.*(*field));
+    return r.julyBasicPay ? &*r.julyBasicPay : &none;
+}
 
 template <typename Outcome>
 QString refusal(const Outcome &outcome)
@@ -122,26 +176,34 @@ void expectRulesResults(const Form1 *form, const salary::SalarySheet &sheet)
     const auto outcome = salary::computeSalary(sheet);
     QVERIFY(std::holds_alternative<salary::SalaryResults>(outcome));
     const auto &r = std::get<salary::SalaryResults>(outcome);
-    salary::MonthTexts pay = sheet.txtbp;
-    if (r.julyBasicPay)
-        std::fill(pay.begin() + salary::julyRow, pay.end(), *r.julyBasicPay);
     const QMap<QString, QString> shown = WorksheetDriver::snapshot(form);
-    for (const auto &[name, texts] : {std::pair{"txtbp", &std::as_const(pay)}, {"txtda", &r.txtda}, {"txthra", &r.txthra},
-                                      {"txttpa2", &r.txttpa2}, {"txtmgc", &r.txtmgc}, {"txtttl", &r.txtttl}})
-        for (int row = texts == &r.txthra ? salary::firstYearRow : 0; row < monthRows; ++row)
-            QCOMPARE(shown.value(u"%1(%2)"_s.arg(QLatin1String(name)).arg(row)), q((*texts)[row]));
     const QMap<QString, QString> workings = WorksheetDriver::workings(form);
-    for (int row = 0; row < monthRows; ++row)
-        QCOMPARE(workings.value(u"txtda(%1)"_s.arg(row)), q(r.workings.txtda[row].text()));
-    QCOMPARE(workings.value(u"txtbp(6)"_s), q(r.workings.julyBasicPay.text()));
-    QCOMPARE(workings.value(u"txtgtotal"_s), q(r.workings.txtgtotal.text()));
-    QCOMPARE(WorksheetDriver::texts({form->txtbpt, form->txtgpt, form->txtdat, form->txthrat, form->txttpat,
-                                     form->txtmgct, form->txtttlt, form->txtgtotal}),
-             (QStringList{q(r.txtbpt), q(r.txtgpt), q(r.txtdat), q(r.txthrat), q(r.txttpat), q(r.txtmgct),
-                          q(r.txtttlt), q(r.txtgtotal)}));
+    for (int row = 0; row < monthRows; ++row) {
+        const bool filledDown = r.julyBasicPay && row >= salary::julyRow;
+        QCOMPARE(shown.value(u"txtbp(%1)"_s.arg(row)), q(filledDown ? r.julyBasicPay->text : sheet.txtbp[row]));
+    }
+    QCOMPARE(workings.value(u"txtbp(6)"_s), r.julyBasicPay ? q(r.julyBasicPay->working.text()) : QString());
+    const std::pair<const char *, const salary::MonthFigures *> columns[] = {
+        {"txtda", &r.txtda}, {"txthra", &r.txthra}, {"txttpa2", &r.txttpa2}, {"txtmgc", &r.txtmgc}, {"txtttl", &r.txtttl}};
+    for (const auto &[name, figures] : columns) {
+        for (int row = figures == &r.txthra ? salary::firstYearRow : 0; row < monthRows; ++row) {
+            const QString field = u"%1(%2)"_s.arg(QLatin1String(name)).arg(row);
+            QCOMPARE(shown.value(field), q((*figures)[row].text));
+            QCOMPARE(workings.value(field), q((*figures)[row].working.text()));
+        }
+    }
+    const std::pair<const char *, const Figure *> totals[] = {
+        {"txtbpt", &r.txtbpt},   {"txtgpt", &r.txtgpt},   {"txtdat", &r.txtdat},   {"txthrat", &r.txthrat},
+        {"txttpat", &r.txttpat}, {"txtmgct", &r.txtmgct}, {"txtttlt", &r.txtttlt}, {"txtgtotal", &r.txtgtotal}};
+    for (const auto &[name, figure] : totals) {
+        QCOMPARE(shown.value(QLatin1String(name)), q(figure->text));
+        QCOMPARE(workings.value(QLatin1String(name)), q(figure->working.text()));
+    }
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(Expected)
 
 class TestSalary : public QObject
 {
@@ -150,141 +212,198 @@ private Q_SLOTS:
     void init() { QVERIFY(d.start()); }
     void cleanup() { d.stop(); }
 
-    // "name=text" results: columns da, hra, tpa, mgc, ttl with rows, "july" (empty: none) and totals.
+    // The figures a sheet gives, as many as the row names.
     void results_data()
     {
-        QTest::addColumn<QString>("sheet");
-        QTest::addColumn<QString>("results");
+        QTest::addColumn<SalarySheet>("sheet");
+        QTest::addColumn<QList<Expected>>("expected");
 
+        constexpr Column da = &SalaryResults::txtda, hra = &SalaryResults::txthra, tpa = &SalaryResults::txttpa2,
+                         mgc = &SalaryResults::txtmgc, ttl = &SalaryResults::txtttl;
+        constexpr int last = monthRows - 1;
         QTest::newRow("worked example: Jan 13 and Feb 13, arrears of DA 80% less 72%, no HRA")
-            << worked << "da0-1=2368;hra0-1=;tpa0-1=128;mgc0-1=237;ttl0-1=2733";
+            << SalarySheet(worked())
+            << QList{cells(da, 0, 1, "2368"), cells(hra, 0, 1, ""), cells(tpa, 0, 1, "128"), cells(mgc, 0, 1, "237"),
+                     cells(ttl, 0, 1, "2733")};
         QTest::newRow("worked example: Mar 13 to Jun 13 at DA 80%, from Jul 13 at DA 90% on the raised pay")
-            << worked << "da2-5=23680;hra2-5=8880;tpa2-5=2880;mgc2-5=5328;ttl2-5=70368;"
-                         "da6-13=27441;hra6-13=9147;tpa6-13=3040;mgc6-13=5793;ttl6-13=75911";
+            << SalarySheet(worked())
+            << QList{cells(da, 2, 5, "23680"),  cells(hra, 2, 5, "8880"),   cells(tpa, 2, 5, "2880"),
+                     cells(mgc, 2, 5, "5328"),  cells(ttl, 2, 5, "70368"),  cells(da, 6, last, "27441"),
+                     cells(hra, 6, last, "9147"), cells(tpa, 6, last, "3040"), cells(mgc, 6, last, "5793"),
+                     cells(ttl, 6, last, "75911")};
         QTest::newRow("worked example: totals")
-            << worked << "july=25890;bpt=307120;gpt=55200;dat=318984;hrat=108696;tpat=36096;mgct=68130;"
-                         "ttlt=894226;gtotal=894226";
+            << SalarySheet(worked())
+            << QList{julyPay("25890"),
+                     total(&SalaryResults::txtbpt, "307120"),
+                     total(&SalaryResults::txtgpt, "55200"),
+                     total(&SalaryResults::txtdat, "318984"),
+                     total(&SalaryResults::txthrat, "108696"),
+                     total(&SalaryResults::txttpat, "36096"),
+                     total(&SalaryResults::txtmgct, "68130"),
+                     total(&SalaryResults::txtttlt, "894226"),
+                     total(&SalaryResults::txtgtotal, "894226")};
 
-        QTest::newRow("HRA Z 10% of 29605 is 2960.5, goes to even 2960") << "bp*=29605;inc=0;hra=Z" << "hra6=2960";
+        QTest::newRow("HRA Z 10% of 29605 is 2960.5, goes to even 2960")
+            << SalarySheet(Sheet().basicPay("29605").noIncrement().hraClass("Z")) << QList{cell(hra, 6, "2960")};
+        QTest::newRow("HRA class Y is 20%") << SalarySheet(worked().hraClass("Y")) << QList{cell(hra, 6, "6098")};
+        QTest::newRow("HRA class NA: every HRA 0")
+            << SalarySheet(worked().hraClass("NA"))
+            << QList{cells(hra, firstYearRow, last, "0"), total(&SalaryResults::txtdat, "318984")};
+        QTest::newRow("scheme N: every MGC 0")
+            << SalarySheet(worked().scheme("N"))
+            << QList{cells(mgc, 0, last, "0"), total(&SalaryResults::txtdat, "318984")};
 
-        QTest::newRow("increment on 29604: 888.12 rounds to 888, raised to 890") << "bp*=29604" << "july=30494;bpt=362368";
-        QTest::newRow("increment on 29500: 885, its tens 88.5 round to even 88, raised to 890")
-            << "bp*=29500" << "july=30390;bpt=361120";
-        QTest::newRow("increment on 29166.67: 875, its tens 87.5 round to even 88, so 880")
-            << "bp*=29166.67" << "july=30046.67;bpt=357040.04";
-        QTest::newRow("June pay 0 gives no rise") << "" << "july=0;bpt=0";
-        QTest::newRow("unchecked: the typed July pay stays") << "bp*=25000;gp*=4600;inc=0" << "july=;bpt=300000";
+        // The increment, from the June pay.
+        const auto increment = [](const char *tag, const SalarySheet &sheet, const char *july, const char *basicPayTotal) {
+            QTest::newRow(tag) << sheet << QList{julyPay(july), total(&SalaryResults::txtbpt, basicPayTotal)};
+        };
+        increment("increment on 29604: 888.12 rounds to 888, raised to 890", Sheet().basicPay("29604"), "30494", "362368");
+        increment("increment on 29500: 885, its tens 88.5 round to even 88, raised to 890", Sheet().basicPay("29500"),
+                  "30390", "361120");
+        increment("increment on 29166.67: 875, its tens 87.5 round to even 88, so 880", Sheet().basicPay("29166.67"),
+                  "30046.67", "357040.04");
+        increment("June pay 0 gives no rise", Sheet(), "0", "0");
+        increment("unchecked: the typed July pay stays", Sheet().basicPay("25000").gradePay("4600").noIncrement(), "",
+                  "300000");
         QTest::newRow("a promotion typed from Oct 13 on gives way to the July pay filled down")
-            << worked + u";bp9-13=40000"_s << "july=25890;da13=27441;bpt=307120";
+            << SalarySheet(worked().basicPay("40000", 9))
+            << QList{julyPay("25890"), cell(da, last, "27441"), total(&SalaryResults::txtbpt, "307120")};
 
-        // Arrears rows, "Mar 13" to "Jun 13", "Jul 13" to "Feb 14".
-        const auto tiers = [](const char *tag, const char *sheet, const char *arrears, const char *spring, const char *autumn) {
-            QTest::newRow(tag) << QString::fromUtf8(sheet) + u";inc=0"_s
-                               << u"tpa0-1=%1;tpa2-5=%2;tpa6-13=%3"_s.arg(QLatin1String(arrears), QLatin1String(spring), QLatin1String(autumn));
+        // Each transport class and tier: the arrears rows, "Mar 13" to "Jun 13", "Jul 13" to "Feb 14".
+        const auto tiers = [](const char *tag, Sheet sheet, const char *arrears, const char *spring, const char *autumn) {
+            QTest::newRow(tag) << SalarySheet(sheet.noIncrement())
+                               << QList{cells(tpa, 0, 1, arrears), cells(tpa, 2, 5, spring), cells(tpa, 6, last, autumn)};
         };
-        tiers("A/A-1 grade pay 5400 is the higher tier", "bp*=20000;gp*=5400", "256", "5760", "6080");
-        tiers("A/A-1 grade pay 5399 is the middle tier", "bp*=20000;gp*=5399", "128", "2880", "3040");
-        tiers("A/A-1 grade pay 4200 is the middle tier", "bp*=5000;gp*=4200", "128", "2880", "3040");
-        tiers("A/A-1 basic pay 7440 at grade pay 2800 is the middle tier", "bp*=7440;gp*=2800", "128", "2880", "3040");
-        tiers("A/A-1 basic pay 7439 at grade pay 2800 is the lower tier", "bp*=7439;gp*=2800", "48", "1080", "1140");
-        tiers("A/A-1 basic pay 0.4 is above 0: lower tier", "bp*=0.4", "48", "1080", "1140");
-        tiers("A/A-1 basic pay 0 fits no tier: 0", "gp*=2400", "0", "0", "0");
-        tiers("Oth. grade pay 5400 is the higher tier", "tpa=Oth.;bp*=20000;gp*=5400", "128", "2880", "3040");
-        tiers("Oth. basic pay 7440 is the middle tier", "tpa=Oth.;bp*=7440;gp*=2800", "64", "1440", "1520");
-        tiers("Oth. basic pay 7439 is the lower tier", "tpa=Oth.;bp*=7439;gp*=2800", "32", "720", "760");
-        tiers("Oth. basic pay 1.5 rounds to 2: lower tier", "tpa=Oth.;bp*=1.5", "32", "720", "760");
-        tiers("Oth. basic pay 0.5 rounds to even 0: no tier", "tpa=Oth.;bp*=0.5", "0", "0", "0");
-        tiers("NA: no transport allowance at any pay", "tpa=NA;bp*=20000;gp*=5400", "0", "0", "0");
+        tiers("A/A-1 grade pay 5400 is the higher tier", Sheet().basicPay("20000").gradePay("5400"), "256", "5760", "6080");
+        tiers("A/A-1 grade pay 5399 is the middle tier", Sheet().basicPay("20000").gradePay("5399"), "128", "2880", "3040");
+        tiers("A/A-1 grade pay 4200 is the middle tier", Sheet().basicPay("5000").gradePay("4200"), "128", "2880", "3040");
+        tiers("A/A-1 basic pay 7440 at grade pay 2800 is the middle tier", Sheet().basicPay("7440").gradePay("2800"), "128",
+              "2880", "3040");
+        tiers("A/A-1 basic pay 7439 at grade pay 2800 is the lower tier", Sheet().basicPay("7439").gradePay("2800"), "48",
+              "1080", "1140");
+        tiers("A/A-1 basic pay 0.4 is above 0: lower tier", Sheet().basicPay("0.4"), "48", "1080", "1140");
+        tiers("A/A-1 basic pay 0 fits no tier: 0", Sheet().gradePay("2400"), "0", "0", "0");
+        const Sheet other = Sheet().transportClass("Oth.");
+        tiers("Oth. grade pay 5400 is the higher tier", Sheet(other).basicPay("20000").gradePay("5400"), "128", "2880",
+              "3040");
+        tiers("Oth. basic pay 7440 is the middle tier", Sheet(other).basicPay("7440").gradePay("2800"), "64", "1440", "1520");
+        tiers("Oth. basic pay 7439 is the lower tier", Sheet(other).basicPay("7439").gradePay("2800"), "32", "720", "760");
+        tiers("Oth. basic pay 1.5 rounds to 2: lower tier", Sheet(other).basicPay("1.5"), "32", "720", "760");
+        tiers("Oth. basic pay 0.5 rounds to even 0: no tier", Sheet(other).basicPay("0.5"), "0", "0", "0");
+        tiers("NA: no transport allowance at any pay", Sheet().transportClass("NA").basicPay("20000").gradePay("5400"), "0",
+              "0", "0");
 
-        QTest::newRow("HRA class NA: every HRA 0") << worked + u";hra=NA"_s << "hra2-13=0;dat=318984";
-        QTest::newRow("scheme N: every MGC 0") << worked + u";nps=N"_s << "mgc*=0;dat=318984";
-
-        QTest::newRow("comma-grouped 25,000 in Jan 13 reads 25000") << "bp*=25000;gp*=4600;bp0=25,000" << "da0=2368";
-        QTest::newRow("the arrears grade pay is read leniently: 4600abc") << "bp*=25000;gp*=4600;gp1=4600abc" << "da1=2368";
+        // Lenient readings.
+        QTest::newRow("comma-grouped 25,000 in Jan 13 reads 25000")
+            << SalarySheet(Sheet().basicPay("25000").gradePay("4600").basicPay("25,000", 0, 0)) << QList{cell(da, 0, "2368")};
+        QTest::newRow("the arrears grade pay is read leniently: 4600abc")
+            << SalarySheet(Sheet().basicPay("25000").gradePay("4600").gradePay("4600abc", 1, 1))
+            << QList{cell(da, 1, "2368")};
         QTest::newRow("annual extras 2500.5, abc and -100 read leniently")
-            << worked + u";oth0=1000;oth1=2500.5;oth3=abc;oth4=-100;oth5=7"_s << "gtotal=897633.5";
-
-        // One working a row: "w:name=working", name as above with one row.
-        const auto row = [](const char *tag, const QString &sheet, const char *working) {
-            QTest::newRow(tag) << sheet << u"w:"_s + QString::fromUtf8(working);
-        };
-        row("increment raised to the next ten", worked, "july=3 % of (25000 + 4600) = 888, raised to the next ten: 890; 25000 + 890 = 25890");
-        row("increment 890.01 already a multiple of ten", u"bp*=25067;gp*=4600"_s,
-            "july=3 % of (25067 + 4600) = 890.01, rounded: 890, a multiple of ten; 25067 + 890 = 25957");
-        row("DA arrears", worked, "da0=80 % of (25000 + 4600) = 23680 less the 72 % already paid 21312 = 2368");
-        row("DA half to even", u"bp*=29605;inc=0"_s, "da6=90 % of (29605 + 0) = 26644.5, rounded to even: 26644");
-        row("HRA by class", worked, "hra6=Class X: 30 % of (25890 + 4600) = 9147");
-        row("HRA class Y", worked + u";hra=Y"_s, "hra6=Class Y: 20 % of (25890 + 4600) = 6098");
-        row("TPA arrears, middle tier by grade pay", worked,
-            "tpa0=A/A-1 middle tier (grade pay 4600 is 4200 or more): arrears of the DA on 1600: 80 % of it 1280 less the 72 % "
-            "already paid 1152 = 128");
-        row("TPA higher tier", u"bp*=20000;gp*=5400;inc=0"_s, "tpa6=A/A-1 higher tier (grade pay 5400 is 5400 or more): 3200 + 90 % of 3200 = 6080");
-        row("TPA lower tier", u"tpa=Oth.;bp*=7439;gp*=2800;inc=0"_s,
-            "tpa2=Oth. lower tier (grade pay 2800 below 4200, basic pay 7439 below 7440): 400 + 80 % of 400 = 720");
-        row("TPA class NA", worked + u";tpa=NA"_s, "tpa2=Transport class NA: no transport allowance");
-        row("MGC arrears", worked, "mgc0=10 % of DA 2368 = 236.8, rounded: 237");
-        row("MGC", worked, "mgc2=10 % of (25000 + 4600 + DA 23680) = 5328");
-        row("MGC outside the scheme", u"bp*=25000;nps=N"_s, "mgc2=Not in the New Pension Scheme: 0");
-        row("row total, arrears", worked, "ttl0=DA 2368 + TPA 128 + MGC 237 = 2733");
-        row("row total", worked, "ttl2=B.PAY 25000 + G.PAY 4600 + DA 23680 + HRA 8880 + TPA 2880 + MGC 5328 = 70368");
-        row("a column total in runs", worked, "dat=Jan 13 to Feb 14: 2368 × 2 + 23680 × 4 + 27441 × 8 = 318984");
-        row("grand total", worked + u";oth1=2500.5"_s, "gtotal=TOTAL 894226 + the annual figures Bonus 2500.5 = 896726.5 (the other annual figures are 0)");
-
-        // Refusals: "!message".
-        const QString hra = QStringLiteral("!\"HRA class\" must be one of \"X\", \"Y\", \"Z\" or \"NA\".");
-        QTest::newRow("HRA class typed as a lower-case x") << worked + u";hra=x"_s << hra;
-        QTest::newRow("transport class Oth without its point")
-            << worked + u";tpa=Oth"_s << "!\"TPA class\" must be one of \"A/A-1\", \"Oth.\" or \"NA\".";
-        QTest::newRow("scheme typed as a lower-case y") << worked + u";nps=y"_s << "!\"New Pen. Sch.\" must be one of \"Y\" or \"N\".";
-        QTest::newRow("Jan 13 pay 12abc is not a number") << "bp*=25000;gp*=4600;bp0=12abc" << u'!' + notANumber.arg(u"Jan 13 B.PAY");
-        QTest::newRow("basic pay 1e400 from Mar 13") << "bp2-13=1e400;gp*=4600;inc=0"
-            << "!B.PAY, Mar 13 holds a figure too large to calculate with. Please check the amounts.";
-        QTest::newRow("basic and grade pay 1e308 add up beyond a double") << "bp*=1e308;gp*=1e308;inc=0"
-            << "!DA, Jan 13 would be too large to calculate with. Please check the amounts.";
+            << SalarySheet(worked().annual(0, "1000").annual(1, "2500.5").annual(3, "abc").annual(4, "-100").annual(5, "7"))
+            << QList{total(&SalaryResults::txtgtotal, "897633.5")};
     }
-    // The results as named above; "w:name=working" one working; "!message" the refusal.
     void results()
     {
-        QFETCH(QString, sheet);
-        QFETCH(QString, results);
-        QString unknown;
-        const std::optional<SalarySheet> typed = ::sheet(sheet, &unknown);
-        QVERIFY2(typed, qPrintable(u"no field "_s + unknown));
-        const auto outcome = computeSalary(*typed);
-        QCOMPARE(refusal(outcome), results.startsWith(u'!') ? results.mid(1) : QString());
-        if (results.startsWith(u'!'))
-            return;
-        const SalaryResults &r = std::get<SalaryResults>(outcome);
-        if (results.startsWith(u"w:")) {
-            const auto &w = r.workings;
-            const std::map<QString, const Working *> single{{u"july"_s, &w.julyBasicPay}, {u"dat"_s, &w.txtdat},
-                                                             {u"bpt"_s, &w.txtbpt}, {u"gtotal"_s, &w.txtgtotal}};
-            const std::map<QString, const SalaryResults::Workings::MonthWorkings *> columns{
-                {u"da"_s, &w.txtda}, {u"hra"_s, &w.txthra}, {u"tpa"_s, &w.txttpa2}, {u"mgc"_s, &w.txtmgc}, {u"ttl"_s, &w.txtttl}};
-            const QString name = results.mid(2).section(u'=', 0, 0);
-            const auto [column, rows] = rowsOf(name, monthRows);
-            QVERIFY2(single.contains(name) || columns.contains(column), qPrintable(u"no working "_s + name));
-            const Working &shown = single.contains(name) ? *single.at(name) : columns.at(column)->at(rows.first);
-            QCOMPARE(q(shown.text()), results.section(u'=', 1));
-            return;
-        }
-        const std::map<QString, const MonthTexts *> columns{
-            {u"da"_s, &r.txtda}, {u"hra"_s, &r.txthra}, {u"tpa"_s, &r.txttpa2}, {u"mgc"_s, &r.txtmgc}, {u"ttl"_s, &r.txtttl}};
-        const std::map<QString, std::string> single{
-            {u"july"_s, r.julyBasicPay.value_or("")}, {u"bpt"_s, r.txtbpt}, {u"gpt"_s, r.txtgpt}, {u"dat"_s, r.txtdat},
-            {u"hrat"_s, r.txthrat}, {u"tpat"_s, r.txttpat}, {u"mgct"_s, r.txtmgct}, {u"ttlt"_s, r.txtttlt},
-            {u"gtotal"_s, r.txtgtotal}};
-        for (const QString &result : results.split(u';')) {
-            const QString expected = result.section(u'=', 1);
-            const auto [name, rows] = rowsOf(result.section(u'=', 0, 0), monthRows);
-            QVERIFY2(single.contains(name) || columns.contains(name), qPrintable(u"no result "_s + name));
-            for (int row = rows.first; row <= rows.second; ++row) {
-                const QString where = single.contains(name) ? name : name + QString::number(row);
-                const QString shown = q(single.contains(name) ? single.at(name) : columns.at(name)->at(row));
-                QVERIFY2(shown == expected, qPrintable(where + u" is "_s + shown + u", not "_s + expected));
+        QFETCH(SalarySheet, sheet);
+        QFETCH(QList<Expected>, expected);
+        const auto outcome = computeSalary(sheet);
+        QCOMPARE(refusal(outcome), QString());
+        const auto &r = std::get<SalaryResults>(outcome);
+        for (const Expected &figure : expected) {
+            for (int row = figure.first; row <= figure.last; ++row) {
+                const std::string &shown = figureOf(r, figure, row)->text;
+                QVERIFY2(shown == figure.text,
+                         qPrintable(u"row %1: %2, not %3"_s.arg(row).arg(q(shown), q(figure.text))));
             }
         }
     }
+
+    // How one figure was worked out.
+    void workings_data()
+    {
+        QTest::addColumn<SalarySheet>("sheet");
+        QTest::addColumn<Expected>("working");
+
+        constexpr Column da = &SalaryResults::txtda, hra = &SalaryResults::txthra, tpa = &SalaryResults::txttpa2,
+                         mgc = &SalaryResults::txtmgc, ttl = &SalaryResults::txtttl;
+        const auto row = [](const char *tag, const Sheet &sheet, const Expected &working) {
+            QTest::newRow(tag) << SalarySheet(sheet) << working;
+        };
+        row("increment raised to the next ten", worked(),
+            julyPay("3 % of (25000 + 4600) = 888, raised to the next ten: 890; 25000 + 890 = 25890"));
+        row("increment 890.01 already a multiple of ten", Sheet().basicPay("25067").gradePay("4600"),
+            julyPay("3 % of (25067 + 4600) = 890.01, rounded: 890, a multiple of ten; 25067 + 890 = 25957"));
+        row("DA arrears", worked(), cell(da, 0, "80 % of (25000 + 4600) = 23680 less the 72 % already paid 21312 = 2368"));
+        row("DA half to even", Sheet().basicPay("29605").noIncrement(),
+            cell(da, 6, "90 % of (29605 + 0) = 26644.5, rounded to even: 26644"));
+        row("HRA class X", worked(), cell(hra, 6, "Class X: 30 % of (25890 + 4600) = 9147"));
+        row("HRA class Y", worked().hraClass("Y"), cell(hra, 6, "Class Y: 20 % of (25890 + 4600) = 6098"));
+        row("HRA class Z", worked().hraClass("Z"), cell(hra, 6, "Class Z: 10 % of (25890 + 4600) = 3049"));
+        row("HRA class NA", worked().hraClass("NA"), cell(hra, 6, "HRA class NA: no HRA"));
+        row("TPA arrears, middle tier by grade pay", worked(),
+            cell(tpa, 0,
+                 "A/A-1 middle tier (grade pay 4600 is 4200 or more): arrears of the DA on 1600: 80 % of it 1280 less the "
+                 "72 % already paid 1152 = 128"));
+        row("TPA higher tier", Sheet().basicPay("20000").gradePay("5400").noIncrement(),
+            cell(tpa, 6, "A/A-1 higher tier (grade pay 5400 is 5400 or more): 3200 + 90 % of 3200 = 6080"));
+        row("TPA middle tier by basic pay", Sheet().basicPay("7440").gradePay("2800").noIncrement(),
+            cell(tpa, 2,
+                 "A/A-1 middle tier (grade pay 2800 below 4200, basic pay 7440 is 7440 or more): 1600 + 80 % of 1600 = 2880"));
+        row("TPA lower tier", Sheet().transportClass("Oth.").basicPay("7439").gradePay("2800").noIncrement(),
+            cell(tpa, 2, "Oth. lower tier (grade pay 2800 below 4200, basic pay 7439 below 7440): 400 + 80 % of 400 = 720"));
+        row("TPA no tier", Sheet().gradePay("2400"), cell(tpa, 2, "No tier (grade pay 2400 below 4200, no basic pay): 0"));
+        row("TPA class NA", worked().transportClass("NA"), cell(tpa, 2, "Transport class NA: no transport allowance"));
+        row("MGC arrears", worked(), cell(mgc, 0, "10 % of DA 2368 = 236.8, rounded: 237"));
+        row("MGC", worked(), cell(mgc, 2, "10 % of (25000 + 4600 + DA 23680) = 5328"));
+        row("MGC outside the scheme", Sheet().basicPay("25000").scheme("N"), cell(mgc, 2, "Not in the New Pension Scheme: 0"));
+        row("row total, arrears", worked(), cell(ttl, 0, "DA 2368 + TPA 128 + MGC 237 = 2733"));
+        row("row total", worked(),
+            cell(ttl, 2, "B.PAY 25000 + G.PAY 4600 + DA 23680 + HRA 8880 + TPA 2880 + MGC 5328 = 70368"));
+        row("a column total in runs", worked(),
+            total(&SalaryResults::txtdat, "Jan 13 to Feb 14: 2368 × 2 + 23680 × 4 + 27441 × 8 = 318984"));
+        row("a column total of the year's rows", worked(),
+            total(&SalaryResults::txtbpt, "Mar 13 to Feb 14: 25000 × 4 + 25890 × 8 = 307120"));
+        row("grand total", worked().annual(1, "2500.5"),
+            total(&SalaryResults::txtgtotal,
+                  "TOTAL 894226 + the annual figures Bonus 2500.5 = 896726.5 (the other annual figures are 0)"));
+    }
+    void workings()
+    {
+        QFETCH(SalarySheet, sheet);
+        QFETCH(Expected, working);
+        const auto outcome = computeSalary(sheet);
+        QCOMPARE(refusal(outcome), QString());
+        QCOMPARE(q(figureOf(std::get<SalaryResults>(outcome), working, working.first)->working.text()), q(working.text));
+    }
+
+    // The refusal names the box or the cell.
+    void refusals_data()
+    {
+        QTest::addColumn<SalarySheet>("sheet");
+        QTest::addColumn<QString>("message");
+
+        const QString hra = QStringLiteral("\"HRA class\" must be one of \"X\", \"Y\", \"Z\" or \"NA\".");
+        QTest::newRow("HRA class typed as a lower-case x") << SalarySheet(worked().hraClass("x")) << hra;
+        QTest::newRow("transport class Oth without its point")
+            << SalarySheet(worked().transportClass("Oth")) << u"\"TPA class\" must be one of \"A/A-1\", \"Oth.\" or \"NA\"."_s;
+        QTest::newRow("scheme typed as a lower-case y")
+            << SalarySheet(worked().scheme("y")) << u"\"New Pen. Sch.\" must be one of \"Y\" or \"N\"."_s;
+        QTest::newRow("Jan 13 pay 12abc is not a number")
+            << SalarySheet(Sheet().basicPay("25000").gradePay("4600").basicPay("12abc", 0, 0)) << notANumber.arg(u"Jan 13 B.PAY");
+        QTest::newRow("basic pay 1e400 from Mar 13")
+            << SalarySheet(Sheet().basicPay("1e400", 2).gradePay("4600").noIncrement())
+            << u"B.PAY, Mar 13 holds a figure too large to calculate with. Please check the amounts."_s;
+        QTest::newRow("basic and grade pay 1e308 add up beyond a double")
+            << SalarySheet(Sheet().basicPay("1e308").gradePay("1e308").noIncrement())
+            << u"DA, Jan 13 would be too large to calculate with. Please check the amounts."_s;
+    }
+    void refusals()
+    {
+        QFETCH(SalarySheet, sheet);
+        QTEST(refusal(computeSalary(sheet)), "message");
+    }
+
     void handOver_data()
     {
         QTest::addColumn<QStringList>("allowances"); // of the arrears rows, "Mar 13".."Jun 13", "Jul 13".."Feb 14"
@@ -308,10 +427,12 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, allowances);
         QFETCH(QString, grandTotal);
-        const auto results = std::get<SalaryResults>(computeSalary(*sheet(worked)));
-        HandOverSource source{.txtbpt = results.txtbpt, .txtdat = results.txtdat, .txtgtotal = grandTotal.toStdString(),
-                              .txthrat = results.txthrat, .txtgpt = results.txtgpt, .txtmgct = results.txtmgct, .txttpa2 = {},
-                              .txtttl = results.txtttl};
+        const auto results = std::get<SalaryResults>(computeSalary(worked()));
+        HandOverSource source{.txtbpt = results.txtbpt.text, .txtdat = results.txtdat.text,
+                              .txtgtotal = grandTotal.toStdString(), .txthrat = results.txthrat.text,
+                              .txtgpt = results.txtgpt.text, .txtmgct = results.txtmgct.text};
+        for (int row = 0; row < monthRows; ++row)
+            source.txtttl[row] = results.txtttl[row].text;
         for (int row = 0; row < monthRows; ++row)
             source.txttpa2[row] = allowances[row < firstYearRow ? 0 : row < julyRow ? 1 : 2].toStdString();
         const auto outcome = computeHandOver(source);

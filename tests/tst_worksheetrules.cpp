@@ -356,16 +356,16 @@ private Q_SLOTS:
         const auto *r = std::get_if<Relief89Results>(&outcome);
         QVERIFY(r);
         QStringList differences;
-        for (const std::string &difference : r->txtdif)
-            differences << QString::fromStdString(difference);
+        for (const Figure &difference : r->txtdif)
+            differences << QString::fromStdString(difference.text);
         QTEST(differences, "differences");
         QStringList annexure;
-        for (const std::string *item : {&r->txtitem1, &r->txtitem2, &r->txtitem4, &r->txtitem5, &r->txtitem6,
-                                        &r->txtitem7, &r->txtitem8})
-            annexure << QString::fromStdString(*item);
+        for (const Figure *item : {&r->txtitem1, &r->txtitem2, &r->txtitem4, &r->txtitem5, &r->txtitem6,
+                                   &r->txtitem7, &r->txtitem8})
+            annexure << QString::fromStdString(item->text);
         QTEST(annexure, "annexure");
-        if (r->txtitem8 == "0")
-            QVERIFY(r->workings.txtitem8.text().ends_with("The arrears would have cost more tax in the years they belong to: no relief"));
+        if (r->txtitem8.text == "0")
+            QVERIFY(r->txtitem8.working.text().ends_with("The arrears would have cost more tax in the years they belong to: no relief"));
     }
     void relief89Refusals()
     {

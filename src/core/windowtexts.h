@@ -6,6 +6,7 @@
 // The texts of a window's fields by their names, as the rules work from them and the printed
 // statements show them. Each window reads its fields into these through its table of fields.
 
+#include <array>
 #include <string>
 
 namespace pelmora {
@@ -87,6 +88,29 @@ struct Section80Texts {
     std::string txt80g; // donations
     std::string txtoth; // other deductions
     std::string txtgt80;
+};
+
+// The salary statement, its arrays indexed by month row (0 "Jan 13" to 13 "Feb 14"); the HRA
+// column has no fields in the two arrears rows, whose texts stay empty.
+struct SalaryStatementTexts {
+    using MonthTexts = std::array<std::string, 14>;
+
+    std::string txtnam;
+    MonthTexts Label1; // the month captions
+    MonthTexts txtbp, txtgp, txtda, txthra, txtmgc, txttpa2, txtttl;
+    std::string txtbpt, txtgpt, txtdat, txthrat, txtmgct, txttpat, txtttlt;
+    std::array<std::string, 6> txtoth;
+    std::string txtgtotal;
+};
+
+inline constexpr int form10EYears = 8;
+
+// The relief u/s 89(1) worksheet, as Form 10E prints it; Table A's rows newest year first.
+struct Form10ETexts {
+    std::string txtnam, txtadd, txtpan;
+    std::array<std::string, form10EYears> years; // "2012-13" and so on
+    std::array<std::string, form10EYears> txtinc, txtarr, txtincarr, txttax1, txttax2, txtdif;
+    std::string txtitem1, txtitem2, txtitem3, txtitem4, txtitem5, txtitem6, txtitem7, txtitem8;
 };
 
 } // namespace pelmora

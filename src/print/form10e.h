@@ -8,20 +8,9 @@
 
 #include "statement.h"
 
-#include <array>
-#include <string>
+#include "core/windowtexts.h"
 
 namespace pelmora {
-
-inline constexpr int form10EYears = 8;
-
-// The texts of the worksheet's fields; Table A's rows newest year first.
-struct Form10ETexts {
-    std::string txtnam, txtadd, txtpan;
-    std::array<std::string, form10EYears> years; // "2012-13" and so on
-    std::array<std::string, form10EYears> txtinc, txtarr, txtincarr, txttax1, txttax2, txtdif;
-    std::string txtitem1, txtitem2, txtitem3, txtitem4, txtitem5, txtitem6, txtitem7, txtitem8;
-};
 
 inline constexpr const char *form10EName = "Form 10E 2013-14";
 

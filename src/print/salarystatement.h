@@ -8,23 +8,9 @@
 
 #include "statement.h"
 
-#include <array>
-#include <string>
+#include "core/windowtexts.h"
 
 namespace pelmora {
-
-// The texts of the salary window's fields and month captions, arrays indexed by month row
-// (0 "Jan 13" to 13 "Feb 14").
-struct SalaryStatementTexts {
-    using MonthTexts = std::array<std::string, 14>;
-
-    std::string txtnam;
-    MonthTexts Label1; // the month captions
-    MonthTexts txtbp, txtgp, txtda, txthra, txtmgc, txttpa2, txtttl;
-    std::string txtbpt, txtgpt, txtdat, txthrat, txtmgct, txttpat, txtttlt;
-    std::array<std::string, 6> txtoth;
-    std::string txtgtotal;
-};
 
 // The file or job name of the statement.
 inline constexpr const char *salaryStatementName = "Salary statement 2013-14";

@@ -7,11 +7,8 @@
 #include "filldowncolumn.h"
 #include "salarycomputation.h"
 
-#include "widgets/amountfield.h"
-#include "widgets/namefield.h"
-#include "widgets/resultfield.h"
 #include "widgets/controlplacement.h"
-#include "widgets/fieldtexts.h"
+#include "widgets/fieldtable.h"
 #include "widgets/fonts.h"
 #include "widgets/mainwindowhost.h"
 #include "widgets/platform.h"
@@ -19,6 +16,8 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+
+using namespace Qt::StringLiterals;
 
 namespace pelmora {
 
@@ -69,6 +68,43 @@ QString headingOf(Column column)
     return QString::fromLatin1(columnHeadings[column].second);
 }
 
+using Texts = SalaryStatementTexts;
+using Results = salary::SalaryResults;
+static_assert(std::tuple_size_v<Texts::MonthTexts> == salary::monthRows);
+
+// The month rows' columns, left to right.
+const ColumnLine<Form1, Texts, Results, salary::monthRows> monthColumns[] = {
+    {"txtbp", &Form1::txtbp, BasicPay, "B.PAY", &Texts::txtbp},
+    {"txtgp", &Form1::txtgp, GradePay, "G.PAY", &Texts::txtgp},
+    {"txtda", &Form1::txtda, Da, "DA", &Texts::txtda, &Results::txtda},
+    {"txthra", &Form1::txthra, Hra, "HRA", &Texts::txthra, &Results::txthra, salary::firstYearRow},
+    {"txttpa2", &Form1::txttpa2, Tpa, "TPA", &Texts::txttpa2, &Results::txttpa2},
+    {"txtmgc", &Form1::txtmgc, Mgc, "MGC", &Texts::txtmgc, &Results::txtmgc},
+    {"txtttl", &Form1::txtttl, Total, "TOTAL", &Texts::txtttl, &Results::txtttl},
+};
+
+// The fields outside the month rows. Each column's total stands under it; the name and the
+// grand total have places of their own.
+struct SingleLine {
+    const char *name;
+    std::variant<NameField *Form1::*, ResultField *Form1::*> member;
+    std::optional<Column> totalOf;
+    std::string Texts::*text;
+    const Figure Results::*result = nullptr;
+};
+
+const SingleLine singleFields[] = {
+    {"txtnam", &Form1::txtnam, {}, &Texts::txtnam},
+    {"txtbpt", &Form1::txtbpt, BasicPay, &Texts::txtbpt, &Results::txtbpt},
+    {"txtgpt", &Form1::txtgpt, GradePay, &Texts::txtgpt, &Results::txtgpt},
+    {"txtdat", &Form1::txtdat, Da, &Texts::txtdat, &Results::txtdat},
+    {"txthrat", &Form1::txthrat, Hra, &Texts::txthrat, &Results::txthrat},
+    {"txttpat", &Form1::txttpat, Tpa, &Texts::txttpat, &Results::txttpat},
+    {"txtmgct", &Form1::txtmgct, Mgc, &Texts::txtmgct, &Results::txtmgct},
+    {"txtttlt", &Form1::txtttlt, Total, &Texts::txtttlt, &Results::txtttlt},
+    {"txtgtotal", &Form1::txtgtotal, {}, &Texts::txtgtotal, &Results::txtgtotal},
+};
+
 const QColor darkGreen(0, 128, 0);
 const QColor arrearsGrey(224, 224, 224);
 
@@ -83,16 +119,6 @@ QStringList entries(const auto &list)
     for (Words entry : list)
         texts.append(text(entry.text()));
     return texts;
-}
-
-// A field of a month row, named by its column and month: "B.PAY, Jul 13".
-template <typename Field>
-Field *placeCell(QWidget *window, const char *name, int row, Column column)
-{
-    auto *cell = placement::field<Field>(window, placement::memberName(name, row),
-                                         QRect(columnX(column), rowY(row), columnWidth, fieldHeight));
-    placement::nameUnder(cell, headingOf(column), text(salary::monthCaptions[row]));
-    return cell;
 }
 
 QLabel *placeLabel(QWidget *window, const QString &name, const QString &caption, QRect geometry)
@@ -116,15 +142,19 @@ QPushButton *placeButton(QWidget *window, const char *name, const QString &capti
 
 QStringList Form1::fieldNames()
 {
-    QStringList names{QStringLiteral("txtnam"), QStringLiteral("cbonps"),  QStringLiteral("cboclass1"),
-                      QStringLiteral("cboclass3"), QStringLiteral("txtbpt"), QStringLiteral("txtgpt"),
-                      QStringLiteral("txtdat"), QStringLiteral("txthrat"), QStringLiteral("txttpat"),
-                      QStringLiteral("txtmgct"), QStringLiteral("txtttlt"), QStringLiteral("txtgtotal")};
-    for (const char *array : {"txtbp", "txtgp", "txtda", "txttpa2", "txtmgc", "txtttl"})
-        names += placement::memberNames(array, 0, monthRows - 1);
-    names += placement::memberNames("txthra", 2, monthRows - 1); // the arrears rows have no HRA
-    names += placement::memberNames("txtoth", 0, extras - 1);
-    return names;
+    return pelmora::fieldNames(singleFields) + QStringList{u"cbonps"_s, u"cboclass1"_s, u"cboclass3"_s}
+           + pelmora::fieldNames(monthColumns) + placement::memberNames("txtoth", 0, extras - 1);
+}
+
+SalaryStatementTexts Form1::texts() const
+{
+    Texts texts;
+    for (int row = 0; row < monthRows; ++row)
+        texts.Label1[row] = salary::monthCaptions[row];
+    readTexts(texts, *this, singleFields);
+    readTexts(texts, *this, monthColumns);
+    texts.txtoth = textsOf(txtoth);
+    return texts;
 }
 
 std::string Form1::otherArrears() const
@@ -198,14 +228,11 @@ void Form1::buildHeader()
 void Form1::buildMonthRows()
 {
     for (int row = 0; row < monthRows; ++row) {
-        placeCaption(this, row, text(salary::monthCaptions[row]), QRect(monthCaptionX, rowY(row) + 1, 52, fieldHeight - 2));
-        txtbp[row] = placeCell<AmountField>(this, "txtbp", row, BasicPay);
-        txtgp[row] = placeCell<AmountField>(this, "txtgp", row, GradePay);
-        txtda[row] = placeCell<ResultField>(this, "txtda", row, Da);
-        txthra[row] = row < salary::firstYearRow ? nullptr : placeCell<ResultField>(this, "txthra", row, Hra);
-        txttpa2[row] = placeCell<ResultField>(this, "txttpa2", row, Tpa);
-        txtmgc[row] = placeCell<ResultField>(this, "txtmgc", row, Mgc);
-        txtttl[row] = placeCell<ResultField>(this, "txtttl", row, Total);
+        const QString month = text(salary::monthCaptions[row]);
+        placeCaption(this, row, month, QRect(monthCaptionX, rowY(row) + 1, 52, fieldHeight - 2));
+        buildRow(*this, monthColumns, row, month, [](int column, int row) {
+            return QRect(columnX(Column(column)), rowY(row), columnWidth, fieldHeight);
+        });
     }
     // The pay of the arrears rows was received in the year before; only its DA arrears count.
     for (int row = 0; row < salary::firstYearRow; ++row) {
@@ -221,19 +248,14 @@ void Form1::buildMonthRows()
 
 void Form1::buildTotals()
 {
-    const auto total = [this](const char *name, Column column) {
-        auto *field = placement::field<ResultField>(this, QLatin1String(name),
-                                                    QRect(columnX(column), totalsRowY, columnWidth, fieldHeight));
-        placement::nameAsTotal(field, headingOf(column));
-        return field;
-    };
-    txtbpt = total("txtbpt", BasicPay);
-    txtgpt = total("txtgpt", GradePay);
-    txtdat = total("txtdat", Da);
-    txthrat = total("txthrat", Hra);
-    txttpat = total("txttpat", Tpa);
-    txtmgct = total("txtmgct", Mgc);
-    txtttlt = total("txtttlt", Total);
+    for (const SingleLine &line : singleFields) {
+        if (!line.totalOf)
+            continue;
+        auto *field = placement::field<ResultField>(this, QLatin1String(line.name),
+                                                    QRect(columnX(*line.totalOf), totalsRowY, columnWidth, fieldHeight));
+        placement::nameAsTotal(field, headingOf(*line.totalOf));
+        this->*std::get<ResultField *Form1::*>(line.member) = field;
+    }
 }
 
 void Form1::buildSidePanel()
@@ -313,14 +335,15 @@ void Form1::watchInputs()
 
 void Form1::calculate()
 {
+    const Texts typed = texts();
     salary::SalarySheet sheet{
-        .txtbp = textsOf(txtbp),
-        .txtgp = textsOf(txtgp),
+        .txtbp = typed.txtbp,
+        .txtgp = typed.txtgp,
         .cbonps = cbonps->currentText().toStdString(),
         .cboclass1 = cboclass1->currentText().toStdString(),
         .cboclass3 = cboclass3->currentText().toStdString(),
         .chkinc = chkinc->isChecked(),
-        .txtoth = textsOf(txtoth),
+        .txtoth = typed.txtoth,
     };
 
     const auto outcome = salary::computeSalary(sheet);
@@ -329,27 +352,12 @@ void Form1::calculate()
         return;
 
     // The increment's fill-down disables Print and Back on its way; they are enabled after it.
-    const auto &why = results->workings;
     if (results->julyBasicPay) {
-        m_basicPay->write(salary::julyRow, QString::fromStdString(*results->julyBasicPay));
-        writeFigure(txtbp[salary::julyRow], *results->julyBasicPay, why.julyBasicPay);
+        m_basicPay->write(salary::julyRow, QString::fromStdString(results->julyBasicPay->text));
+        writeFigure(txtbp[salary::julyRow], *results->julyBasicPay);
     }
-    for (int row = 0; row < monthRows; ++row) {
-        writeFigure(txtda[row], results->txtda[row], why.txtda[row]);
-        if (txthra[row])
-            writeFigure(txthra[row], results->txthra[row], why.txthra[row]);
-        writeFigure(txttpa2[row], results->txttpa2[row], why.txttpa2[row]);
-        writeFigure(txtmgc[row], results->txtmgc[row], why.txtmgc[row]);
-        writeFigure(txtttl[row], results->txtttl[row], why.txtttl[row]);
-    }
-    writeFigure(txtbpt, results->txtbpt, why.txtbpt);
-    writeFigure(txtgpt, results->txtgpt, why.txtgpt);
-    writeFigure(txtdat, results->txtdat, why.txtdat);
-    writeFigure(txthrat, results->txthrat, why.txthrat);
-    writeFigure(txtmgct, results->txtmgct, why.txtmgct);
-    writeFigure(txttpat, results->txttpat, why.txttpat);
-    writeFigure(txtttlt, results->txtttlt, why.txtttlt);
-    writeFigure(txtgtotal, results->txtgtotal, why.txtgtotal);
+    writeResults(*this, monthColumns, *results);
+    writeResults(*this, singleFields, *results);
     m_commit.enable();
 }
 

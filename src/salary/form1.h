@@ -10,6 +10,8 @@
 #include "widgets/commitbuttons.h"
 #include "widgets/formwindow.h"
 
+#include "core/windowtexts.h"
+
 #include <QStringList>
 
 #include <array>
@@ -38,6 +40,8 @@ public:
 
     // The names of the fields and choices a file keeps as texts, in the order they stand.
     static QStringList fieldNames();
+    // The fields' texts, as the salary statement prints them.
+    SalaryStatementTexts texts() const;
     // The arrears of years before the two arrears rows, as typed: the relief worksheet shows them.
     std::string otherArrears() const;
     ~Form1() override;

@@ -184,10 +184,10 @@ double cellFigure(const std::string &text, std::string_view heading, int row)
 
 // Each figure is written as text and read back as its field will show it; the later columns
 // and the totals use those readings.
-double writeCell(std::string &field, double value, std::string_view heading, int row)
+double writeCell(Figure &field, double value, std::string_view heading, int row)
 {
-    field = decimalText(value);
-    const double shown = readLenient(field);
+    field.text = decimalText(value);
+    const double shown = readLenient(field.text);
     if (!std::isfinite(value) || !std::isfinite(shown))
         throw CalculationError::resultTooLarge(cellCaption(heading, row));
     return shown;
@@ -210,9 +210,9 @@ MonthTexts withJulyIncrement(const SalarySheet &in, SalaryResults &out)
     const double june = cellFigure(bp[julyRow - 1], "B.PAY", julyRow - 1);
     const double juneGradePay = cellFigure(in.txtgp[julyRow - 1], "G.PAY", julyRow - 1);
     const double rise = incrementOn(june + juneGradePay);
-    out.julyBasicPay = figureText(june + rise, cellCaption("B.PAY", julyRow));
-    out.workings.julyBasicPay = incrementWorking(june, juneGradePay, rise, june + rise);
-    std::fill(bp.begin() + julyRow, bp.end(), *out.julyBasicPay);
+    out.julyBasicPay = Figure{figureText(june + rise, cellCaption("B.PAY", julyRow)),
+                              incrementWorking(june, juneGradePay, rise, june + rise)};
+    std::fill(bp.begin() + julyRow, bp.end(), out.julyBasicPay->text);
     return bp;
 }
 
@@ -240,13 +240,13 @@ Figures dearnessAllowance(const MonthPay &month, SalaryResults &out)
             const Rounded due{pay[i] * arrearsDaRate, round(pay[i] * arrearsDaRate)};
             const Rounded paid{pay[i] * paidDaRate, round(pay[i] * paidDaRate)};
             da[i] = writeCell(out.txtda[i], due.rounded - paid.rounded, "DA", i);
-            out.workings.txtda[i] = {"80 % of ({} + {}) = {} less the 72 % already paid {} = {}",
-                                     {month.basicPay[i], month.gradePay[i], due, paid, da[i]}};
+            out.txtda[i].working = {"80 % of ({} + {}) = {} less the 72 % already paid {} = {}",
+                                    {month.basicPay[i], month.gradePay[i], due, paid, da[i]}};
             continue;
         }
         const Rounded due{pay[i] * daRate(i), round(pay[i] * daRate(i))};
         da[i] = writeCell(out.txtda[i], due.rounded, "DA", i);
-        out.workings.txtda[i] = {"{} of ({} + {}) = {}", {rateWords(daRate(i)), month.basicPay[i], month.gradePay[i], due}};
+        out.txtda[i].working = {"{} of ({} + {}) = {}", {rateWords(daRate(i)), month.basicPay[i], month.gradePay[i], due}};
     }
     return da;
 }
@@ -259,14 +259,14 @@ Figures houseRentAllowance(const MonthPay &month, HraClass hraClass, SalaryResul
     for (int i = firstYearRow; i < monthRows; ++i) {
         if (hraClass == HraClass::None) {
             hra[i] = writeCell(out.txthra[i], 0, "HRA", i);
-            out.workings.txthra[i] = {"HRA class NA: no HRA", {}};
+            out.txthra[i].working = {"HRA class NA: no HRA", {}};
             continue;
         }
         const Rounded due{pay[i] * hraRate(hraClass), roundHalfEven(pay[i] * hraRate(hraClass))};
         hra[i] = writeCell(out.txthra[i], due.rounded, "HRA", i);
-        out.workings.txthra[i] = {"Class {}: {} of ({} + {}) = {}",
-                                  {hraClassEntries[std::size_t(hraClass)], rateWords(hraRate(hraClass)),
-                                   month.basicPay[i], month.gradePay[i], due}};
+        out.txthra[i].working = {"Class {}: {} of ({} + {}) = {}",
+                                 {hraClassEntries[std::size_t(hraClass)], rateWords(hraRate(hraClass)),
+                                  month.basicPay[i], month.gradePay[i], due}};
     }
     return hra;
 }
@@ -282,17 +282,17 @@ Figures transportAllowance(const MonthPay &month, TransportClass transportClass,
         if (transportClass == TransportClass::None || tier == TransportTier::None) {
             tpa[i] = writeCell(out.txttpa2[i], 0, "TPA", i);
             if (transportClass == TransportClass::None)
-                out.workings.txttpa2[i] = {"Transport class NA: no transport allowance", {}};
+                out.txttpa2[i].working = {"Transport class NA: no transport allowance", {}};
             else
-                out.workings.txttpa2[i] = {"No tier (grade pay {} below 4200, no basic pay): 0", {month.gradePay[i]}};
+                out.txttpa2[i].working = {"No tier (grade pay {} below 4200, no basic pay): 0", {month.gradePay[i]}};
             continue;
         }
         const double base = transportBase(transportClass, tier);
         tpa[i] = writeCell(out.txttpa2[i], i < firstYearRow ? round(base * arrearsDaRate) - round(base * paidDaRate)
                                                             : base + round(base * daRate(i)),
                            "TPA", i);
-        out.workings.txttpa2[i] = transportWorking(transportClassEntries[std::size_t(transportClass)], tier,
-                                                   month.basicPay[i], month.gradePay[i], i, base, tpa[i]);
+        out.txttpa2[i].working = transportWorking(transportClassEntries[std::size_t(transportClass)], tier,
+                                                  month.basicPay[i], month.gradePay[i], i, base, tpa[i]);
     }
     return tpa;
 }
@@ -307,11 +307,11 @@ Figures pensionContribution(const MonthPay &month, const Figures &da, bool inPen
         mgc[i] = writeCell(out.txtmgc[i], inPensionScheme ? roundHalfEven(contributory * contributionRate) : 0, "MGC", i);
         const Rounded due{contributory * contributionRate, mgc[i]};
         if (!inPensionScheme)
-            out.workings.txtmgc[i] = {"Not in the New Pension Scheme: 0", {}};
+            out.txtmgc[i].working = {"Not in the New Pension Scheme: 0", {}};
         else if (i < firstYearRow)
-            out.workings.txtmgc[i] = {"10 % of DA {} = {}", {da[i], due}};
+            out.txtmgc[i].working = {"10 % of DA {} = {}", {da[i], due}};
         else
-            out.workings.txtmgc[i] = {"10 % of ({} + {} + DA {}) = {}", {month.basicPay[i], month.gradePay[i], da[i], due}};
+            out.txtmgc[i].working = {"10 % of ({} + {} + DA {}) = {}", {month.basicPay[i], month.gradePay[i], da[i], due}};
     }
     return mgc;
 }
@@ -324,42 +324,40 @@ Figures rowTotals(const MonthPay &month, const Figures &da, const Figures &hra, 
     for (int i = 0; i < monthRows; ++i) {
         if (i < firstYearRow) {
             total[i] = writeCell(out.txtttl[i], da[i] + tpa[i] + mgc[i], "TOTAL", i);
-            out.workings.txtttl[i] = {"DA {} + TPA {} + MGC {} = {}", {da[i], tpa[i], mgc[i], total[i]}};
+            out.txtttl[i].working = {"DA {} + TPA {} + MGC {} = {}", {da[i], tpa[i], mgc[i], total[i]}};
             continue;
         }
         total[i] = writeCell(out.txtttl[i], month.pay[i] + da[i] + hra[i] + tpa[i] + mgc[i], "TOTAL", i);
-        out.workings.txtttl[i] = {"B.PAY {} + G.PAY {} + DA {} + HRA {} + TPA {} + MGC {} = {}",
-                                  {month.basicPay[i], month.gradePay[i], da[i], hra[i], tpa[i], mgc[i], total[i]}};
+        out.txtttl[i].working = {"B.PAY {} + G.PAY {} + DA {} + HRA {} + TPA {} + MGC {} = {}",
+                                 {month.basicPay[i], month.gradePay[i], da[i], hra[i], tpa[i], mgc[i], total[i]}};
     }
     return total;
 }
 
 // A column's total from its first row of the year, or from the arrears rows on.
-void columnTotal(std::string &field, Working &working, const Figures &figures, int fromRow, std::string_view heading)
+Figure columnTotal(const Figures &figures, int fromRow, std::string_view heading)
 {
     double sum = 0;
     for (int i = fromRow; i < monthRows; ++i)
         sum += figures[i];
-    field = figureText(sum, std::string(heading) + ", total");
-    working = {fromRow == 0 ? Words("Jan 13 to Feb 14: {} = {}") : Words("Mar 13 to Feb 14: {} = {}"),
-               {Terms{std::vector<double>(figures.begin() + fromRow, figures.end())}, sum}};
+    return {figureText(sum, std::string(heading) + ", total"),
+            {fromRow == 0 ? Words("Jan 13 to Feb 14: {} = {}") : Words("Mar 13 to Feb 14: {} = {}"),
+             {Terms{std::vector<double>(figures.begin() + fromRow, figures.end())}, sum}}};
 }
 
 // The year's total with the annual figures: arrears, bonus and the rest.
-void grandTotal(const std::array<std::string, extras> &txtoth, SalaryResults &out)
+Figure grandTotal(const std::array<std::string, extras> &txtoth, const Figure &txtttlt)
 {
-    const double yearTotal = lenientFigure(out.txtttlt, "TOTAL, total");
+    const double yearTotal = lenientFigure(txtttlt.text, "TOTAL, total");
     double grandTotal = yearTotal;
     NamedTerms annualFigures;
     annualFigures.terms.reserve(extras);
     for (std::size_t i = 0; i < extras; ++i)
         grandTotal += annualFigures.terms.emplace_back(extrasCaptions[i], lenientFigure(txtoth[i], extrasCaptions[i].text())).figure;
-    out.txtgtotal = figureText(grandTotal, "G.Total");
-    if (annualFigures.leavesOut())
-        out.workings.txtgtotal = {"TOTAL {} + the annual figures {} = {} (the other annual figures are 0)",
-                                  {yearTotal, std::move(annualFigures), grandTotal}};
-    else
-        out.workings.txtgtotal = {"TOTAL {} + the annual figures {} = {}", {yearTotal, std::move(annualFigures), grandTotal}};
+    const Words pattern = annualFigures.leavesOut()
+                              ? Words("TOTAL {} + the annual figures {} = {} (the other annual figures are 0)")
+                              : Words("TOTAL {} + the annual figures {} = {}");
+    return {figureText(grandTotal, "G.Total"), {pattern, {yearTotal, std::move(annualFigures), grandTotal}}};
 }
 
 } // namespace
@@ -380,15 +378,14 @@ Calculation<SalaryResults> computeSalary(const SalarySheet &in)
         const Figures mgc = pensionContribution(pay, da, inPensionScheme, out);
         const Figures total = rowTotals(pay, da, hra, tpa, mgc, out);
 
-        auto &why = out.workings;
-        columnTotal(out.txtbpt, why.txtbpt, pay.basicPay, firstYearRow, "B.PAY");
-        columnTotal(out.txtgpt, why.txtgpt, pay.gradePay, firstYearRow, "G.PAY");
-        columnTotal(out.txtdat, why.txtdat, da, 0, "DA");
-        columnTotal(out.txthrat, why.txthrat, hra, firstYearRow, "HRA");
-        columnTotal(out.txtmgct, why.txtmgct, mgc, 0, "MGC");
-        columnTotal(out.txttpat, why.txttpat, tpa, 0, "TPA");
-        columnTotal(out.txtttlt, why.txtttlt, total, 0, "TOTAL");
-        grandTotal(in.txtoth, out);
+        out.txtbpt = columnTotal(pay.basicPay, firstYearRow, "B.PAY");
+        out.txtgpt = columnTotal(pay.gradePay, firstYearRow, "G.PAY");
+        out.txtdat = columnTotal(da, 0, "DA");
+        out.txthrat = columnTotal(hra, firstYearRow, "HRA");
+        out.txtmgct = columnTotal(mgc, 0, "MGC");
+        out.txttpat = columnTotal(tpa, 0, "TPA");
+        out.txtttlt = columnTotal(total, 0, "TOTAL");
+        out.txtgtotal = grandTotal(in.txtoth, out.txtttlt);
         return out;
     });
 }

@@ -59,34 +59,16 @@ struct SalarySheet {
     std::array<std::string, extras> txtoth; // arrears, bonus, OTA, tuition fee, honorarium, other
 };
 
-// The texts the computation writes. txthra has no members for the arrears rows: its rows 0
-// and 1 stay empty and are never written.
+using MonthFigures = std::array<Figure, monthRows>;
+
+// The figures the computation writes, each with how it was worked out. txthra has no members
+// for the arrears rows: its rows 0 and 1 stay empty and are never written.
 struct SalaryResults {
     // The July basic pay with the increment, when chkinc asked for it. The window writes it into
     // txtbp(6), whose fill-down carries it to "Feb 14"; the figures below were worked out so.
-    std::optional<std::string> julyBasicPay;
-    MonthTexts txtda;
-    MonthTexts txthra;
-    MonthTexts txttpa2;
-    MonthTexts txtmgc;
-    MonthTexts txtttl;
-    std::string txtbpt;
-    std::string txtgpt;
-    std::string txtdat;
-    std::string txthrat;
-    std::string txtmgct;
-    std::string txttpat;
-    std::string txtttlt;
-    std::string txtgtotal;
-
-    // How each figure above was worked out, by the same names; julyBasicPay's is empty without
-    // the increment, and txthra's rows 0 and 1 are too.
-    struct Workings {
-        using MonthWorkings = std::array<Working, monthRows>;
-        Working julyBasicPay;
-        MonthWorkings txtda, txthra, txttpa2, txtmgc, txtttl;
-        Working txtbpt, txtgpt, txtdat, txthrat, txtmgct, txttpat, txtttlt, txtgtotal;
-    } workings;
+    std::optional<Figure> julyBasicPay;
+    MonthFigures txtda, txthra, txttpa2, txtmgc, txtttl;
+    Figure txtbpt, txtgpt, txtdat, txthrat, txtmgct, txttpat, txtttlt, txtgtotal;
 };
 
 // Every step reads the figures as the earlier steps wrote them, so the results equal what

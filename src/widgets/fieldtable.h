@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QStringList>
 
+#include <array>
 #include <string>
 #include <type_traits>
 #include <variant>
@@ -94,14 +95,92 @@ void buildFields(Window &window, const Table &table)
     }
 }
 
+// A column of a window's rows, one field a row: "txtbp(0)" down to "txtbp(13)". Rows above
+// firstRow have no field, and their texts stay empty.
+template <typename Window, typename Texts, typename Results, std::size_t rows>
+struct ColumnLine {
+    using TextsType = Texts;
+    static constexpr std::size_t rowCount = rows;
+    template <typename Field>
+    using Cells = std::array<Field *, rows>;
+    using Member = std::variant<Cells<AmountField> Window::*, Cells<ResultField> Window::*>;
+
+    const char *name;
+    Member member;
+    int column; // where the window places it, among its columns
+    const char *heading; // the words that name each of its fields with its row, for a screen reader
+    std::array<std::string, rows> Texts::*text;
+    const std::array<Figure, rows> Results::*result = nullptr;
+    int firstRow = 0;
+};
+
+// Builds a row's field of each of the table's columns, named for a screen reader by the column's
+// heading and the row's name: "B.PAY, Jul 13". A column has no field in the rows above its first.
+// The window places each: placeOf(column, row) gives its rectangle in pixels.
+template <typename Window, typename Table, typename Place>
+void buildRow(Window &window, const Table &table, int row, const QString &rowName, Place placeOf)
+{
+    for (const auto &column : table) {
+        std::visit(
+            [&](auto member) {
+                auto &cells = window.*member;
+                using Field = std::remove_pointer_t<typename std::remove_reference_t<decltype(cells)>::value_type>;
+                if (row < column.firstRow) {
+                    cells[row] = nullptr;
+                    return;
+                }
+                auto *cell = placement::field<Field>(&window, placement::memberName(column.name, row),
+                                                     placeOf(column.column, row));
+                placement::nameUnder(cell, QString::fromLatin1(column.heading), rowName);
+                cells[row] = cell;
+            },
+            column.member);
+    }
+}
+
+namespace fieldtable {
+
+inline std::string textOfField(const QLineEdit *field)
+{
+    return textOf(field);
+}
+
+template <typename Field, std::size_t rows>
+std::array<std::string, rows> textOfField(const std::array<Field *, rows> &cells)
+{
+    return textsOf(cells);
+}
+
+inline void writeField(QLineEdit *field, const Figure &figure)
+{
+    writeFigure(field, figure);
+}
+
+template <typename Field, std::size_t rows>
+void writeField(const std::array<Field *, rows> &cells, const std::array<Figure, rows> &figures)
+{
+    for (std::size_t row = 0; row < rows; ++row)
+        if (cells[row])
+            writeFigure(cells[row], figures[row]);
+}
+
+} // namespace fieldtable
+
+// Reads the texts of the window's fields into their members.
+template <typename Texts, typename Window, typename Table>
+void readTexts(Texts &texts, const Window &window, const Table &table)
+{
+    for (const auto &line : table)
+        if (line.text)
+            std::visit([&](auto member) { texts.*line.text = fieldtable::textOfField(window.*member); }, line.member);
+}
+
 // The texts of the window's fields, each in its member.
 template <typename Table, typename Window>
 auto textsOf(const Window &window, const Table &table)
 {
     typename std::decay_t<decltype(*std::begin(table))>::TextsType texts;
-    for (const auto &line : table)
-        if (line.text)
-            std::visit([&](auto member) { texts.*line.text = textOf(window.*member); }, line.member);
+    readTexts(texts, window, table);
     return texts;
 }
 
@@ -111,17 +190,23 @@ void writeResults(Window &window, const Table &table, const Results &results)
 {
     for (const auto &line : table) {
         if (line.result)
-            std::visit([&](auto member) { writeFigure(window.*member, results.*line.result); }, line.member);
+            std::visit([&](auto member) { fieldtable::writeField(window.*member, results.*line.result); }, line.member);
     }
 }
 
-// The fields' names in the table's order, as the year file keeps them.
+// The fields' names in the table's order, as the year file keeps them; a column's from its first row down.
 template <typename Table>
 QStringList fieldNames(const Table &table)
 {
     QStringList names;
-    for (const auto &line : table)
-        names.append(QString::fromLatin1(line.name));
+    for (const auto &line : table) {
+        if constexpr (requires { line.firstRow; }) {
+            using Line = std::decay_t<decltype(line)>;
+            names += placement::memberNames(line.name, line.firstRow, int(Line::rowCount) - 1);
+        } else {
+            names.append(QString::fromLatin1(line.name));
+        }
+    }
     return names;
 }
 

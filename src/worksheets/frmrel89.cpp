@@ -3,15 +3,12 @@
 
 #include "frmrel89.h"
 
-#include "widgets/amountfield.h"
 #include "widgets/controlplacement.h"
-#include "widgets/fieldtexts.h"
-#include "widgets/mainwindowhost.h"
-#include "widgets/namefield.h"
+#include "widgets/fieldtable.h"
 #include "widgets/fonts.h"
+#include "widgets/mainwindowhost.h"
 #include "widgets/platform.h"
 #include "widgets/readingmark.h"
-#include "widgets/resultfield.h"
 #include "widgets/wholetext.h"
 
 #include <QCheckBox>
@@ -39,6 +36,48 @@ constexpr int buttonsY = noteY + 300;
 
 const char *const headings[] = {"Total income", "Arrears", "Increased", "Tax before", "Tax after", "Difference"};
 
+using Texts = Form10ETexts;
+using Results = Relief89Results;
+static_assert(form10EYears == earlierYears);
+
+// The employee's particulars and Annexure I's items, each item right of its caption.
+const FieldLine<frmrel89, Texts, Results> fields[] = {
+    {"txtnam", &frmrel89::txtnam, {"lblnam", "Name", leftX}, {columnX[0], particularsY, 2 * placement::fieldWidth + 105},
+     &Texts::txtnam},
+    {"txtadd", &frmrel89::txtadd, {"lbladd", "Address", columnX[2] + 120},
+     {columnX[3] - 240, particularsY, 2 * placement::fieldWidth - 480}, &Texts::txtadd},
+    {"txtpan", &frmrel89::txtpan, {"lblpan", "PAN", columnX[5] - 600}, {columnX[5], particularsY}, &Texts::txtpan},
+    {"txtitem1", &frmrel89::txtitem1,
+     {"lblitem1", "1. Total income (excluding salary received in arrears or advance)", leftX}, {columnX[5], itemY(1)},
+     &Texts::txtitem1, &Results::txtitem1},
+    {"txtitem2", &frmrel89::txtitem2, {"lblitem2", "2. Salary received in arrears or advance", leftX},
+     {columnX[5], itemY(2)}, &Texts::txtitem2, &Results::txtitem2},
+    {"txtitem3", &frmrel89::txtitem3,
+     {"lblitem3", "3. Total income (as increased by salary received in arrears or advance)", leftX},
+     {columnX[5], itemY(3)}, &Texts::txtitem3},
+    {"txtitem4", &frmrel89::txtitem4, {"lblitem4", "4. Tax on total income [as per item 3]", leftX},
+     {columnX[5], itemY(4)}, &Texts::txtitem4, &Results::txtitem4},
+    {"txtitem5", &frmrel89::txtitem5, {"lblitem5", "5. Tax on total income [as per item 1]", leftX},
+     {columnX[5], itemY(5)}, &Texts::txtitem5, &Results::txtitem5},
+    {"txtitem6", &frmrel89::txtitem6,
+     {"lblitem6", "6. Tax on salary received in arrears or advance [item 4 − item 5]", leftX}, {columnX[5], itemY(6)},
+     &Texts::txtitem6, &Results::txtitem6},
+    {"txtitem7", &frmrel89::txtitem7, {"lblitem7", "7. Tax computed in accordance with Table \"A\"", leftX},
+     {columnX[5], itemY(7)}, &Texts::txtitem7, &Results::txtitem7},
+    {"txtitem8", &frmrel89::txtitem8, {"lblitem8", "8. Relief under section 89(1) [item 6 − item 7]", leftX},
+     {columnX[5], itemY(8)}, &Texts::txtitem8, &Results::txtitem8},
+};
+
+// Table A's columns, left to right, each named for a screen reader in full.
+const ColumnLine<frmrel89, Texts, Results, earlierYears> tableA[] = {
+    {"txtinc", &frmrel89::txtinc, 0, "Total income", &Texts::txtinc},
+    {"txtarr", &frmrel89::txtarr, 1, "Arrears", &Texts::txtarr},
+    {"txtincarr", &frmrel89::txtincarr, 2, "Total income as increased", &Texts::txtincarr, &Results::txtincarr},
+    {"txttax1", &frmrel89::txttax1, 3, "Tax on total income", &Texts::txttax1, &Results::txttax1},
+    {"txttax2", &frmrel89::txttax2, 4, "Tax on total income as increased", &Texts::txttax2, &Results::txttax2},
+    {"txtdif", &frmrel89::txtdif, 5, "Difference in tax", &Texts::txtdif, &Results::txtdif},
+};
+
 // A PAN: five letters, four digits and a letter.
 bool isPan(const QString &text)
 {
@@ -50,12 +89,17 @@ bool isPan(const QString &text)
 
 QStringList frmrel89::fieldNames()
 {
-    QStringList names{QStringLiteral("txtnam"), QStringLiteral("txtadd"), QStringLiteral("txtpan")};
-    for (const char *array : {"txtinc", "txtarr", "txtincarr", "txttax1", "txttax2", "txtdif"})
-        names += placement::memberNames(array, 0, earlierYears - 1);
-    for (int item = 1; item <= 8; ++item)
-        names.append(QStringLiteral("txtitem%1").arg(item));
-    return names;
+    return pelmora::fieldNames(fields) + pelmora::fieldNames(tableA);
+}
+
+Form10ETexts frmrel89::texts() const
+{
+    Texts texts;
+    for (int row = 0; row < earlierYears; ++row)
+        texts.years[row] = earlierYearName(row);
+    readTexts(texts, *this, fields);
+    readTexts(texts, *this, tableA);
+    return texts;
 }
 
 frmrel89::frmrel89(MainWindowHost &main)
@@ -65,12 +109,7 @@ frmrel89::frmrel89(MainWindowHost &main)
 {
     setObjectName(QStringLiteral("frmrel89"));
     using namespace placement;
-    txtnam = labelledRow<NameField>(this, "lblnam", QStringLiteral("Name"), leftX, "txtnam", columnX[0], particularsY,
-                                    2 * fieldWidth + 105);
-    txtadd = labelledRow<NameField>(this, "lbladd", QStringLiteral("Address"), columnX[2] + 120, "txtadd",
-                                    columnX[3] - 240, particularsY, 2 * fieldWidth - 480);
-    txtpan = labelledRow<NameField>(this, "lblpan", QStringLiteral("PAN"), columnX[5] - 600, "txtpan", columnX[5],
-                                    particularsY);
+    buildFields(*this, fields);
     chkwoman = new QCheckBox(QStringLiteral("Woman"), this);
     chkwoman->setObjectName(QStringLiteral("chkwoman"));
     chkwoman->setGeometry(twipsRect(leftX, buttonsY, 2 * fieldWidth, buttonHeight));
@@ -84,7 +123,6 @@ frmrel89::frmrel89(MainWindowHost &main)
         txtpan->setAccessibleDescription(m_panMark->hint());
     });
     buildTable();
-    buildAnnexure();
 
     lblother = label(this, "lblother", QString(), leftX, noteY);
     cmdcalc = button(this, "cmdcalc", QStringLiteral("&Calculate"), rightEdge - 3 * buttonWidth - 480, buttonsY);
@@ -127,37 +165,10 @@ void frmrel89::buildTable()
         const std::string_view year = earlierYearName(row);
         const QString name = QString::fromLatin1(year.data(), qsizetype(year.size()));
         label(this, QStringLiteral("lblyear(%1)").arg(row).toLatin1().constData(), name, leftX, rowY(row));
-        const auto cell = [&]<typename Field>(Field *&created, const char *array, int column, const char *caption) {
-            created = field<Field>(this, memberName(array, row),
-                                   FormWindow::twipsRect(columnX[column], rowY(row), fieldWidth, fieldHeight));
-            nameUnder(created, QString::fromLatin1(caption), name);
-        };
-        cell(txtinc[row], "txtinc", 0, "Total income");
-        cell(txtarr[row], "txtarr", 1, "Arrears");
-        cell(txtincarr[row], "txtincarr", 2, "Total income as increased");
-        cell(txttax1[row], "txttax1", 3, "Tax on total income");
-        cell(txttax2[row], "txttax2", 4, "Tax on total income as increased");
-        cell(txtdif[row], "txtdif", 5, "Difference in tax");
+        buildRow(*this, tableA, row, name, [](int column, int row) {
+            return FormWindow::twipsRect(columnX[column], rowY(row), placement::fieldWidth, placement::fieldHeight);
+        });
     }
-}
-
-void frmrel89::buildAnnexure()
-{
-    using namespace placement;
-    const auto item = [this]<typename Field>(Field *&created, int number, const char *caption) {
-        const QString text = QStringLiteral("%1. %2").arg(number).arg(QString::fromUtf8(caption));
-        created = labelledRow<Field>(this, QStringLiteral("lblitem%1").arg(number).toLatin1().constData(), text, leftX,
-                                     QStringLiteral("txtitem%1").arg(number).toLatin1().constData(), columnX[5],
-                                     itemY(number));
-    };
-    item(txtitem1, 1, "Total income (excluding salary received in arrears or advance)");
-    item(txtitem2, 2, "Salary received in arrears or advance");
-    item(txtitem3, 3, "Total income (as increased by salary received in arrears or advance)");
-    item(txtitem4, 4, "Tax on total income [as per item 3]");
-    item(txtitem5, 5, "Tax on total income [as per item 1]");
-    item(txtitem6, 6, "Tax on salary received in arrears or advance [item 4 − item 5]");
-    item(txtitem7, 7, "Tax computed in accordance with Table \"A\"");
-    item(txtitem8, 8, "Relief under section 89(1) [item 6 − item 7]");
 }
 
 void frmrel89::open(const Relief89Opening &opening)
@@ -177,27 +188,15 @@ void frmrel89::open(const Relief89Opening &opening)
 
 void frmrel89::calculate()
 {
-    Relief89Inputs inputs{.txtdob = m_dob, .woman = chkwoman->isChecked(), .txtinc = textsOf(txtinc),
-                          .txtarr = textsOf(txtarr), .txtitem3 = textOf(txtitem3)};
+    const Texts typed = texts();
+    const Relief89Inputs inputs{.txtdob = m_dob, .woman = chkwoman->isChecked(), .txtinc = typed.txtinc,
+                                .txtarr = typed.txtarr, .txtitem3 = typed.txtitem3};
     const auto outcome = computeRelief89(inputs);
     const auto *results = resultsOrMessage(outcome, m_main.platform(), this);
     if (!results)
         return;
-    const auto &why = results->workings;
-    for (int row = 0; row < earlierYears; ++row) {
-        writeFigure(txtincarr[row], results->txtincarr[row], why.txtincarr[row]);
-        writeFigure(txttax1[row], results->txttax1[row], why.txttax1[row]);
-        writeFigure(txttax2[row], results->txttax2[row], why.txttax2[row]);
-        writeFigure(txtdif[row], results->txtdif[row], why.txtdif[row]);
-    }
-    const std::tuple<ResultField *, const std::string &, const Working &> items[] = {
-        {txtitem1, results->txtitem1, why.txtitem1}, {txtitem2, results->txtitem2, why.txtitem2},
-        {txtitem4, results->txtitem4, why.txtitem4}, {txtitem5, results->txtitem5, why.txtitem5},
-        {txtitem6, results->txtitem6, why.txtitem6}, {txtitem7, results->txtitem7, why.txtitem7},
-        {txtitem8, results->txtitem8, why.txtitem8},
-    };
-    for (const auto &[field, figure, working] : items)
-        writeFigure(field, figure, working);
+    writeResults(*this, tableA, *results);
+    writeResults(*this, fields, *results);
     m_commit.enable();
 }
 

@@ -12,6 +12,8 @@
 #include "widgets/commitbuttons.h"
 #include "widgets/formwindow.h"
 
+#include "core/windowtexts.h"
+
 #include <QStringList>
 
 #include <array>
@@ -46,6 +48,8 @@ public:
 
     // The names of the fields a file keeps, in the order they stand.
     static QStringList fieldNames();
+    // The fields' texts, as Form 10E prints them.
+    Form10ETexts texts() const;
     ~frmrel89() override;
 
     NameField *txtnam; // the employee's name
@@ -82,7 +86,6 @@ public:
 
 private:
     void buildTable();
-    void buildAnnexure();
 
     MainWindowHost &m_main;
     CommitButtons m_commit;

@@ -132,10 +132,9 @@ Calculation<Relief89Results> computeRelief89(const Relief89Inputs &in)
         if (!ageCategoryOf(in.txtdob))
             throw CalculationError::notADate("Date of Birth");
         Relief89Results out;
-        auto &why = out.workings;
-        const auto write = [](std::string &field, double value, std::string_view caption) {
-            field = figureText(value, caption);
-            return lenientFigure(field, caption);
+        const auto write = [](Figure &field, double value, std::string_view caption) {
+            field.text = figureText(value, caption);
+            return lenientFigure(field.text, caption);
         };
         double arrears = 0, differences = 0;
         NamedTerms arrearTerms, differenceTerms;
@@ -150,52 +149,50 @@ Calculation<Relief89Results> computeRelief89(const Relief89Inputs &in)
             const double arrear = lenientFigure(in.txtarr[row], caption("Arrears"));
             out.takesPart[row] = arrear != 0;
             if (!out.takesPart[row]) {
-                const std::string none = "0";
+                const Figure none{"0", {"{}: no arrears of this year, so it takes no part: 0", {years[row].name}}};
                 out.txtincarr[row] = out.txttax1[row] = out.txttax2[row] = out.txtdif[row] = none;
-                for (auto *working : {&why.txtincarr[row], &why.txttax1[row], &why.txttax2[row], &why.txtdif[row]})
-                    *working = {"{}: no arrears of this year, so it takes no part: 0", {years[row].name}};
                 continue;
             }
             const double increased = write(out.txtincarr[row], income + arrear, caption("Total income as increased"));
-            why.txtincarr[row] = {"{} + arrears {} = {}", {income, arrear, increased}};
+            out.txtincarr[row].working = {"{} + arrears {} = {}", {income, arrear, increased}};
             YearTax before = earlierYearTax(row, income, in.txtdob, in.woman);
             YearTax after = earlierYearTax(row, increased, in.txtdob, in.woman);
             const double taxBefore = write(out.txttax1[row], before.tax, caption("Tax on total income"));
             const double taxAfter = write(out.txttax2[row], after.tax, caption("Tax on increased income"));
-            why.txttax1[row] = std::move(before.working);
-            why.txttax2[row] = std::move(after.working);
+            out.txttax1[row].working = std::move(before.working);
+            out.txttax2[row].working = std::move(after.working);
             const double difference = write(out.txtdif[row], taxAfter - taxBefore, caption("Difference in tax"));
-            why.txtdif[row] = {"{} − {} = {}", {taxAfter, taxBefore, difference}};
+            out.txtdif[row].working = {"{} − {} = {}", {taxAfter, taxBefore, difference}};
             arrears += arrear;
             differences += difference;
             arrearTerms.terms.push_back({years[row].name, arrear});
             differenceTerms.terms.push_back({years[row].name, difference});
         }
         const double item2 = write(out.txtitem2, arrears, "Salary received in arrears or advance");
-        why.txtitem2 = {"The arrears of the years: {} = {}", {arrearTerms, item2}};
+        out.txtitem2.working = {"The arrears of the years: {} = {}", {arrearTerms, item2}};
         const double item3 = lenientFigure(in.txtitem3, "Total income (as increased by salary received in arrears or advance)");
         if (item3 - item2 < 0)
             throw CalculationError::inconsistent("The arrears are more than the total income. Please check the figures.");
         const double item1 = write(out.txtitem1, item3 - item2, "Total income (excluding salary received in arrears or advance)");
-        why.txtitem1 = {"Item 3 {} − item 2 {} = {}", {item3, item2, item1}};
+        out.txtitem1.working = {"Item 3 {} − item 2 {} = {}", {item3, item2, item1}};
 
         YearTax withArrears = thisYearTax(item3, in.txtdob);
         YearTax without = thisYearTax(item1, in.txtdob);
         const double item4 = write(out.txtitem4, withArrears.tax, "Tax on total income [as per item 3]");
         const double item5 = write(out.txtitem5, without.tax, "Tax on total income [as per item 1]");
-        why.txtitem4 = std::move(withArrears.working);
-        why.txtitem5 = std::move(without.working);
+        out.txtitem4.working = std::move(withArrears.working);
+        out.txtitem5.working = std::move(without.working);
         const double item6 = write(out.txtitem6, item4 - item5, "Tax on salary received in arrears or advance");
-        why.txtitem6 = {"Item 4 {} − item 5 {} = {}", {item4, item5, item6}};
+        out.txtitem6.working = {"Item 4 {} − item 5 {} = {}", {item4, item5, item6}};
         const double item7 = write(out.txtitem7, differences, "Tax computed in accordance with Table \"A\"");
-        why.txtitem7 = {"The differences of Table A: {} = {}", {differenceTerms, item7}};
+        out.txtitem7.working = {"The differences of Table A: {} = {}", {differenceTerms, item7}};
         const double relief = write(out.txtitem8, std::max(0.0, item6 - item7), "Relief under section 89(1)");
         if (item6 - item7 > 0)
-            why.txtitem8 = {"Item 6 {} − item 7 {} = {}", {item6, item7, relief}};
+            out.txtitem8.working = {"Item 6 {} − item 7 {} = {}", {item6, item7, relief}};
         else
-            why.txtitem8 = {"Item 6 {} − item 7 {} is not more than 0. The arrears would have cost more tax in the "
-                            "years they belong to: no relief",
-                            {item6, item7}};
+            out.txtitem8.working = {"Item 6 {} − item 7 {} is not more than 0. The arrears would have cost more tax in the "
+                                    "years they belong to: no relief",
+                                    {item6, item7}};
         return out;
     });
 }

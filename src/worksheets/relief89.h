@@ -33,16 +33,13 @@ struct Relief89Inputs {
     std::string txtitem3; // this year's total income, the arrears included
 };
 
+using EarlierYearFigures = std::array<Figure, earlierYears>;
+
 struct Relief89Results {
     // A row whose arrears are 0 takes no part: its four figures are 0.
-    YearTexts txtincarr, txttax1, txttax2, txtdif;
-    std::string txtitem1, txtitem2, txtitem4, txtitem5, txtitem6, txtitem7, txtitem8;
+    EarlierYearFigures txtincarr, txttax1, txttax2, txtdif;
+    Figure txtitem1, txtitem2, txtitem4, txtitem5, txtitem6, txtitem7, txtitem8;
     std::array<bool, earlierYears> takesPart{};
-
-    struct Workings {
-        std::array<Working, earlierYears> txtincarr, txttax1, txttax2, txtdif;
-        Working txtitem1, txtitem2, txtitem4, txtitem5, txtitem6, txtitem7, txtitem8;
-    } workings;
 };
 
 // The tax of an earlier year's total income, in whole rupees, and its working.

@@ -7,9 +7,11 @@
 
 #include "recordingprinter.h"
 #include "core/credits.h"
+#include "print/form10e.h"
 #include "print/salarystatement.h"
 #include "print/taxstatement.h"
 #include "salary/salarycomputation.h"
+#include "worksheets/relief89.h"
 
 #include <array>
 #include <map>
@@ -227,7 +229,7 @@ inline std::string filling(const std::string &name)
     static const std::map<std::string, std::string> figures = {
         {"frmreb88.txt80ccdgc", "300"}, {"frmreb88.txt80ccdec", "65.5"}, {"Form1.txtda(0)", "0.1"},
         {"Form1.txtda(1)", "0.2"}, {"Form1.txtmgc(0)", ""}, {"Form1.txtmgc(1)", "12abc"}, {"Form1.txttpa2(0)", "10"},
-        {"Form1.txttpa2(1)", "15"}};
+        {"Form1.txttpa2(1)", "15"}, {"frmrel89.txtarr(0)", "1000"}, {"frmrel89.txtarr(5)", "7"}};
     const auto figure = figures.find(name);
     return figure == figures.end() ? name : figure->second;
 }
@@ -261,6 +263,25 @@ inline pelmora::SalaryStatementTexts namedSalaryTexts()
     }
     for (int i = 0; i < 6; ++i)
         t.txtoth[i] = filling(element("txtoth", i));
+    return t;
+}
+
+// Table A's rows with arrears print: those whose arrears the filling gives a figure.
+inline pelmora::Form10ETexts namedForm10ETexts()
+{
+    const auto f = [](const std::string &name) { return filling("frmrel89." + name); };
+    pelmora::Form10ETexts t{f("txtnam"), f("txtadd"), f("txtpan")};
+    const std::pair<const char *, std::array<std::string, pelmora::form10EYears> *> columns[] = {
+        {"txtinc", &t.txtinc},   {"txtarr", &t.txtarr},   {"txtincarr", &t.txtincarr},
+        {"txttax1", &t.txttax1}, {"txttax2", &t.txttax2}, {"txtdif", &t.txtdif}};
+    for (int row = 0; row < pelmora::form10EYears; ++row) {
+        t.years[row] = pelmora::earlierYearName(row);
+        for (const auto &[name, column] : columns)
+            (*column)[row] = f(name + ("(" + std::to_string(row) + ")"));
+    }
+    for (std::string *item : {&t.txtitem1, &t.txtitem2, &t.txtitem3, &t.txtitem4, &t.txtitem5, &t.txtitem6,
+                              &t.txtitem7, &t.txtitem8})
+        *item = f("txtitem" + std::to_string(item - &t.txtitem1 + 1));
     return t;
 }
 
