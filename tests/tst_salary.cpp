@@ -27,48 +27,32 @@ QString q(const std::string &text) { return QString::fromStdString(text); }
 
 // A sheet as the window opens it, every figure "0", the first entries chosen and the increment
 // ticked; each call types one field or a run of a column's rows.
-class Sheet
-{
-public:
-    Sheet()
-    {
-        m_sheet.txtbp.fill("0");
-        m_sheet.txtgp.fill("0");
-        m_sheet.txtoth.fill("0");
-    }
-    Sheet &basicPay(const char *text, int first = 0, int last = monthRows - 1)
-    {
-        std::fill(m_sheet.txtbp.begin() + first, m_sheet.txtbp.begin() + last + 1, text);
-        return *this;
-    }
-    Sheet &gradePay(const char *text, int first = 0, int last = monthRows - 1)
-    {
-        std::fill(m_sheet.txtgp.begin() + first, m_sheet.txtgp.begin() + last + 1, text);
-        return *this;
-    }
-    Sheet &annual(int extra, const char *text)
-    {
-        m_sheet.txtoth[extra] = text;
-        return *this;
-    }
-    Sheet &scheme(const char *entry) { return choose(&SalarySheet::cbonps, entry); }
-    Sheet &hraClass(const char *entry) { return choose(&SalarySheet::cboclass1, entry); }
-    Sheet &transportClass(const char *entry) { return choose(&SalarySheet::cboclass3, entry); }
-    Sheet &noIncrement()
-    {
-        m_sheet.chkinc = false;
-        return *this;
-    }
-    operator SalarySheet() const { return m_sheet; }
+struct Sheet {
+    Sheet &basicPay(const char *text, int first = 0, int last = monthRows - 1) { return fill(sheet.txtbp, text, first, last); }
+    Sheet &gradePay(const char *text, int first = 0, int last = monthRows - 1) { return fill(sheet.txtgp, text, first, last); }
+    Sheet &annual(int extra, const char *text) { return fill(sheet.txtoth, text, extra, extra); }
+    Sheet &scheme(const char *entry) { sheet.cbonps = entry; return *this; }
+    Sheet &hraClass(const char *entry) { sheet.cboclass1 = entry; return *this; }
+    Sheet &transportClass(const char *entry) { sheet.cboclass3 = entry; return *this; }
+    Sheet &noIncrement() { sheet.chkinc = false; return *this; }
+    operator SalarySheet() const { return sheet; }
 
-private:
-    Sheet &choose(std::string SalarySheet::*box, const char *entry)
+    template <std::size_t size>
+    Sheet &fill(std::array<std::string, size> &column, const char *text, int first, int last)
     {
-        m_sheet.*box = entry;
+        std::fill(column.begin() + first, column.begin() + last + 1, text);
         return *this;
     }
+    SalarySheet sheet = opened();
 
-    SalarySheet m_sheet;
+    static SalarySheet opened()
+    {
+        SalarySheet zeros;
+        zeros.txtbp.fill("0");
+        zeros.txtgp.fill("0");
+        zeros.txtoth.fill("0");
+        return zeros;
+    }
 };
 
 // The worked example: 25000 and 4600 every month, in the New Pension Scheme.
@@ -80,46 +64,31 @@ Sheet worked()
 using Column = const MonthFigures SalaryResults::*;
 using Total = const Figure SalaryResults::*;
 
-// A figure the rules must write: a column's cells from one row to the next, a total, or the July
+// A figure the rules must write: a column's cells from one row to the last, a total, or the July
 // basic pay (an empty text: the increment was not worked out).
 struct Expected {
     struct JulyPay {
     };
     std::variant<Column, Total, JulyPay> field;
-    int first = 0;
-    int last = 0;
     std::string text;
+    int first = 0;
+    int last = first;
 };
 
-Expected cells(Column column, int first, int last, const char *text)
-{
-    return {column, first, last, text};
-}
-
-Expected cell(Column column, int row, const char *text)
-{
-    return cells(column, row, row, text);
-}
-
-Expected total(Total field, const char *text)
-{
-    return {field, 0, 0, text};
-}
-
-Expected julyPay(const char *text)
-{
-    return {Expected::JulyPay{}, 0, 0, text};
-}
+Expected cells(Column column, int first, int last, const char *text) { return {column, text, first, last}; }
+Expected cell(Column column, int row, const char *text) { return {column, text, row, row}; }
+Expected total(Total field, const char *text) { return {field, text}; }
+Expected julyPay(const char *text) { return {Expected::JulyPay{}, text}; }
 
 // The figure the expectation names, with how it was worked out; in a column, its row's.
-const Figure *figureOf(const SalaryResults &r, const Expected &expected, int row)
+const Figure &figureOf(const SalaryResults &r, const Expected &expected, int row)
 {
     static const Figure none;
     if (const auto *column = std::get_if<Column>(&expected.field))
-        return &(r.*(*column))[row];
+        return (r.*(*column))[row];
     if (const auto *field = std::get_if<Total>(&expected.field))
-        return &(r.*(*field));
-    return r.julyBasicPay ? &*r.julyBasicPay : &none;
+        return r.*(*field);
+    return r.julyBasicPay ? *r.julyBasicPay : none;
 }
 
 template <typename Outcome>
@@ -218,8 +187,8 @@ private Q_SLOTS:
         QTest::addColumn<SalarySheet>("sheet");
         QTest::addColumn<QList<Expected>>("expected");
 
-        constexpr Column da = &SalaryResults::txtda, hra = &SalaryResults::txthra, tpa = &SalaryResults::txttpa2,
-                         mgc = &SalaryResults::txtmgc, ttl = &SalaryResults::txtttl;
+        using R = SalaryResults;
+        constexpr Column da = &R::txtda, hra = &R::txthra, tpa = &R::txttpa2, mgc = &R::txtmgc, ttl = &R::txtttl;
         constexpr int last = monthRows - 1;
         QTest::newRow("worked example: Jan 13 and Feb 13, arrears of DA 80% less 72%, no HRA")
             << SalarySheet(worked())
@@ -233,65 +202,52 @@ private Q_SLOTS:
                      cells(ttl, 6, last, "75911")};
         QTest::newRow("worked example: totals")
             << SalarySheet(worked())
-            << QList{julyPay("25890"),
-                     total(&SalaryResults::txtbpt, "307120"),
-                     total(&SalaryResults::txtgpt, "55200"),
-                     total(&SalaryResults::txtdat, "318984"),
-                     total(&SalaryResults::txthrat, "108696"),
-                     total(&SalaryResults::txttpat, "36096"),
-                     total(&SalaryResults::txtmgct, "68130"),
-                     total(&SalaryResults::txtttlt, "894226"),
-                     total(&SalaryResults::txtgtotal, "894226")};
+            << QList{julyPay("25890"), total(&R::txtbpt, "307120"), total(&R::txtgpt, "55200"),
+                     total(&R::txtdat, "318984"), total(&R::txthrat, "108696"), total(&R::txttpat, "36096"),
+                     total(&R::txtmgct, "68130"), total(&R::txtttlt, "894226"), total(&R::txtgtotal, "894226")};
 
         QTest::newRow("HRA Z 10% of 29605 is 2960.5, goes to even 2960")
             << SalarySheet(Sheet().basicPay("29605").noIncrement().hraClass("Z")) << QList{cell(hra, 6, "2960")};
         QTest::newRow("HRA class Y is 20%") << SalarySheet(worked().hraClass("Y")) << QList{cell(hra, 6, "6098")};
         QTest::newRow("HRA class NA: every HRA 0")
-            << SalarySheet(worked().hraClass("NA"))
-            << QList{cells(hra, firstYearRow, last, "0"), total(&SalaryResults::txtdat, "318984")};
+            << SalarySheet(worked().hraClass("NA")) << QList{cells(hra, firstYearRow, last, "0"), total(&R::txtdat, "318984")};
         QTest::newRow("scheme N: every MGC 0")
-            << SalarySheet(worked().scheme("N"))
-            << QList{cells(mgc, 0, last, "0"), total(&SalaryResults::txtdat, "318984")};
+            << SalarySheet(worked().scheme("N")) << QList{cells(mgc, 0, last, "0"), total(&R::txtdat, "318984")};
 
         // The increment, from the June pay.
         const auto increment = [](const char *tag, const SalarySheet &sheet, const char *july, const char *basicPayTotal) {
-            QTest::newRow(tag) << sheet << QList{julyPay(july), total(&SalaryResults::txtbpt, basicPayTotal)};
+            QTest::newRow(tag) << sheet << QList{julyPay(july), total(&R::txtbpt, basicPayTotal)};
         };
         increment("increment on 29604: 888.12 rounds to 888, raised to 890", Sheet().basicPay("29604"), "30494", "362368");
-        increment("increment on 29500: 885, its tens 88.5 round to even 88, raised to 890", Sheet().basicPay("29500"),
-                  "30390", "361120");
-        increment("increment on 29166.67: 875, its tens 87.5 round to even 88, so 880", Sheet().basicPay("29166.67"),
-                  "30046.67", "357040.04");
+        increment("on 29500: 885, its tens 88.5 round to even 88, raised to 890", Sheet().basicPay("29500"), "30390", "361120");
+        increment("on 29166.67: 875, its tens 87.5 round to even 88, so 880", Sheet().basicPay("29166.67"), "30046.67",
+                  "357040.04");
         increment("June pay 0 gives no rise", Sheet(), "0", "0");
-        increment("unchecked: the typed July pay stays", Sheet().basicPay("25000").gradePay("4600").noIncrement(), "",
-                  "300000");
+        increment("unchecked: the typed July pay stays", worked().noIncrement(), "", "300000");
         QTest::newRow("a promotion typed from Oct 13 on gives way to the July pay filled down")
             << SalarySheet(worked().basicPay("40000", 9))
-            << QList{julyPay("25890"), cell(da, last, "27441"), total(&SalaryResults::txtbpt, "307120")};
+            << QList{julyPay("25890"), cell(da, last, "27441"), total(&R::txtbpt, "307120")};
 
         // Each transport class and tier: the arrears rows, "Mar 13" to "Jun 13", "Jul 13" to "Feb 14".
-        const auto tiers = [](const char *tag, Sheet sheet, const char *arrears, const char *spring, const char *autumn) {
-            QTest::newRow(tag) << SalarySheet(sheet.noIncrement())
+        const auto tiers = [](const char *tag, const char *transportClass, const char *basicPay, const char *gradePay,
+                              const char *arrears, const char *spring, const char *autumn) {
+            const Sheet sheet = Sheet().transportClass(transportClass).basicPay(basicPay).gradePay(gradePay).noIncrement();
+            QTest::newRow(tag) << SalarySheet(sheet)
                                << QList{cells(tpa, 0, 1, arrears), cells(tpa, 2, 5, spring), cells(tpa, 6, last, autumn)};
         };
-        tiers("A/A-1 grade pay 5400 is the higher tier", Sheet().basicPay("20000").gradePay("5400"), "256", "5760", "6080");
-        tiers("A/A-1 grade pay 5399 is the middle tier", Sheet().basicPay("20000").gradePay("5399"), "128", "2880", "3040");
-        tiers("A/A-1 grade pay 4200 is the middle tier", Sheet().basicPay("5000").gradePay("4200"), "128", "2880", "3040");
-        tiers("A/A-1 basic pay 7440 at grade pay 2800 is the middle tier", Sheet().basicPay("7440").gradePay("2800"), "128",
-              "2880", "3040");
-        tiers("A/A-1 basic pay 7439 at grade pay 2800 is the lower tier", Sheet().basicPay("7439").gradePay("2800"), "48",
-              "1080", "1140");
-        tiers("A/A-1 basic pay 0.4 is above 0: lower tier", Sheet().basicPay("0.4"), "48", "1080", "1140");
-        tiers("A/A-1 basic pay 0 fits no tier: 0", Sheet().gradePay("2400"), "0", "0", "0");
-        const Sheet other = Sheet().transportClass("Oth.");
-        tiers("Oth. grade pay 5400 is the higher tier", Sheet(other).basicPay("20000").gradePay("5400"), "128", "2880",
-              "3040");
-        tiers("Oth. basic pay 7440 is the middle tier", Sheet(other).basicPay("7440").gradePay("2800"), "64", "1440", "1520");
-        tiers("Oth. basic pay 7439 is the lower tier", Sheet(other).basicPay("7439").gradePay("2800"), "32", "720", "760");
-        tiers("Oth. basic pay 1.5 rounds to 2: lower tier", Sheet(other).basicPay("1.5"), "32", "720", "760");
-        tiers("Oth. basic pay 0.5 rounds to even 0: no tier", Sheet(other).basicPay("0.5"), "0", "0", "0");
-        tiers("NA: no transport allowance at any pay", Sheet().transportClass("NA").basicPay("20000").gradePay("5400"), "0",
-              "0", "0");
+        tiers("A/A-1 grade pay 5400 is the higher tier", "A/A-1", "20000", "5400", "256", "5760", "6080");
+        tiers("A/A-1 grade pay 5399 is the middle tier", "A/A-1", "20000", "5399", "128", "2880", "3040");
+        tiers("A/A-1 grade pay 4200 is the middle tier", "A/A-1", "5000", "4200", "128", "2880", "3040");
+        tiers("A/A-1 basic pay 7440 at grade pay 2800 is the middle tier", "A/A-1", "7440", "2800", "128", "2880", "3040");
+        tiers("A/A-1 basic pay 7439 at grade pay 2800 is the lower tier", "A/A-1", "7439", "2800", "48", "1080", "1140");
+        tiers("A/A-1 basic pay 0.4 is above 0: lower tier", "A/A-1", "0.4", "0", "48", "1080", "1140");
+        tiers("A/A-1 basic pay 0 fits no tier: 0", "A/A-1", "0", "2400", "0", "0", "0");
+        tiers("Oth. grade pay 5400 is the higher tier", "Oth.", "20000", "5400", "128", "2880", "3040");
+        tiers("Oth. basic pay 7440 is the middle tier", "Oth.", "7440", "2800", "64", "1440", "1520");
+        tiers("Oth. basic pay 7439 is the lower tier", "Oth.", "7439", "2800", "32", "720", "760");
+        tiers("Oth. basic pay 1.5 rounds to 2: lower tier", "Oth.", "1.5", "0", "32", "720", "760");
+        tiers("Oth. basic pay 0.5 rounds to even 0: no tier", "Oth.", "0.5", "0", "0", "0", "0");
+        tiers("NA: no transport allowance at any pay", "NA", "20000", "5400", "0", "0", "0");
 
         // Lenient readings.
         QTest::newRow("comma-grouped 25,000 in Jan 13 reads 25000")
@@ -301,7 +257,7 @@ private Q_SLOTS:
             << QList{cell(da, 1, "2368")};
         QTest::newRow("annual extras 2500.5, abc and -100 read leniently")
             << SalarySheet(worked().annual(0, "1000").annual(1, "2500.5").annual(3, "abc").annual(4, "-100").annual(5, "7"))
-            << QList{total(&SalaryResults::txtgtotal, "897633.5")};
+            << QList{total(&R::txtgtotal, "897633.5")};
     }
     void results()
     {
@@ -312,7 +268,7 @@ private Q_SLOTS:
         const auto &r = std::get<SalaryResults>(outcome);
         for (const Expected &figure : expected) {
             for (int row = figure.first; row <= figure.last; ++row) {
-                const std::string &shown = figureOf(r, figure, row)->text;
+                const std::string &shown = figureOf(r, figure, row).text;
                 QVERIFY2(shown == figure.text,
                          qPrintable(u"row %1: %2, not %3"_s.arg(row).arg(q(shown), q(figure.text))));
             }
@@ -325,8 +281,8 @@ private Q_SLOTS:
         QTest::addColumn<SalarySheet>("sheet");
         QTest::addColumn<Expected>("working");
 
-        constexpr Column da = &SalaryResults::txtda, hra = &SalaryResults::txthra, tpa = &SalaryResults::txttpa2,
-                         mgc = &SalaryResults::txtmgc, ttl = &SalaryResults::txtttl;
+        using R = SalaryResults;
+        constexpr Column da = &R::txtda, hra = &R::txthra, tpa = &R::txttpa2, mgc = &R::txtmgc, ttl = &R::txtttl;
         const auto row = [](const char *tag, const Sheet &sheet, const Expected &working) {
             QTest::newRow(tag) << SalarySheet(sheet) << working;
         };
@@ -361,11 +317,11 @@ private Q_SLOTS:
         row("row total", worked(),
             cell(ttl, 2, "B.PAY 25000 + G.PAY 4600 + DA 23680 + HRA 8880 + TPA 2880 + MGC 5328 = 70368"));
         row("a column total in runs", worked(),
-            total(&SalaryResults::txtdat, "Jan 13 to Feb 14: 2368 × 2 + 23680 × 4 + 27441 × 8 = 318984"));
+            total(&R::txtdat, "Jan 13 to Feb 14: 2368 × 2 + 23680 × 4 + 27441 × 8 = 318984"));
         row("a column total of the year's rows", worked(),
-            total(&SalaryResults::txtbpt, "Mar 13 to Feb 14: 25000 × 4 + 25890 × 8 = 307120"));
+            total(&R::txtbpt, "Mar 13 to Feb 14: 25000 × 4 + 25890 × 8 = 307120"));
         row("grand total", worked().annual(1, "2500.5"),
-            total(&SalaryResults::txtgtotal,
+            total(&R::txtgtotal,
                   "TOTAL 894226 + the annual figures Bonus 2500.5 = 896726.5 (the other annual figures are 0)"));
     }
     void workings()
@@ -374,7 +330,7 @@ private Q_SLOTS:
         QFETCH(Expected, working);
         const auto outcome = computeSalary(sheet);
         QCOMPARE(refusal(outcome), QString());
-        QCOMPARE(q(figureOf(std::get<SalaryResults>(outcome), working, working.first)->working.text()), q(working.text));
+        QCOMPARE(q(figureOf(std::get<SalaryResults>(outcome), working, working.first).working.text()), q(working.text));
     }
 
     // The refusal names the box or the cell.

@@ -17,9 +17,11 @@ Q_DECLARE_METATYPE(pelmora::HraWorksheetTexts)
 Q_DECLARE_METATYPE(pelmora::HousePropertyTexts)
 using HouseFigure = const pelmora::Figure pelmora::HousePropertyResults::*;
 Q_DECLARE_METATYPE(HouseFigure)
+Q_DECLARE_METATYPE(pelmora::Section80Texts)
+using Section80Figure = const pelmora::Figure pelmora::Section80Results::*;
+Q_DECLARE_METATYPE(Section80Figure)
 
 namespace {
-
 
 QString q(const std::string &text)
 {
@@ -53,23 +55,18 @@ HousePropertyTexts selfOccupied(const char *interest, HousingLoan loan)
             .txtoth = "0"};
 }
 
-// The 80C items from GPF on (the rest 0), then 80CCC, employee's, government's, 80CCF, 80D, 80G, other.
-Section80Texts section80Inputs(const QStringList &items80C, const QStringList &others)
+// The section 80 worksheet as a row gives it: every amount it leaves out "0".
+Section80Texts section80(Section80Texts worksheet)
 {
-    Section80Texts in;
-    std::string *fields[] = {&in.txtgpf,  &in.txtgis,  &in.txthba,    &in.txtlic,     &in.txtppf,   &in.txtnsc,
-                             &in.txtnsci, &in.txttf1,  &in.txttf2,    &in.txtinf,     &in.txtos,    &in.txt80ccc,
-                             &in.txt80ccdec, &in.txt80ccdgc, &in.txt80ccf, &in.txt80d, &in.txt80g, &in.txtoth};
-    for (qsizetype i = 0; i < std::ssize(fields); ++i)
-        *fields[i] = i < items80C.size() ? items80C[i].toStdString() : i >= 11 ? others[i - 11].toStdString() : "0";
-    return in;
-}
-
-// The working a "field=text" row names, written as such a row.
-std::string working(const QString &row, const std::map<std::string, Working> &workings)
-{
-    const std::string field = row.section(u'=', 0, 0).toStdString();
-    return field + '=' + workings.at(field).text();
+    for (std::string *amount : {&worksheet.txtgpf, &worksheet.txtgis, &worksheet.txthba, &worksheet.txtlic,
+                                &worksheet.txtppf, &worksheet.txtnsc, &worksheet.txtnsci, &worksheet.txttf1,
+                                &worksheet.txttf2, &worksheet.txtinf, &worksheet.txtos, &worksheet.txt80ccc,
+                                &worksheet.txt80ccdec, &worksheet.txt80ccdgc, &worksheet.txt80ccf, &worksheet.txt80d,
+                                &worksheet.txt80g, &worksheet.txtoth}) {
+        if (amount->empty())
+            *amount = "0";
+    }
+    return worksheet;
 }
 
 } // namespace
@@ -216,50 +213,77 @@ private Q_SLOTS:
         QFETCH(HousePropertyTexts, worksheet);
         QTEST(refusal(computeHouseProperty(worksheet)), "message");
     }
+    // The 80C total, the limited total, 80CCF as written and the grand total.
     void totals_data()
     {
-        QTest::addColumn<QStringList>("items80C"); // from GPF on; the rest 0
-        QTest::addColumn<QStringList>("others"); // 80CCC, employee's, government's, 80CCF, 80D, 80G, other
-        QTest::addColumn<QString>("results"); // 80C total, limited total, 80CCF as written, grand total; a working; or the message
+        QTest::addColumn<Section80Texts>("worksheet");
+        QTest::addColumn<QString>("results");
 
-        const auto row = [](const char *tag, const char *items, const char *others, const char *results) {
-            QTest::newRow(tag) << QString::fromUtf8(items).split(u' ') << QString::fromUtf8(others).split(u' ')
-                               << QString::fromUtf8(results);
+        const auto row = [](const char *tag, const Section80Texts &worksheet, const char *results) {
+            QTest::newRow(tag) << section80(worksheet) << QString::fromUtf8(results);
         };
-        row("exactly 100000 is not limited", "60000", "20000 20000 10000 0 0 0 0", "60000 110000 0 110000");
-        row("110000 exceeds the limit; government's contribution on top", "60000", "20000 30000 30000 0 0 0 0",
-            "60000 130000 0 130000");
-        row("100000.5 just exceeds the limit", "100000.5", "0 0 7 0 0 0 0", "100000.5 100007 0 100007");
-        row("all eleven 80C items are added", "1 2 4 8 16 32 64 128 256 512 1024", "0 0 0 0 0 0 0", "2047 2047 0 2047");
-        row("80CCF 2e4 is at the limit, not above: its text stays", "0", "0 0 0 2e4 0 0 0", "0 0 2e4 20000");
-        row("80CCF 20000.5 is limited", "0", "0 0 0 20000.5 0 0 0", "0 0 20000 20000");
-        row("80CCF below the limit keeps its own text", "0", "0 0 0 12abc 0 0 0", "0 0 12abc 12");
-        row("Mediclaim, donations and others enter as they stand", "0", "0 0 0 0 35000 5000 1000", "0 0 0 41000");
-        row("12abc counts as 12", "12abc", "0 0 0 0 0 0 0", "12 12 0 12");
-        row("negative items reduce the totals", "50000 -60000", "0 0 0 0 0 0 -500", "-10000 -10000 0 -10500");
-        row("sum of items beyond a double", "1e308 1e308", "0 0 0 0 0 0 0",
-            "Section 80C, Total would be too large to calculate with. Please check the amounts.");
-        row("working: exactly 100000 is not limited", "60000", "20000 20000 10000 0 0 0 0",
-            "txttot1=80C 60000 + 80CCC 20000 + employee's contribution 20000 = 100000, not above 100000; + government's contribution 10000 = 110000");
-        row("working: above the limit", "60000", "20000 30000 30000 0 0 0 0",
-            "txttot1=80C 60000 + 80CCC 20000 + employee's contribution 30000 = 110000, above 100000: 100000 + government's contribution 30000 = 130000");
-        row("working: the 80C items by name, those of 0 left out", "100000 0 0 12720", "0 0 0 0 0 0 0",
-            "txt80c=80C items GPF 100000 + LIC 12720 = 112720 (the other 80C items are 0)");
-        row("working: 80CCF above its limit", "100000", "0 0 10000 25000 30000 5000 0",
-            "txtgt80=80C+80CCC+80CCD 110000 + 80D 30000 + 80G 5000 + 80CCF 20000 (25000 is above its limit) + others 0 = 165000");
+        row("exactly 100000 is not limited",
+            {.txtgpf = "60000", .txt80ccc = "20000", .txt80ccdec = "20000", .txt80ccdgc = "10000"}, "60000 110000 0 110000");
+        row("110000 exceeds the limit; government's contribution on top",
+            {.txtgpf = "60000", .txt80ccc = "20000", .txt80ccdec = "30000", .txt80ccdgc = "30000"}, "60000 130000 0 130000");
+        row("100000.5 just exceeds the limit", {.txtgpf = "100000.5", .txt80ccdgc = "7"}, "100000.5 100007 0 100007");
+        row("all eleven 80C items are added",
+            {.txtgpf = "1", .txtgis = "2", .txthba = "4", .txtlic = "8", .txtppf = "16", .txtnsc = "32", .txtnsci = "64",
+             .txttf1 = "128", .txttf2 = "256", .txtinf = "512", .txtos = "1024"},
+            "2047 2047 0 2047");
+        row("80CCF 2e4 is at the limit, not above: its text stays", {.txt80ccf = "2e4"}, "0 0 2e4 20000");
+        row("80CCF 20000.5 is limited", {.txt80ccf = "20000.5"}, "0 0 20000 20000");
+        row("80CCF below the limit keeps its own text", {.txt80ccf = "12abc"}, "0 0 12abc 12");
+        row("Mediclaim, donations and others enter as they stand", {.txt80d = "35000", .txt80g = "5000", .txtoth = "1000"},
+            "0 0 0 41000");
+        row("12abc counts as 12", {.txtgpf = "12abc"}, "12 12 0 12");
+        row("negative items reduce the totals", {.txtgpf = "50000", .txtgis = "-60000", .txtoth = "-500"},
+            "-10000 -10000 0 -10500");
     }
     void totals()
     {
-        QFETCH(QStringList, items80C);
-        QFETCH(QStringList, others);
-        QFETCH(QString, results);
-        const auto outcome = computeSection80(section80Inputs(items80C, others));
-        const auto *r = std::get_if<Section80Results>(&outcome);
-        const std::string shown = !r ? std::get<CalculationError>(outcome).message()
-            : results.contains(u'=') ? working(results, {{"txt80c", r->txt80c.working}, {"txttot1", r->txttot1.working},
-                                                        {"txtgt80", r->txtgt80.working}})
-                                     : r->txt80c.text + ' ' + r->txttot1.text + ' ' + r->txt80ccf + ' ' + r->txtgt80.text;
-        QCOMPARE(QString::fromStdString(shown), results);
+        QFETCH(Section80Texts, worksheet);
+        const auto outcome = computeSection80(worksheet);
+        QVERIFY2(std::holds_alternative<Section80Results>(outcome), qPrintable(refusal(outcome)));
+        const auto &r = std::get<Section80Results>(outcome);
+        QTEST(q(r.txt80c.text + ' ' + r.txttot1.text + ' ' + r.txt80ccf + ' ' + r.txtgt80.text), "results");
+    }
+    void totalsWorking_data()
+    {
+        QTest::addColumn<Section80Texts>("worksheet");
+        QTest::addColumn<Section80Figure>("field");
+        QTest::addColumn<QString>("working");
+
+        const auto row = [](const char *tag, const Section80Texts &worksheet, Section80Figure field, const char *working) {
+            QTest::newRow(tag) << section80(worksheet) << field << QString::fromUtf8(working);
+        };
+        row("exactly 100000 is not limited",
+            {.txtgpf = "60000", .txt80ccc = "20000", .txt80ccdec = "20000", .txt80ccdgc = "10000"}, &Section80Results::txttot1,
+            "80C 60000 + 80CCC 20000 + employee's contribution 20000 = 100000, not above 100000; + government's "
+            "contribution 10000 = 110000");
+        row("above the limit", {.txtgpf = "60000", .txt80ccc = "20000", .txt80ccdec = "30000", .txt80ccdgc = "30000"},
+            &Section80Results::txttot1,
+            "80C 60000 + 80CCC 20000 + employee's contribution 30000 = 110000, above 100000: 100000 + government's "
+            "contribution 30000 = 130000");
+        row("the 80C items by name, those of 0 left out", {.txtgpf = "100000", .txtlic = "12720"}, &Section80Results::txt80c,
+            "80C items GPF 100000 + LIC 12720 = 112720 (the other 80C items are 0)");
+        row("80CCF above its limit",
+            {.txtgpf = "100000", .txt80ccdgc = "10000", .txt80ccf = "25000", .txt80d = "30000", .txt80g = "5000"},
+            &Section80Results::txtgt80,
+            "80C+80CCC+80CCD 110000 + 80D 30000 + 80G 5000 + 80CCF 20000 (25000 is above its limit) + others 0 = 165000");
+    }
+    void totalsWorking()
+    {
+        QFETCH(Section80Texts, worksheet);
+        QFETCH(Section80Figure, field);
+        const auto outcome = computeSection80(worksheet);
+        QVERIFY2(std::holds_alternative<Section80Results>(outcome), qPrintable(refusal(outcome)));
+        QTEST(q((std::get<Section80Results>(outcome).*field).working.text()), "working");
+    }
+    void totalsRefusal()
+    {
+        const auto outcome = computeSection80(section80({.txtgpf = "1e308", .txtgis = "1e308"}));
+        QCOMPARE(refusal(outcome), u"Section 80C, Total would be too large to calculate with. Please check the amounts."_s);
     }
     void mediclaimLimit_data()
     {
