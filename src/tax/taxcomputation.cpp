@@ -87,12 +87,12 @@ Calculation<TaxResults> computeTax(const MainWindowTexts &in)
         const double houseProperty = f(in.txthp, "Income from House Property"), otherSources = f(in.txtos, "Income from Other Sources");
         const double grossTotal = write(out.txtgti.text, salary + houseProperty + otherSources, "Gross Total Income");
         out.txtgti.working = {"Salary {} + house property {} + other sources {} = {}",
-                      {salary, houseProperty, otherSources, grossTotal}};
+                              {salary, houseProperty, otherSources, grossTotal}};
 
         const double deductions = f(in.txtded80, "Deductions u/s 80");
         const double n = write(out.txtnti.text, roundHalfEven((grossTotal - deductions) / 10) * 10, "Net Taxable Income");
         out.txtnti.working = {"{} − {} = {}, rounded to tens (a half to the even ten): {}",
-                      {grossTotal, deductions, grossTotal - deductions, n}};
+                              {grossTotal, deductions, grossTotal - deductions, n}};
 
         const double tax = write(out.txtgtax.text, grossTax(n, category), "Gross Tax");
         out.txtgtax.working = grossTaxWorking(n, tax, category);
@@ -101,7 +101,7 @@ Calculation<TaxResults> computeTax(const MainWindowTexts &in)
         const double relief = write(out.txtrel87A.text, n <= reliefIncomeLimit87A ? std::min(tax, reliefLimit87A) : 0, "Relief u/s 87A");
         if (n <= reliefIncomeLimit87A)
             out.txtrel87A.working = {"Net taxable income {} is {} or less: the gross tax {}, at most {}: {}",
-                             {n, reliefIncomeLimit87A, tax, reliefLimit87A, relief}};
+                                     {n, reliefIncomeLimit87A, tax, reliefLimit87A, relief}};
         else
             out.txtrel87A.working = {"Net taxable income {} is above {}: no relief", {n, reliefIncomeLimit87A}};
 
@@ -110,7 +110,7 @@ Calculation<TaxResults> computeTax(const MainWindowTexts &in)
         const double netTax = write(out.txtntax.text, taxLessReliefs < 0 ? 0 : taxLessReliefs, "Net Tax");
         if (taxLessReliefs < 0)
             out.txtntax.working = {"Gross tax {} − (relief u/s 87A {} + relief u/s 89 {}) = {}, below 0: 0",
-                           {tax, relief, relief89, taxLessReliefs}};
+                                   {tax, relief, relief89, taxLessReliefs}};
         else
             out.txtntax.working = {"Gross tax {} − (relief u/s 87A {} + relief u/s 89 {}) = {}", {tax, relief, relief89, netTax}};
 

@@ -8,7 +8,8 @@
 // the window's texts that the rules and the printed statements read it into, the result a
 // calculation writes into it, and how an amount reads. The window builds its fields from the
 // table; the year file keeps them by the table's names; the window's texts and the writing of
-// its results come from the same lines.
+// its results come from the same lines. A window of rows (the salary statement's months, the
+// relief's earlier years) declares a line for each column in the same way.
 
 #include "amountfield.h"
 #include "carrierfield.h"

@@ -38,18 +38,18 @@ Calculation<HraResults> computeHraExemption(const HraWorksheetTexts &in)
             out.txthrx.text = figureText(0, "HRA Exemption");
 
         out.txtns.working = {"Basic pay {} + dearness allowance {} + grade pay {} = {}",
-                              {basicPay, dearness, gradePay, salary}};
+                             {basicPay, dearness, gradePay, salary}};
         const Working::Part excess[] = {rentPaid, salary, Rounded{salary * 0.1, tenth}, excessRent, hraDrawn};
         if (smaller < 0)
             out.txthrx.working = {"Rent {} − a tenth of salary {} ({}) = {}; the smaller of it and HRA drawn {} "
-                                   "is below 0: 0",
-                                   {excess[0], excess[1], excess[2], excess[3], excess[4]}};
+                                  "is below 0: 0",
+                                  {excess[0], excess[1], excess[2], excess[3], excess[4]}};
         else if (excessRent < hraDrawn)
             out.txthrx.working = {"Rent {} − a tenth of salary {} ({}) = {}, less than HRA drawn {}: {}",
-                                   {excess[0], excess[1], excess[2], excess[3], excess[4], smaller}};
+                                  {excess[0], excess[1], excess[2], excess[3], excess[4], smaller}};
         else
             out.txthrx.working = {"Rent {} − a tenth of salary {} ({}) = {}, not less than HRA drawn {}: {}",
-                                   {excess[0], excess[1], excess[2], excess[3], excess[4], smaller}};
+                                  {excess[0], excess[1], excess[2], excess[3], excess[4], smaller}};
         return out;
     });
 }

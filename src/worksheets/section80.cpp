@@ -57,16 +57,16 @@ Calculation<Section80Results> computeSection80(const Section80Texts &in)
         const double total = f(out.txttot1.text, limitedTotal);
         if (limited)
             out.txttot1.working = {"80C {} + 80CCC {} + employee's contribution {} = {}, above {}: {} + government's "
-                           "contribution {} = {}",
-                           {shown80C, jeevanSuraksha, employees, combined, section80CombinedLimit,
-                            section80CombinedLimit, government, total}};
+                                   "contribution {} = {}",
+                                   {shown80C, jeevanSuraksha, employees, combined, section80CombinedLimit,
+                                    section80CombinedLimit, government, total}};
         else
             out.txttot1.working = {"80C {} + 80CCC {} + employee's contribution {} = {}, not above {}; + government's "
-                           "contribution {} = {}",
-                           {shown80C, jeevanSuraksha, employees, combined, section80CombinedLimit, government, total}};
+                                   "contribution {} = {}",
+                                   {shown80C, jeevanSuraksha, employees, combined, section80CombinedLimit, government, total}};
 
         const double bonds = f(in.txt80ccf, "Infra. Bonds");
-        out.txt80ccf = bonds > section80CcfLimit ? "20000" : in.txt80ccf;
+        out.txt80ccf = bonds > section80CcfLimit ? decimalText(section80CcfLimit) : in.txt80ccf;
 
         const double mediclaim = f(in.txt80d, "Mediclaim/CGHS"), donations = f(in.txt80g, "Donations");
         const double counted = f(out.txt80ccf, "Infra. Bonds"), others = f(in.txtoth, "Other Deductions");
@@ -74,10 +74,10 @@ Calculation<Section80Results> computeSection80(const Section80Texts &in)
         const double grandTotal = f(out.txtgt80.text, "GRAND TOTAL");
         if (bonds > section80CcfLimit)
             out.txtgt80.working = {"80C+80CCC+80CCD {} + 80D {} + 80G {} + 80CCF {} ({} is above its limit) + others {} = {}",
-                           {total, mediclaim, donations, section80CcfLimit, bonds, others, grandTotal}};
+                                   {total, mediclaim, donations, section80CcfLimit, bonds, others, grandTotal}};
         else
             out.txtgt80.working = {"80C+80CCC+80CCD {} + 80D {} + 80G {} + 80CCF {} + others {} = {}",
-                           {total, mediclaim, donations, counted, others, grandTotal}};
+                                   {total, mediclaim, donations, counted, others, grandTotal}};
         return out;
     });
 }
