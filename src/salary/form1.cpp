@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <optional>
+
 using namespace Qt::StringLiterals;
 
 namespace pelmora {
