@@ -60,22 +60,12 @@ constexpr int rowY(int row)
     return firstRowY + row * rowStep;
 }
 
-// The columns' headings, members of the caption array Label1.
-constexpr std::pair<int, const char *> columnHeadings[] = {
-    {14, "B.PAY"}, {15, "G.PAY"}, {17, "DA"}, {20, "HRA"}, {21, "TPA"}, {22, "MGC"}, {23, "TOTAL"},
-};
-
-QString headingOf(Column column)
-{
-    return QString::fromLatin1(columnHeadings[column].second);
-}
-
 using Texts = SalaryStatementTexts;
 using Results = salary::SalaryResults;
 static_assert(std::tuple_size_v<Texts::MonthTexts> == salary::monthRows);
 
-// The month rows' columns, left to right.
-const ColumnLine<Form1, Texts, Results, salary::monthRows> monthColumns[] = {
+// The month rows' columns, left to right; each heading is the caption over its column.
+constexpr ColumnLine<Form1, Texts, Results, salary::monthRows> monthColumns[] = {
     {"txtbp", &Form1::txtbp, BasicPay, "B.PAY", &Texts::txtbp},
     {"txtgp", &Form1::txtgp, GradePay, "G.PAY", &Texts::txtgp},
     {"txtda", &Form1::txtda, Da, "DA", &Texts::txtda, &Results::txtda},
@@ -84,6 +74,15 @@ const ColumnLine<Form1, Texts, Results, salary::monthRows> monthColumns[] = {
     {"txtmgc", &Form1::txtmgc, Mgc, "MGC", &Texts::txtmgc, &Results::txtmgc},
     {"txtttl", &Form1::txtttl, Total, "TOTAL", &Texts::txtttl, &Results::txtttl},
 };
+static_assert(std::size(monthColumns) == Total + 1 && monthColumns[Total].column == Total);
+
+// The members of the caption array Label1 that head the columns.
+constexpr int headingCaptions[] = {14, 15, 17, 20, 21, 22, 23};
+
+QString headingOf(Column column)
+{
+    return QString::fromLatin1(monthColumns[column].heading);
+}
 
 // The fields outside the month rows. Each column's total stands under it; the name and the
 // grand total have places of their own.
@@ -200,7 +199,7 @@ void Form1::buildHeader()
 
     std::array<QLabel *, Total + 1> headings;
     for (int column = BasicPay; column <= Total; ++column) {
-        headings[column] = placeCaption(this, columnHeadings[column].first, headingOf(Column(column)),
+        headings[column] = placeCaption(this, headingCaptions[column], headingOf(Column(column)),
                                         QRect(columnX(Column(column)), headingY, columnWidth, 16));
         headings[column]->setAlignment(Qt::AlignHCenter);
     }

@@ -55,14 +55,9 @@ inline void writeFigure(QLineEdit *field, const std::string &text, std::string_v
     field->setAccessibleDescription(words);
 }
 
-inline void writeFigure(QLineEdit *field, const std::string &text, const Working &working)
-{
-    writeFigure(field, text, working.text());
-}
-
 inline void writeFigure(QLineEdit *field, const Figure &figure)
 {
-    writeFigure(field, figure.text, figure.working);
+    writeFigure(field, figure.text, figure.working.text());
 }
 
 // What a computation worked out; nullptr once the user has been told why it could not go on.
